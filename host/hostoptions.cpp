@@ -1,0 +1,64 @@
+#include "hostoptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace Host {
+
+HostOptions HostOptions::parse(const QStringList &arguments, QString *error)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QCoreApplication::translate("Host", "Loads IDE plug-ins the way the IDE does."));
+    parser.addHelpOption();
+    const QCommandLineOption settingsPath(QStringLiteral("settingspath"),
+                                          QCoreApplication::translate("Host", "Keep settings in <directory>."),
+                                          QStringLiteral("directory"));
+    const QCommandLineOption pluginPath(QStringLiteral("pluginpath"),
+                                        QCoreApplication::translate("Host", "Also load plug-ins from <directory>."),
+                                        QStringLiteral("directory"));
+    const QCommandLineOption resourcePath(QStringLiteral("resourcepath"),
+                                          QCoreApplication::translate("Host", "Read IDE data from <directory>."),
+                                          QStringLiteral("directory"));
+    const QCommandLineOption theme(QStringLiteral("theme"),
+                                   QCoreApplication::translate("Host", "Use the \"light\" or \"dark\" theme."),
+                                   QStringLiteral("name"),
+                                   QStringLiteral("light"));
+    const QCommandLineOption trigger(QStringLiteral("trigger"),
+                                     QCoreApplication::translate("Host",
+                                                                 "Trigger the command <id> after start, e.g. "
+                                                                 "EmulationManagement.ShowEmulationManagementView.Action."),
+                                     QStringLiteral("id"));
+    const QCommandLineOption profile(QStringLiteral("profile"),
+                                     QCoreApplication::translate("Host", "Print how long each plug-in phase took."));
+    const QCommandLineOption exitAfter(QStringLiteral("exit-after"),
+                                       QCoreApplication::translate("Host", "Quit <ms> milliseconds after start."),
+                                       QStringLiteral("ms"));
+    parser.addOptions({settingsPath, pluginPath, resourcePath, theme, trigger, profile, exitAfter});
+
+    HostOptions options;
+    if (!parser.parse(arguments)) {
+        *error = parser.errorText();
+        return options;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        *error = parser.helpText();
+        return options;
+    }
+    options.settingsPath = parser.value(settingsPath);
+    options.pluginPaths = parser.values(pluginPath);
+    options.resourcePath = parser.value(resourcePath);
+    options.theme = parser.value(theme);
+    options.triggers = parser.values(trigger);
+    options.profile = parser.isSet(profile);
+    if (parser.isSet(exitAfter)) {
+        bool ok = false;
+        options.exitAfterMs = parser.value(exitAfter).toInt(&ok);
+        if (!ok || options.exitAfterMs < 0)
+            *error = QCoreApplication::translate("Host", "-exit-after takes a number of milliseconds.");
+    }
+    return options;
+}
+
+} // namespace Host

@@ -1,0 +1,127 @@
+#include "hostoptions.h"
+#include "hostwindow.h"
+#include "pluginloader.h"
+
+#include <coreplugin/actionmanager/actionmanager.h>
+#include <coreplugin/actionmanager/command.h>
+#include <coreplugin/icore.h>
+#include <extensionsystem/pluginmanager.h>
+#include <utils/qtcsettings.h>
+#include <utils/theme/theme.h>
+#include <vesk/sdk.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace Host;
+
+static QStringList pluginFiles(const HostOptions &options)
+{
+    QStringList directories{QCoreApplication::applicationDirPath() + "/../lib/qtcreator/plugins"};
+    directories += options.pluginPaths;
+    QStringList files;
+    for (const QString &directory : std::as_const(directories)) {
+        const QDir dir(directory);
+        for (const QString &name : dir.entryList({"*.so"}, QDir::Files, QDir::Name))
+            files.append(dir.absoluteFilePath(name));
+    }
+    return files;
+}
+
+static std::vector<std::unique_ptr<PluginLoader>> loadPlugins(const HostOptions &options)
+{
+    std::vector<std::unique_ptr<PluginLoader>> loaders;
+    for (const QString &file : pluginFiles(options)) {
+        auto loader = std::make_unique<PluginLoader>(file);
+        QString error = loader->readMetaData();
+        if (error.isEmpty())
+            error = loader->load();
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            continue;
+        }
+        loaders.push_back(std::move(loader));
+    }
+    for (const auto &loader : loaders)
+        loader->initialize({});
+    // As the IDE does: in reverse order, so dependents come first.
+    for (auto it = loaders.rbegin(); it != loaders.rend(); ++it)
+        (*it)->extensionsInitialized();
+    return loaders;
+}
+
+static void triggerCommands(const QStringList &ids)
+{
+    for (const QString &id : ids) {
+        Core::Command *command = Core::ActionManager::command(Utils::Id::fromString(id));
+        if (command && command->action())
+            command->action()->trigger();
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("Host", "No command \"%1\".").arg(id)));
+    }
+}
+
+static void printProfile(const std::vector<std::unique_ptr<PluginLoader>> &loaders)
+{
+    for (const auto &loader : loaders) {
+        for (const auto &[phase, microseconds] : loader->phaseTimes())
+            std::printf("%s %s %.3f ms\n", qPrintable(loader->name()), qPrintable(phase), microseconds / 1000.0);
+    }
+    std::fflush(stdout);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("QtProject"));
+    QCoreApplication::setApplicationName(QStringLiteral("QtCreator"));
+
+    QString error;
+    const HostOptions options = HostOptions::parse(QCoreApplication::arguments(), &error);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return QCoreApplication::arguments().contains(QStringLiteral("-help")) ? 0 : 1;
+    }
+
+    if (!options.settingsPath.isEmpty())
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, options.settingsPath);
+    Utils::QtcSettings settings(QSettings::IniFormat,
+                                QSettings::UserScope,
+                                QStringLiteral("QtProject"),
+                                QStringLiteral("QtCreator"));
+    ExtensionSystem::PluginManager::setSettings(&settings);
+    Utils::Theme theme(options.theme);
+    Utils::setCreatorTheme(&theme);
+
+    Core::ActionManager actionManager;
+    HostWindow window;
+    const QString resourcePath = options.resourcePath.isEmpty()
+                                     ? QCoreApplication::applicationDirPath() + "/../share/qtcreator"
+                                     : options.resourcePath;
+    Core::ICore core(&window, &settings, Utils::FilePath::fromString(resourcePath));
+    Vesk::Sdk sdk;
+
+    std::vector<std::unique_ptr<PluginLoader>> loaders = loadPlugins(options);
+    window.show();
+
+    QTimer::singleShot(0, &app, [&] {
+        for (const auto &loader : loaders)
+            loader->delayedInitialize();
+        if (options.profile)
+            printProfile(loaders);
+        triggerCommands(options.triggers);
+    });
+    if (options.exitAfterMs >= 0)
+        QTimer::singleShot(options.exitAfterMs, &app, &QCoreApplication::quit);
+
+    const int result = app.exec();
+    for (auto it = loaders.rbegin(); it != loaders.rend(); ++it)
+        it->reset();
+    return result;
+}

@@ -1,0 +1,7 @@
+import QtQuick
+
+Rectangle {
+    width: 1100
+    height: 600
+    color: themeBackgroundColorNormal
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QWebSocketServer>
+
+QT_BEGIN_NAMESPACE
+class QWebSocket;
+QT_END_NAMESPACE
+
+// A WebSocket server in the place of the emulator's remote D-Bus invoker:
+// records every text frame and can answer, drop its clients or go away.
+class RecordingServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RecordingServer(quint16 port = 5454, QObject *parent = nullptr);
+    ~RecordingServer() override;
+
+    bool listen();
+    void close();
+    void dropClients();
+    void reply(const QString &text);
+
+    // Waits until at least count frames (in all) have arrived.
+    bool waitForFrames(int count, int timeoutMs = 5000);
+    bool waitForConnections(int count, int timeoutMs = 5000);
+
+    QStringList frames;
+    int connectionCount = 0;
+
+signals:
+    void frameReceived(const QString &frame);
+
+private:
+    quint16 m_port;
+    QWebSocketServer m_server;
+    QList<QWebSocket *> m_clients;
+};

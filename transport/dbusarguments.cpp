@@ -1,0 +1,46 @@
+#include "dbusarguments.h"
+
+#include <QStringList>
+
+namespace EmulationManagement::Internal::DBusArguments {
+
+QString int32(int value)
+{
+    return QStringLiteral("int32:%1").arg(value);
+}
+
+QString doubleValue(double value)
+{
+    return QStringLiteral("double:%1").arg(value);
+}
+
+QString fixedDouble(double value, int decimals)
+{
+    return QStringLiteral("double:%1").arg(value, 0, 'f', decimals);
+}
+
+QString boolean(bool value)
+{
+    return QStringLiteral("boolean:%1").arg(value ? 1 : 0);
+}
+
+QString string(const QString &value)
+{
+    return QStringLiteral("string:%1").arg(value);
+}
+
+QString doubleArrays(const QList<QStringList> &rows)
+{
+    QStringList joinedRows;
+    joinedRows.reserve(rows.size());
+    for (const QStringList &row : rows)
+        joinedRows.append(row.join(QLatin1Char(',')));
+    return QStringLiteral("array:array:double:") + joinedRows.join(QLatin1Char(';'));
+}
+
+QString join(const QStringList &arguments)
+{
+    return arguments.join(QLatin1Char(' '));
+}
+
+} // namespace EmulationManagement::Internal::DBusArguments

@@ -1,0 +1,70 @@
+#include "remotedbusinvokerservice.h"
+
+#include <QUrl>
+
+namespace EmulationManagement::Internal {
+
+// While the emulator is down every attempt fails within a millisecond, so
+// failed attempts after the first are spaced out instead of spinning.
+static constexpr int firstRetryDelayMs = 250;
+static constexpr int maxRetryDelayMs = 2000;
+
+RemoteDBusInvokerService::RemoteDBusInvokerService(QObject *parent)
+    : QObject(parent)
+    , m_webSocket(QString(), QWebSocketProtocol::Version13)
+{
+    m_retryTimer.setSingleShot(true);
+    connect(&m_retryTimer, &QTimer::timeout, this, &RemoteDBusInvokerService::connectToEmulator);
+
+    connect(&m_webSocket, &QWebSocket::connected, this, &RemoteDBusInvokerService::webSocketConnected);
+    connect(&m_webSocket,
+            &QWebSocket::disconnected,
+            this,
+            &RemoteDBusInvokerService::webSocketDisconnected);
+    connect(&m_webSocket, &QWebSocket::disconnected, this, &RemoteDBusInvokerService::reconnect);
+    connect(&m_webSocket,
+            &QWebSocket::textMessageReceived,
+            this,
+            &RemoteDBusInvokerService::replyReceived);
+    connect(&m_webSocket, &QWebSocket::connected, this, [this] { m_nextRetryDelayMs = 0; });
+}
+
+void RemoteDBusInvokerService::connectToEmulator()
+{
+    m_retryTimer.stop();
+    m_webSocket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(port)));
+}
+
+void RemoteDBusInvokerService::invokeMethod(const QString &bus,
+                                            const QString &service,
+                                            const QString &objectPath,
+                                            const QString &interface,
+                                            const QString &method,
+                                            const QString &arguments)
+{
+    m_webSocket.sendTextMessage(callText(bus, service, objectPath, interface, method, arguments));
+}
+
+QString RemoteDBusInvokerService::callText(const QString &bus,
+                                           const QString &service,
+                                           const QString &objectPath,
+                                           const QString &interface,
+                                           const QString &method,
+                                           const QString &arguments)
+{
+    // All fields in one pass, so that a "%" inside a field is never substituted again.
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(bus, service, objectPath, interface, method, arguments);
+}
+
+void RemoteDBusInvokerService::reconnect()
+{
+    const int delay = m_nextRetryDelayMs;
+    m_nextRetryDelayMs = delay == 0 ? firstRetryDelayMs : qMin(2 * delay, maxRetryDelayMs);
+    if (delay == 0)
+        connectToEmulator();
+    else
+        m_retryTimer.start(delay);
+}
+
+} // namespace EmulationManagement::Internal
