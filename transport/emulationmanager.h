@@ -1,11 +1,11 @@
 #pragma once
 
+#include "remotedbusinvokerservice.h"
+
 #include <QObject>
 #include <QStringList>
 
 namespace EmulationManagement::Internal {
-
-class RemoteDBusInvokerService;
 
 // Base of the managers that drive one emulator-side D-Bus service through the
 // shared invoker. Every reply frame reaches every bound manager.
