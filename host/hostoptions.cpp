@@ -12,29 +12,36 @@ HostOptions HostOptions::parse(const QStringList &arguments, QString *error)
     parser.setApplicationDescription(
         QCoreApplication::translate("Host", "Loads IDE plug-ins the way the IDE does."));
     parser.addHelpOption();
-    const QCommandLineOption settingsPath(QStringLiteral("settingspath"),
-                                          QCoreApplication::translate("Host", "Keep settings in <directory>."),
-                                          QStringLiteral("directory"));
-    const QCommandLineOption pluginPath(QStringLiteral("pluginpath"),
-                                        QCoreApplication::translate("Host", "Also load plug-ins from <directory>."),
-                                        QStringLiteral("directory"));
-    const QCommandLineOption resourcePath(QStringLiteral("resourcepath"),
-                                          QCoreApplication::translate("Host", "Read IDE data from <directory>."),
-                                          QStringLiteral("directory"));
-    const QCommandLineOption theme(QStringLiteral("theme"),
-                                   QCoreApplication::translate("Host", "Use the \"light\" or \"dark\" theme."),
-                                   QStringLiteral("name"),
-                                   QStringLiteral("light"));
-    const QCommandLineOption trigger(QStringLiteral("trigger"),
-                                     QCoreApplication::translate("Host",
-                                                                 "Trigger the command <id> after start, e.g. "
-                                                                 "EmulationManagement.ShowEmulationManagementView.Action."),
-                                     QStringLiteral("id"));
-    const QCommandLineOption profile(QStringLiteral("profile"),
-                                     QCoreApplication::translate("Host", "Print how long each plug-in phase took."));
-    const QCommandLineOption exitAfter(QStringLiteral("exit-after"),
-                                       QCoreApplication::translate("Host", "Quit <ms> milliseconds after start."),
-                                       QStringLiteral("ms"));
+    const QCommandLineOption settingsPath(
+        QStringLiteral("settingspath"),
+        QCoreApplication::translate("Host", "Keep settings in <directory>."),
+        QStringLiteral("directory"));
+    const QCommandLineOption pluginPath(
+        QStringLiteral("pluginpath"),
+        QCoreApplication::translate("Host", "Also load plug-ins from <directory>."),
+        QStringLiteral("directory"));
+    const QCommandLineOption resourcePath(
+        QStringLiteral("resourcepath"),
+        QCoreApplication::translate("Host", "Read IDE data from <directory>."),
+        QStringLiteral("directory"));
+    const QCommandLineOption theme(
+        QStringLiteral("theme"),
+        QCoreApplication::translate("Host", "Use the \"light\" or \"dark\" theme."),
+        QStringLiteral("name"),
+        QStringLiteral("light"));
+    const QCommandLineOption trigger(
+        QStringLiteral("trigger"),
+        QCoreApplication::translate("Host",
+                                    "Trigger the command <id> after start, e.g. "
+                                    "EmulationManagement.ShowEmulationManagementView.Action."),
+        QStringLiteral("id"));
+    const QCommandLineOption profile(
+        QStringLiteral("profile"),
+        QCoreApplication::translate("Host", "Print how long each plug-in phase took."));
+    const QCommandLineOption exitAfter(
+        QStringLiteral("exit-after"),
+        QCoreApplication::translate("Host", "Quit <ms> milliseconds after start."),
+        QStringLiteral("ms"));
     parser.addOptions({settingsPath, pluginPath, resourcePath, theme, trigger, profile, exitAfter});
 
     HostOptions options;
@@ -56,7 +63,8 @@ HostOptions HostOptions::parse(const QStringList &arguments, QString *error)
         bool ok = false;
         options.exitAfterMs = parser.value(exitAfter).toInt(&ok);
         if (!ok || options.exitAfterMs < 0)
-            *error = QCoreApplication::translate("Host", "-exit-after takes a number of milliseconds.");
+            *error = QCoreApplication::translate("Host",
+                                                 "-exit-after takes a number of milliseconds.");
     }
     return options;
 }

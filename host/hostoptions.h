@@ -8,11 +8,11 @@ namespace Host {
 // The command line, in the IDE's own single-dash style.
 struct HostOptions
 {
-    QString settingsPath;   // directory that holds QtProject/QtCreator.ini
+    QString settingsPath; // directory that holds QtProject/QtCreator.ini
     QStringList pluginPaths;
-    QString resourcePath;   // the IDE's share/qtcreator
+    QString resourcePath; // the IDE's share/qtcreator
     QString theme = QStringLiteral("light");
-    QStringList triggers;   // command ids to trigger once the plug-ins are up
+    QStringList triggers; // command ids to trigger once the plug-ins are up
     bool profile = false;
     int exitAfterMs = -1;
 

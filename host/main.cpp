@@ -63,7 +63,10 @@ static void triggerCommands(const QStringList &ids)
         if (command && command->action())
             command->action()->trigger();
         else
-            std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("Host", "No command \"%1\".").arg(id)));
+            std::fprintf(
+                stderr,
+                "%s\n",
+                qPrintable(QCoreApplication::translate("Host", "No command \"%1\".").arg(id)));
     }
 }
 
@@ -71,7 +74,10 @@ static void printProfile(const std::vector<std::unique_ptr<PluginLoader>> &loade
 {
     for (const auto &loader : loaders) {
         for (const auto &[phase, microseconds] : loader->phaseTimes())
-            std::printf("%s %s %.3f ms\n", qPrintable(loader->name()), qPrintable(phase), microseconds / 1000.0);
+            std::printf("%s %s %.3f ms\n",
+                        qPrintable(loader->name()),
+                        qPrintable(phase),
+                        microseconds / 1000.0);
     }
     std::fflush(stdout);
 }
@@ -101,9 +107,10 @@ int main(int argc, char *argv[])
 
     Core::ActionManager actionManager;
     HostWindow window;
-    const QString resourcePath = options.resourcePath.isEmpty()
-                                     ? QCoreApplication::applicationDirPath() + "/../share/qtcreator"
-                                     : options.resourcePath;
+    const QString resourcePath
+        = options.resourcePath.isEmpty()
+              ? QCoreApplication::applicationDirPath() + "/../share/qtcreator"
+              : options.resourcePath;
     Core::ICore core(&window, &settings, Utils::FilePath::fromString(resourcePath));
     Vesk::Sdk sdk;
 

@@ -31,7 +31,8 @@ QString PluginLoader::readMetaData()
         return QCoreApplication::translate("Host", "\"%1\" is not a plug-in: %2")
             .arg(m_loader.fileName(), m_loader.errorString());
     if (raw.value(QLatin1String("IID")).toString() != QLatin1String(pluginIid))
-        return QCoreApplication::translate("Host", "\"%1\" is not an IDE plug-in.").arg(m_loader.fileName());
+        return QCoreApplication::translate("Host", "\"%1\" is not an IDE plug-in.")
+            .arg(m_loader.fileName());
     m_metaData = raw.value(QLatin1String("MetaData")).toObject();
     return checkDependencies(m_metaData);
 }
@@ -81,7 +82,6 @@ void PluginLoader::shutdown()
         }
     });
     timed(QStringLiteral("destroy"), [&] { delete m_plugin; });
-    m_loader.unload();
 }
 
 QString PluginLoader::checkDependencies(const QJsonObject &metaData)
@@ -94,14 +94,17 @@ QString PluginLoader::checkDependencies(const QJsonObject &metaData)
         if (dependency.value(QLatin1String("Type")).toString() == QLatin1String("optional"))
             continue;
         if (id != QLatin1String("core"))
-            return QCoreApplication::translate("Host", "Plug-in \"%1\" needs \"%2\", which is not available.")
+            return QCoreApplication::translate(
+                       "Host", "Plug-in \"%1\" needs \"%2\", which is not available.")
                 .arg(metaData.value(QLatin1String("Name")).toString(), id);
         // The host's core is compatible only with its own version.
         if (compareVersions(version, QLatin1String(coreVersion)) != 0)
             return QCoreApplication::translate("Host",
                                                "Plug-in \"%1\" needs \"core\" version %2, but the "
                                                "host provides version %3.")
-                .arg(metaData.value(QLatin1String("Name")).toString(), version, QLatin1String(coreVersion));
+                .arg(metaData.value(QLatin1String("Name")).toString(),
+                     version,
+                     QLatin1String(coreVersion));
     }
     return {};
 }

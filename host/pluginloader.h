@@ -9,7 +9,6 @@
 #include <QPluginLoader>
 #include <QPointer>
 
-
 namespace Host {
 
 // Loads one IDE plug-in the way the IDE does: metadata first, without running

@@ -35,7 +35,8 @@ bool EmulationManagementPlugin::initialize(const QStringList &arguments, QString
     installTranslator();
     // The GPS page reads track files through XMLHttpRequest.
     qputenv("QML_XHR_ALLOW_FILE_READ", "1");
-    m_view.rootContext()->setContextProperty(QStringLiteral("remoteDBusInvokerService"), &m_invoker);
+    m_view.rootContext()->setContextProperty(QStringLiteral("remoteDBusInvokerService"),
+                                             &m_invoker);
     m_view.rootContext()->setContextProperty(QStringLiteral("emulationManagementPlugin"), this);
     setThemeContextProperties();
     createView();
@@ -51,13 +52,15 @@ ExtensionSystem::IPlugin::ShutdownFlag EmulationManagementPlugin::aboutToShutdow
 
 void EmulationManagementPlugin::installTranslator()
 {
-    const QVariant language = ExtensionSystem::PluginManager::settings()->value(
-        Utils::Key("General/OverrideLanguage"));
+    const QVariant language
+        = ExtensionSystem::PluginManager::settings()->value(Utils::Key("General/OverrideLanguage"));
     const QLocale locale = language.isValid() ? QLocale(language.toString()) : QLocale();
-    const QString directory = Core::ICore::resourcePath(QStringLiteral("translations")).toFSPathString();
+    const QString directory
+        = Core::ICore::resourcePath(QStringLiteral("translations")).toFSPathString();
 
     auto translator = new QTranslator(this);
-    if (translator->load(locale, QStringLiteral("EmulationManagement"), QStringLiteral("_"), directory))
+    if (translator->load(
+            locale, QStringLiteral("EmulationManagement"), QStringLiteral("_"), directory))
         QCoreApplication::installTranslator(translator);
     else
         qDebug() << "Failed to load translator:" << directory << "EmulationManagement";
@@ -81,17 +84,17 @@ void EmulationManagementPlugin::createView()
 {
     m_view.setTitle(tr("Emulation Management"));
     m_view.setResizeMode(QQuickView::SizeRootObjectToView);
-    m_view.setSource(QUrl(QStringLiteral("qrc:/emulationmanagement/qml/EmulationManagementView.qml")));
+    m_view.setSource(
+        QUrl(QStringLiteral("qrc:/emulationmanagement/qml/EmulationManagementView.qml")));
 }
 
 void EmulationManagementPlugin::createMenuAction()
 {
     auto action = new QAction(tr("Emulation Management\u2026"), this);
-    Core::Command *command = Core::ActionManager::registerAction(action,
-                                                                 showViewActionId,
-                                                                 Core::Context(Core::Constants::C_GLOBAL),
-                                                                 false);
-    connect(action, &QAction::triggered, this, &EmulationManagementPlugin::showEmulationManagementView);
+    Core::Command *command = Core::ActionManager::registerAction(
+        action, showViewActionId, Core::Context(Core::Constants::C_GLOBAL), false);
+    connect(
+        action, &QAction::triggered, this, &EmulationManagementPlugin::showEmulationManagementView);
 
     Core::ActionContainer *sdkMenu = Core::ActionManager::createMenu(sdkToolsMenuId);
     sdkMenu->addAction(command);

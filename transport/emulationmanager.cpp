@@ -15,10 +15,8 @@ void EmulationManager::setRdbusinvoker(RemoteDBusInvokerService *invoker)
             &RemoteDBusInvokerService::webSocketConnected,
             this,
             &EmulationManager::emulatorConnected);
-    connect(invoker,
-            &RemoteDBusInvokerService::replyReceived,
-            this,
-            &EmulationManager::handleReply);
+    connect(
+        invoker, &RemoteDBusInvokerService::replyReceived, this, &EmulationManager::handleReply);
     emit rdbusinvokerChanged();
 }
 
@@ -26,7 +24,8 @@ void EmulationManager::callMethod(const QString &method, const QString &argument
 {
     if (!m_rdbusinvoker)
         return;
-    m_rdbusinvoker->invokeMethod(bus(), serviceName(), objectPath(), interfaceName(), method, arguments);
+    m_rdbusinvoker->invokeMethod(
+        bus(), serviceName(), objectPath(), interfaceName(), method, arguments);
 }
 
 void EmulationManager::handleReply(const QString &reply)

@@ -12,8 +12,8 @@ namespace EmulationManagement::Internal {
 class EmulationManager : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(RemoteDBusInvokerService *rdbusinvoker READ rdbusinvoker WRITE setRdbusinvoker
-                   NOTIFY rdbusinvokerChanged)
+    Q_PROPERTY(RemoteDBusInvokerService *rdbusinvoker READ rdbusinvoker WRITE setRdbusinvoker NOTIFY
+                   rdbusinvokerChanged)
 
 public:
     explicit EmulationManager(QObject *parent = nullptr);

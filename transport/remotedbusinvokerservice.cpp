@@ -16,7 +16,8 @@ RemoteDBusInvokerService::RemoteDBusInvokerService(QObject *parent)
     m_retryTimer.setSingleShot(true);
     connect(&m_retryTimer, &QTimer::timeout, this, &RemoteDBusInvokerService::connectToEmulator);
 
-    connect(&m_webSocket, &QWebSocket::connected, this, &RemoteDBusInvokerService::webSocketConnected);
+    connect(
+        &m_webSocket, &QWebSocket::connected, this, &RemoteDBusInvokerService::webSocketConnected);
     connect(&m_webSocket,
             &QWebSocket::disconnected,
             this,

@@ -21,11 +21,16 @@ SshRemoteProcessRunner::~SshRemoteProcessRunner()
 QStringList SshRemoteProcessRunner::clientArguments(const QString &command,
                                                     const SshConnectionParameters &sshParams)
 {
-    QStringList args{QStringLiteral("-o"), QStringLiteral("BatchMode=yes"),
-                     QStringLiteral("-o"), QStringLiteral("StrictHostKeyChecking=no"),
-                     QStringLiteral("-o"), QStringLiteral("UserKnownHostsFile=/dev/null"),
-                     QStringLiteral("-o"), QStringLiteral("ConnectTimeout=%1").arg(sshParams.timeout),
-                     QStringLiteral("-p"), QString::number(sshParams.port())};
+    QStringList args{QStringLiteral("-o"),
+                     QStringLiteral("BatchMode=yes"),
+                     QStringLiteral("-o"),
+                     QStringLiteral("StrictHostKeyChecking=no"),
+                     QStringLiteral("-o"),
+                     QStringLiteral("UserKnownHostsFile=/dev/null"),
+                     QStringLiteral("-o"),
+                     QStringLiteral("ConnectTimeout=%1").arg(sshParams.timeout),
+                     QStringLiteral("-p"),
+                     QString::number(sshParams.port())};
     if (!sshParams.privateKeyFile.isEmpty())
         args << QStringLiteral("-i") << sshParams.privateKeyFile;
     if (!sshParams.userName().isEmpty())
@@ -53,17 +58,15 @@ void SshRemoteProcessRunner::run(const QString &command,
         if (error == QProcess::FailedToStart)
             finish(m_process->errorString());
     });
-    connect(m_process,
-            &QProcess::finished,
-            this,
-            [this](int exitCode, QProcess::ExitStatus status) {
-                if (status == QProcess::CrashExit)
-                    finish(tr("The SSH client crashed."));
-                else if (exitCode != 0)
-                    finish(tr("The SSH client exited with code %1.").arg(exitCode));
-                else
-                    finish({});
-            });
+    connect(
+        m_process, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
+            if (status == QProcess::CrashExit)
+                finish(tr("The SSH client crashed."));
+            else if (exitCode != 0)
+                finish(tr("The SSH client exited with code %1.").arg(exitCode));
+            else
+                finish({});
+        });
     m_timeout.start(2 * qMax(1, sshParams.timeout) * 1000);
     m_process->start(SshSettings::sshFilePath(), clientArguments(command, sshParams));
 }

@@ -28,7 +28,8 @@ public:
     QByteArray readAllStandardOutput();
     QByteArray readAllStandardError();
 
-    static QStringList clientArguments(const QString &command, const SshConnectionParameters &sshParams);
+    static QStringList clientArguments(const QString &command,
+                                       const SshConnectionParameters &sshParams);
 
 signals:
     void processStarted();

@@ -35,8 +35,8 @@ public:
         quint16 emulatorPort = 0;
         friend bool operator==(const PortForwarding &a, const PortForwarding &b)
         {
-            return a.ruleName == b.ruleName && a.protocol == b.protocol
-                   && a.hostPort == b.hostPort && a.emulatorPort == b.emulatorPort;
+            return a.ruleName == b.ruleName && a.protocol == b.protocol && a.hostPort == b.hostPort
+                   && a.emulatorPort == b.emulatorPort;
         }
     };
 

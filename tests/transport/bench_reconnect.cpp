@@ -27,7 +27,8 @@ int main(int argc, char *argv[])
 
     RemoteDBusInvokerService invoker;
     int attempts = 0;
-    QObject::connect(&invoker, &RemoteDBusInvokerService::webSocketDisconnected, [&] { ++attempts; });
+    QObject::connect(
+        &invoker, &RemoteDBusInvokerService::webSocketDisconnected, [&] { ++attempts; });
     QObject::connect(&invoker, &RemoteDBusInvokerService::webSocketConnected, [] {
         std::fprintf(stderr, "something listens on port 5454; stop it first\n");
         QCoreApplication::exit(1);
@@ -41,7 +42,11 @@ int main(int argc, char *argv[])
     const int result = app.exec();
 
     const double elapsed = wall.elapsed() / 1000.0;
-    std::printf("reconnect: %.1f s with nothing listening: %d attempts (%.1f/s), CPU %.2f %% of one core\n",
-                elapsed, attempts, attempts / elapsed, 100.0 * (cpuSeconds() - cpuStart) / elapsed);
+    std::printf(
+        "reconnect: %.1f s with nothing listening: %d attempts (%.1f/s), CPU %.2f %% of one core\n",
+        elapsed,
+        attempts,
+        attempts / elapsed,
+        100.0 * (cpuSeconds() - cpuStart) / elapsed);
     return result;
 }

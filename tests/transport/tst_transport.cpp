@@ -54,14 +54,16 @@ void TransportTest::callTextsGoOutByteForByte_data()
     const QString prefix = QStringLiteral(
         "system ru.quor.GeoclueEmulationManagement /ru/quor/GeoclueEmulationManagement "
         "ru.quor.GeoclueEmulationManagement ");
-    QTest::newRow("one argument") << "setAltitude" << "double:150.00"
-                                  << prefix + "setAltitude double:150.00";
-    QTest::newRow("no arguments keep the trailing space") << "stopTrack" << "" << prefix + "stopTrack ";
+    QTest::newRow("one argument") << "setAltitude"
+                                  << "double:150.00" << prefix + "setAltitude double:150.00";
+    QTest::newRow("no arguments keep the trailing space") << "stopTrack"
+                                                          << "" << prefix + "stopTrack ";
     QTest::newRow("several arguments with their spaces")
-        << "setPosition" << "double:-33.8688000 double:151.2093000 double:-5.00"
+        << "setPosition"
+        << "double:-33.8688000 double:151.2093000 double:-5.00"
         << prefix + "setPosition double:-33.8688000 double:151.2093000 double:-5.00";
-    QTest::newRow("percent signs are not substituted") << "m%1" << "string:%2"
-                                                       << prefix + "m%1 string:%2";
+    QTest::newRow("percent signs are not substituted") << "m%1"
+                                                       << "string:%2" << prefix + "m%1 string:%2";
 }
 
 void TransportTest::callTextsGoOutByteForByte()
@@ -161,16 +163,21 @@ void TransportTest::handleReply_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<bool>("processed");
 
-    QTest::newRow("success") << "enabled:accelerometer:true::" << "OK" << true;
-    QTest::newRow("all fields empty") << "::::" << "OK" << true;
+    QTest::newRow("success") << "enabled:accelerometer:true::"
+                             << "OK" << true;
+    QTest::newRow("all fields empty") << "::::"
+                                      << "OK" << true;
     QTest::newRow("error name and message")
         << "setLux:100::org.freedesktop.DBus.Error.Failed:Failed"
         << "org.freedesktop.DBus.Error.Failed Failed" << false;
     QTest::newRow("error message with a colon") << "setLux:100::Error.Failed:bad: value"
                                                 << "setLux:100::Error.Failed:bad: value" << false;
-    QTest::newRow("four fields") << "a:b:c:" << "a:b:c:" << false;
-    QTest::newRow("no colon") << "garbage" << "garbage" << false;
-    QTest::newRow("empty") << "" << "" << false;
+    QTest::newRow("four fields") << "a:b:c:"
+                                 << "a:b:c:" << false;
+    QTest::newRow("no colon") << "garbage"
+                              << "garbage" << false;
+    QTest::newRow("empty") << ""
+                           << "" << false;
 }
 
 void TransportTest::handleReply()

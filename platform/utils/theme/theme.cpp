@@ -9,7 +9,8 @@ Theme::Theme(const QString &name, QObject *parent)
     , m_name(name == QLatin1String("dark") ? name : QStringLiteral("light"))
 {
     const bool dark = m_name == QLatin1String("dark");
-    m_colors.insert(BackgroundColorNormal, dark ? QColor(0x2e, 0x2f, 0x30) : QColor(0xff, 0xff, 0xff));
+    m_colors.insert(BackgroundColorNormal,
+                    dark ? QColor(0x2e, 0x2f, 0x30) : QColor(0xff, 0xff, 0xff));
     m_colors.insert(SeparatorColor, dark ? QColor(0x47, 0x47, 0x47) : QColor(0xcc, 0xcc, 0xcc));
     m_colors.insert(HighlightColor, dark ? QColor(0x3f, 0x8c, 0xe0) : QColor(0x1d, 0x54, 0x5c));
     m_flags.insert(DarkUserInterface, dark);
