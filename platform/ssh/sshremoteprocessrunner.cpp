@@ -76,9 +76,12 @@ void SshRemoteProcessRunner::cancel()
     m_timeout.stop();
     if (!m_process)
         return;
-    // Possibly called from one of the process's own signals: delete it later.
-    // Its destructor kills a client that still runs.
     m_process->disconnect(this);
+    if (m_process->state() != QProcess::NotRunning) {
+        m_process->kill();
+        m_process->waitForFinished(1000);
+    }
+    // Possibly called from one of the process's own signals: delete it later.
     m_process->deleteLater();
     m_process = nullptr;
 }

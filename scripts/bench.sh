@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks; each prints its own figures. Not part of
+# the test suite: figures depend on the machine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+BUILD_DIR=$build "$root/scripts/build.sh" >/dev/null
+export QT_QPA_PLATFORM=offscreen
+
+echo "== plug-in start-up (median of 11 host starts)"
+settings=$(mktemp -d)
+for i in $(seq 11); do
+    "$build/bin/ide-host" -settingspath "$settings" -profile -exit-after 0 2>/dev/null
+done | awk '$1 == "EmulationManagement" { t[$2] = t[$2] " " $3 }
+    END { for (p in t) { n = split(t[p], v, " "); asort(v); printf "%s %s ms\n", p, v[int((n + 1) / 2)] } }' | sort
+rm -rf "$settings"
+
+echo "== reconnection while the emulator is down"
+"$build/tests/transport/bench_reconnect" 5
+
+for bench in "$build"/tests/*/bench_*; do
+    case "$bench" in */bench_reconnect) continue ;; esac
+    [ -x "$bench" ] || continue
+    echo "== $(basename "$bench")"
+    "$bench"
+done
