@@ -1,5 +1,7 @@
 #include "settingsmanager.h"
 
+#include "sensors/sensordefaults.h"
+
 #include <coreplugin/icore.h>
 #include <utils/qtcsettings.h>
 
@@ -142,82 +144,82 @@ void SettingsManager::saveGpsPosition(double latitude, double longitude, double 
 
 int SettingsManager::readAccelerometerX() const
 {
-    return value("accelerometer_x", 0).toInt();
+    return value("accelerometer_x", SensorDefaults::accelerometerX).toInt();
 }
 
 int SettingsManager::readAccelerometerY() const
 {
-    return value("accelerometer_y", 0).toInt();
+    return value("accelerometer_y", SensorDefaults::accelerometerY).toInt();
 }
 
 int SettingsManager::readAccelerometerZ() const
 {
-    return value("accelerometer_z", 1000).toInt();
+    return value("accelerometer_z", SensorDefaults::accelerometerZ).toInt();
 }
 
 int SettingsManager::readAlsLux() const
 {
-    return value("als", 100).toInt();
+    return value("als", SensorDefaults::alsLux).toInt();
 }
 
 double SettingsManager::readGyroscopeX() const
 {
-    return value("gyroscope_x", 0).toDouble();
+    return value("gyroscope_x", SensorDefaults::gyroscopeX).toDouble();
 }
 
 double SettingsManager::readGyroscopeY() const
 {
-    return value("gyroscope_y", 0).toDouble();
+    return value("gyroscope_y", SensorDefaults::gyroscopeY).toDouble();
 }
 
 double SettingsManager::readGyroscopeZ() const
 {
-    return value("gyroscope_z", 1.1459155902616465).toDouble();
+    return value("gyroscope_z", SensorDefaults::gyroscopeZ).toDouble();
 }
 
 double SettingsManager::readMagneticFieldX() const
 {
-    return value("magnetic_field_x", 0).toDouble();
+    return value("magnetic_field_x", SensorDefaults::magneticFieldX).toDouble();
 }
 
 double SettingsManager::readMagneticFieldY() const
 {
-    return value("magnetic_field_y", 5.95).toDouble();
+    return value("magnetic_field_y", SensorDefaults::magneticFieldY).toDouble();
 }
 
 double SettingsManager::readMagneticFieldZ() const
 {
-    return value("magnetic_field_z", -48.76).toDouble();
+    return value("magnetic_field_z", SensorDefaults::magneticFieldZ).toDouble();
 }
 
 double SettingsManager::readMagnetometerX() const
 {
-    return value("magnetometer_x", 4.3e-05).toDouble();
+    return value("magnetometer_x", SensorDefaults::magnetometerX).toDouble();
 }
 
 double SettingsManager::readMagnetometerY() const
 {
-    return value("magnetometer_y", 0).toDouble();
+    return value("magnetometer_y", SensorDefaults::magnetometerY).toDouble();
 }
 
 double SettingsManager::readMagnetometerZ() const
 {
-    return value("magnetometer_z", 0).toDouble();
+    return value("magnetometer_z", SensorDefaults::magnetometerZ).toDouble();
 }
 
 int SettingsManager::readMagnetometerCalibrationLevel() const
 {
-    return value("magnetometer_calib_level", 0).toInt();
+    return value("magnetometer_calib_level", SensorDefaults::magnetometerCalibrationLevel).toInt();
 }
 
 int SettingsManager::readProximityReflectance() const
 {
-    return value("proximity_reflectance", 5).toInt();
+    return value("proximity_reflectance", SensorDefaults::proximityReflectance).toInt();
 }
 
 int SettingsManager::readTapDirection() const
 {
-    return value("tap", -1).toInt();
+    return value("tap", SensorDefaults::tapDirection).toInt();
 }
 
 double SettingsManager::readGpsLatitude() const

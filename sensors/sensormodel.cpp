@@ -1,0 +1,5 @@
+#include "sensormodel.h"
+
+SensorModel::SensorModel(QObject *parent)
+    : QObject(parent)
+{}
