@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaMethod>
 #include <QMetaProperty>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -80,6 +82,9 @@ private slots:
     void uriSignalsFollowChanges();
     void followsTheEmulatorsDeviceModel();
     void qmlInterface();
+    void shippedModelsNameExistingFiles_data();
+    void shippedModelsNameExistingFiles();
+    void shippedSensorTable();
 
 private:
     void removeDeviceDirectories();
@@ -411,6 +416,79 @@ void Smartphone3DModelConfigTest::qmlInterface()
     QCOMPARE(configured.methodType(), QMetaMethod::Method);
     QCOMPARE(configured.returnMetaType(), QMetaType::fromType<bool>());
     QVERIFY(meta.indexOfMethod("selectModelConfig(QString)") < 0);
+}
+
+void Smartphone3DModelConfigTest::shippedModelsNameExistingFiles_data()
+{
+    QTest::addColumn<QString>("deviceModel");
+    QTest::addColumn<QString>("mesh");
+    QTest::addColumn<QString>("texture");
+    QTest::newRow("demo device") << "Strova Phone 5"
+                                 << "strova-phone-5.obj"
+                                 << "strova-phone-5.png";
+    QTest::newRow("other device") << "Strova Phone 4"
+                                  << "default.obj"
+                                  << "default.png";
+}
+
+void Smartphone3DModelConfigTest::shippedModelsNameExistingFiles()
+{
+    QFETCH(QString, deviceModel);
+    QFETCH(QString, mesh);
+    QFETCH(QString, texture);
+
+    const QDir shipped(QStringLiteral(EM_DEVICE_CONFIGURATION_DIR));
+    for (const QString &name : deviceDirectories) {
+        QVERIFY(QDir(applicationDirectory()).mkpath(name));
+        const QStringList files = QDir(shipped.filePath(name)).entryList(QDir::Files);
+        QVERIFY2(!files.isEmpty(), qPrintable(name));
+        for (const QString &file : files) {
+            QVERIFY(QFile::copy(shipped.filePath(name + QLatin1Char('/') + file),
+                                applicationDirectory() + QLatin1Char('/') + name + QLatin1Char('/')
+                                    + file));
+        }
+    }
+
+    Smartphone3DModelConfig config;
+    config.selectModelConfig(deviceModel);
+    QCOMPARE(config.smartphone3DModelMeshUri(), expectedUrl(QStringLiteral("meshes/") + mesh));
+    QCOMPARE(config.smartphone3DModelTextureUri(),
+             expectedUrl(QStringLiteral("textures/") + texture));
+    QVERIFY(QFileInfo(QUrl(config.smartphone3DModelMeshUri()).toLocalFile()).isFile());
+    QVERIFY(QFileInfo(QUrl(config.smartphone3DModelTextureUri()).toLocalFile()).isFile());
+}
+
+void Smartphone3DModelConfigTest::shippedSensorTable()
+{
+    const QSettings table(QStringLiteral(EM_DEVICE_CONFIGURATION_DIR "/strova-phone-5.ini"),
+                          QSettings::IniFormat);
+    QCOMPARE(table.status(), QSettings::NoError);
+    QCOMPARE(table.value(QStringLiteral("device-name")).toString(),
+             QStringLiteral("Strova Phone 5"));
+
+    const QStringList sensorNames{"accelerometer",
+                                  "als",
+                                  "compass",
+                                  "gyroscope",
+                                  "magneticField",
+                                  "magnetometer",
+                                  "orientation",
+                                  "proximity",
+                                  "tap"};
+    QStringList keys = table.allKeys();
+    keys.sort();
+    QStringList expectedKeys{QStringLiteral("device-name")};
+    for (const QString &name : sensorNames)
+        expectedKeys.append(QStringLiteral("sensors/") + name);
+    expectedKeys.sort();
+    QCOMPARE(keys, expectedKeys);
+
+    QStringList unavailable;
+    for (const QString &name : sensorNames) {
+        if (!table.value(QStringLiteral("sensors/") + name, true).toBool())
+            unavailable.append(name);
+    }
+    QCOMPARE(unavailable, QStringList{QStringLiteral("proximity")});
 }
 
 QTEST_GUILESS_MAIN(Smartphone3DModelConfigTest)
