@@ -1,0 +1,205 @@
+#include "geoclueemulationservice.h"
+
+#include <QDBusError>
+#include <QJsonArray>
+
+#include <cmath>
+
+namespace EmulationManagement::Emulator {
+
+namespace {
+
+constexpr qsizetype trackPointValues = 4;
+
+QString playbackName(GeoclueEmulationService::Playback playback)
+{
+    switch (playback) {
+    case GeoclueEmulationService::Playback::Playing:
+        return QStringLiteral("playing");
+    case GeoclueEmulationService::Playback::Paused:
+        return QStringLiteral("paused");
+    case GeoclueEmulationService::Playback::Stopped:
+        break;
+    }
+    return QStringLiteral("stopped");
+}
+
+QJsonArray trackJson(const InvokerProtocol::DoubleArrays &track)
+{
+    QJsonArray rows;
+    for (const QList<double> &point : track) {
+        QJsonArray row;
+        for (const double value : point)
+            row.append(value);
+        rows.append(row);
+    }
+    return rows;
+}
+
+} // namespace
+
+GeoclueEmulationService::GeoclueEmulationService(QObject *parent)
+    : QObject(parent)
+{}
+
+QString GeoclueEmulationService::serviceName()
+{
+    return QStringLiteral("ru.quor.GeoclueEmulationManagement");
+}
+
+QString GeoclueEmulationService::objectPath()
+{
+    return QStringLiteral("/ru/quor/GeoclueEmulationManagement");
+}
+
+QJsonObject GeoclueEmulationService::state() const
+{
+    return {{"position",
+             QJsonObject{
+                 {"latitude", m_latitude}, {"longitude", m_longitude}, {"altitude", m_altitude}}},
+            {"track", trackJson(m_track)},
+            {"playback", playbackName(m_playback)},
+            {"currentIndex", m_currentIndex},
+            {"speed", m_speed},
+            {"looped", m_looped},
+            {"useDefaultInterval", m_useDefaultInterval}};
+}
+
+void GeoclueEmulationService::setPosition(double latitude, double longitude, double altitude)
+{
+    if (!checkLatitude(latitude) || !checkLongitude(longitude) || !checkAltitude(altitude))
+        return;
+    m_latitude = latitude;
+    m_longitude = longitude;
+    m_altitude = altitude;
+}
+
+void GeoclueEmulationService::setLatitude(double latitude)
+{
+    if (checkLatitude(latitude))
+        m_latitude = latitude;
+}
+
+void GeoclueEmulationService::setLongitude(double longitude)
+{
+    if (checkLongitude(longitude))
+        m_longitude = longitude;
+}
+
+void GeoclueEmulationService::setAltitude(double altitude)
+{
+    if (checkAltitude(altitude))
+        m_altitude = altitude;
+}
+
+void GeoclueEmulationService::loadTrack(const QList<QList<double>> &track)
+{
+    for (qsizetype i = 0; i < track.size(); ++i) {
+        if (!checkTrackPoint(track[i], i))
+            return;
+    }
+    m_track = track;
+    m_playback = Playback::Stopped;
+    m_currentIndex = 0;
+}
+
+void GeoclueEmulationService::startTrack()
+{
+    if (m_track.isEmpty()) {
+        reject(QStringLiteral("No track is loaded"));
+        return;
+    }
+    m_playback = Playback::Playing;
+}
+
+void GeoclueEmulationService::pauseTrack()
+{
+    if (m_playback == Playback::Playing)
+        m_playback = Playback::Paused;
+}
+
+void GeoclueEmulationService::stopTrack()
+{
+    m_playback = Playback::Stopped;
+    m_currentIndex = 0;
+}
+
+void GeoclueEmulationService::setTrackLooped(bool looped)
+{
+    m_looped = looped;
+}
+
+void GeoclueEmulationService::setTrackIntervalMode(bool useDefaultInterval)
+{
+    m_useDefaultInterval = useDefaultInterval;
+}
+
+void GeoclueEmulationService::setTrackSpeed(int speed)
+{
+    if (speed < 1) {
+        reject(QStringLiteral("Track speed %1 is not a positive factor").arg(speed));
+        return;
+    }
+    m_speed = speed;
+}
+
+void GeoclueEmulationService::goToPositionOnTrack(int index)
+{
+    if (index < 0 || index >= m_track.size()) {
+        reject(QStringLiteral("The track has no point %1").arg(index));
+        return;
+    }
+    m_currentIndex = index;
+    const QList<double> &point = m_track[index];
+    m_latitude = point[0];
+    m_longitude = point[1];
+    m_altitude = point[2];
+}
+
+bool GeoclueEmulationService::checkLatitude(double latitude)
+{
+    if (latitude >= -90 && latitude <= 90)
+        return true;
+    reject(QStringLiteral("Latitude %1 is out of range").arg(latitude));
+    return false;
+}
+
+bool GeoclueEmulationService::checkLongitude(double longitude)
+{
+    if (longitude >= -180 && longitude <= 180)
+        return true;
+    reject(QStringLiteral("Longitude %1 is out of range").arg(longitude));
+    return false;
+}
+
+bool GeoclueEmulationService::checkAltitude(double altitude)
+{
+    if (std::isfinite(altitude))
+        return true;
+    reject(QStringLiteral("Altitude %1 is not a finite number").arg(altitude));
+    return false;
+}
+
+bool GeoclueEmulationService::checkTrackPoint(const QList<double> &point, qsizetype index)
+{
+    if (point.size() != trackPointValues) {
+        reject(QStringLiteral("Track point %1 has %2 values instead of %3")
+                   .arg(index)
+                   .arg(point.size())
+                   .arg(trackPointValues));
+        return false;
+    }
+    if (!(point[3] >= 0)) {
+        reject(
+            QStringLiteral("Track point %1 has the invalid interval %2").arg(index).arg(point[3]));
+        return false;
+    }
+    return checkLatitude(point[0]) && checkLongitude(point[1]) && checkAltitude(point[2]);
+}
+
+void GeoclueEmulationService::reject(const QString &message)
+{
+    sendErrorReply(QDBusError::InvalidArgs, message);
+}
+
+} // namespace EmulationManagement::Emulator
