@@ -18,8 +18,8 @@ packages=(
     # GStreamer
     libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-tools
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-base-apps
-    # simulated emulator: private D-Bus daemon, SSH client
-    dbus-daemon openssh-client
+    # simulated emulator: private D-Bus daemon, SSH client, camera window sink
+    dbus-daemon openssh-client gstreamer1.0-x
     # headless runs and screenshots
     xvfb xauth x11-apps imagemagick
 )
