@@ -80,7 +80,7 @@ bool CameraReceiver::start(QString *error)
     if (gst_element_set_state(m_pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
         *error = tr("Cannot receive the camera stream on UDP port %1: %2")
                      .arg(m_port)
-                     .arg(takeError());
+                     .arg(takeMessages());
         return false;
     }
     m_clock.start();
@@ -137,29 +137,41 @@ void CameraReceiver::sample()
 
 void CameraReceiver::readBusMessages()
 {
-    const QString error = takeError();
+    const QString error = takeMessages();
     if (error.isEmpty())
         return;
     m_statistics.error = error;
     emit event(tr("camera receiver error: %1").arg(error));
 }
 
-QString CameraReceiver::takeError()
+QString CameraReceiver::takeMessages()
 {
     GstBus *bus = gst_element_get_bus(m_pipeline);
-    QString text;
-    while (GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
+    QString lastError;
+    while (GstMessage *message
+           = gst_bus_pop_filtered(bus, GstMessageType(GST_MESSAGE_ERROR | GST_MESSAGE_WARNING))) {
+        const bool isError = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
         GError *error = nullptr;
         gchar *debug = nullptr;
-        gst_message_parse_error(message, &error, &debug);
-        text = QStringLiteral("%1 (%2)").arg(QString::fromUtf8(error->message),
-                                             QString::fromUtf8(debug ? debug : ""));
+        if (isError)
+            gst_message_parse_error(message, &error, &debug);
+        else
+            gst_message_parse_warning(message, &error, &debug);
+        // One log line: the details hold line breaks.
+        const QString text
+            = QStringLiteral("%1 (%2)")
+                  .arg(QString::fromUtf8(error->message), QString::fromUtf8(debug ? debug : ""))
+                  .simplified();
+        if (isError)
+            lastError = text;
+        else
+            emit event(tr("camera receiver warning: %1").arg(text));
         g_error_free(error);
         g_free(debug);
         gst_message_unref(message);
     }
     gst_object_unref(bus);
-    return text;
+    return lastError;
 }
 
 void CameraReceiver::updatePictureSize()

@@ -57,7 +57,8 @@ private:
     void readBusMessages();
     void updatePictureSize();
     void saveLastFrame();
-    QString takeError();
+    // Logs the pipeline's warnings and returns the text of its last error.
+    QString takeMessages();
 
     quint16 m_port;
     bool m_showPicture;
