@@ -1,0 +1,192 @@
+#include "gpsemulationmanager.h"
+
+#include "transport/dbusarguments.h"
+
+#include <QtMath>
+
+namespace EmulationManagement::Internal {
+
+namespace A = DBusArguments;
+
+namespace {
+
+constexpr int coordinateDecimals = 7;
+constexpr int altitudeDecimals = 2;
+
+// Array rows carry bare numbers: the value text of the notation without
+// its type word.
+QString valueText(const QString &argument)
+{
+    return argument.section(QLatin1Char(':'), 1);
+}
+
+// A number as it is, a text only if it is a plain C-locale number, else 0.
+// Values that are not finite ("nan", "inf") become 0 as well: they would
+// reach the emulator as words, not numbers.
+double trackValue(const QVariantMap &point, const char *key)
+{
+    const double value = point.value(QString::fromLatin1(key)).toDouble();
+    return qIsFinite(value) ? value : 0;
+}
+
+QStringList trackRow(const QVariantMap &point)
+{
+    const auto fixed = [&point](const char *key, int decimals) {
+        return valueText(A::fixedDouble(trackValue(point, key), decimals));
+    };
+    return {fixed("latitude", coordinateDecimals),
+            fixed("longitude", coordinateDecimals),
+            fixed("altitude", altitudeDecimals),
+            valueText(A::doubleValue(trackValue(point, "interval")))};
+}
+
+} // namespace
+
+GPSEmulationManager::GPSEmulationManager(QObject *parent)
+    : EmulationManager(parent)
+    , m_currentPosition(new PositionModel(this))
+{
+    connect(this,
+            &EmulationManager::emulatorConnected,
+            this,
+            &GPSEmulationManager::handleEmulatorConnected);
+}
+
+QString GPSEmulationManager::bus() const
+{
+    return QStringLiteral("system");
+}
+
+QString GPSEmulationManager::serviceName() const
+{
+    return QStringLiteral("ru.quor.GeoclueEmulationManagement");
+}
+
+QString GPSEmulationManager::objectPath() const
+{
+    return QStringLiteral("/ru/quor/GeoclueEmulationManagement");
+}
+
+QString GPSEmulationManager::interfaceName() const
+{
+    return serviceName();
+}
+
+// The location service's replies carry no state to keep.
+void GPSEmulationManager::processReply(const QStringList &) {}
+
+void GPSEmulationManager::setCurrentPositionIndex(int index)
+{
+    m_currentPositionIndex = index;
+    emit currentPositionIndexChanged();
+}
+
+void GPSEmulationManager::setLocalPosition(double latitude, double longitude, double altitude)
+{
+    m_currentPosition->setValues(latitude, longitude, altitude);
+    m_settings.saveGpsPosition(latitude, longitude, altitude);
+}
+
+void GPSEmulationManager::setPosition(double latitude, double longitude, double altitude)
+{
+    callMethod(QStringLiteral("setPosition"),
+               A::join({A::fixedDouble(latitude, coordinateDecimals),
+                        A::fixedDouble(longitude, coordinateDecimals),
+                        A::fixedDouble(altitude, altitudeDecimals)}));
+    setLocalPosition(latitude, longitude, altitude);
+}
+
+void GPSEmulationManager::setLatitude(double latitude)
+{
+    callMethod(QStringLiteral("setLatitude"), A::fixedDouble(latitude, coordinateDecimals));
+    m_currentPosition->setLatitude(latitude);
+    m_settings.saveGpsLatitude(m_currentPosition->latitude());
+}
+
+void GPSEmulationManager::setLongitude(double longitude)
+{
+    callMethod(QStringLiteral("setLongitude"), A::fixedDouble(longitude, coordinateDecimals));
+    m_currentPosition->setLongitude(longitude);
+    m_settings.saveGpsLongitude(m_currentPosition->longitude());
+}
+
+void GPSEmulationManager::setAltitude(double altitude)
+{
+    callMethod(QStringLiteral("setAltitude"), A::fixedDouble(altitude, altitudeDecimals));
+    m_currentPosition->setAltitude(altitude);
+    m_settings.saveGpsAltitude(m_currentPosition->altitude());
+}
+
+QString GPSEmulationManager::trackArgument(const QVariantList &trackPoints)
+{
+    QList<QStringList> rows;
+    rows.reserve(trackPoints.size());
+    for (const QVariant &point : trackPoints)
+        rows.append(trackRow(point.toMap()));
+    return A::doubleArrays(rows);
+}
+
+// The index goes back to 0 silently: after a reconnection the page resends
+// the track and goes on to the row it shows, which a change signal would move.
+void GPSEmulationManager::loadTrack(const QVariantList &trackPoints)
+{
+    callMethod(QStringLiteral("loadTrack"), trackArgument(trackPoints));
+    m_currentPositionIndex = 0;
+    m_trackLoaded = true;
+}
+
+void GPSEmulationManager::startTrack()
+{
+    callMethod(QStringLiteral("startTrack"), QString());
+}
+
+void GPSEmulationManager::pauseTrack()
+{
+    callMethod(QStringLiteral("pauseTrack"), QString());
+}
+
+void GPSEmulationManager::stopTrack()
+{
+    callMethod(QStringLiteral("stopTrack"), QString());
+    setCurrentPositionIndex(0);
+}
+
+void GPSEmulationManager::setTrackLooped(bool looped)
+{
+    callMethod(QStringLiteral("setTrackLooped"), A::boolean(looped));
+    m_trackLooped = looped;
+    emit trackLoopedChanged();
+}
+
+void GPSEmulationManager::setTrackIntervalMode(bool useDefaultInterval)
+{
+    callMethod(QStringLiteral("setTrackIntervalMode"), A::boolean(useDefaultInterval));
+    m_useDefaultInterval = useDefaultInterval;
+    emit defaultIntervalUsingChanged();
+}
+
+void GPSEmulationManager::setTrackSpeed(int speed)
+{
+    callMethod(QStringLiteral("setTrackSpeed"), A::int32(speed));
+    m_trackSpeed = speed;
+    emit trackSpeedChanged();
+}
+
+void GPSEmulationManager::goToPositionOnTrack(int index)
+{
+    callMethod(QStringLiteral("goToPositionOnTrack"), A::int32(index));
+    setCurrentPositionIndex(index);
+}
+
+void GPSEmulationManager::handleEmulatorConnected()
+{
+    stopTrack();
+    m_trackLoaded = false;
+    setTrackLooped(m_trackLooped);
+    setTrackIntervalMode(m_useDefaultInterval);
+    setTrackSpeed(m_trackSpeed);
+    setPosition(
+        m_settings.readGpsLatitude(), m_settings.readGpsLongitude(), m_settings.readGpsAltitude());
+}
+
+} // namespace EmulationManagement::Internal
