@@ -1,0 +1,414 @@
+#include "rtpjpegreceiver.h"
+#include "signalrecorder.h"
+#include "testmedia.h"
+#include "virtualcamera.h"
+
+#include "camera/cameraemulationmanager.h"
+#include "camera/pipelinecontrol.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gst/gst.h>
+
+#include <memory>
+
+#include <sys/stat.h>
+
+using namespace EmulationManagement::Internal;
+
+namespace {
+
+const QSize hd(1280, 720);
+const QSize vga(640, 480);
+const QSize fileSize(320, 240);
+
+int stateOf(GstElement *pipeline)
+{
+    return PipelineControl::settledState(pipeline);
+}
+
+void drainEvents()
+{
+    for (int i = 0; i < 100 && g_main_context_pending(nullptr); ++i)
+        QCoreApplication::processEvents();
+}
+
+GstTracer *leaksTracer()
+{
+    GstTracer *found = nullptr;
+    GList *tracers = gst_tracing_get_active_tracers();
+    for (GList *item = tracers; item; item = item->next) {
+        if (!found && g_str_equal(G_OBJECT_TYPE_NAME(item->data), "GstLeaksTracer"))
+            found = GST_TRACER(gst_object_ref(item->data));
+    }
+    g_list_free_full(tracers, gst_object_unref);
+    return found;
+}
+
+// Adds +1 per creation and -1 per destruction listed in a checkpoint, per
+// address; what stays above zero was made since the tracking started and lives.
+void countEvents(const GstStructure *checkpoint,
+                 const char *field,
+                 int step,
+                 QMap<QString, int> &net,
+                 QMap<QString, QString> &types)
+{
+    const GValue *list = gst_structure_get_value(checkpoint, field);
+    for (guint i = 0; list && i < gst_value_list_get_size(list); ++i) {
+        const GstStructure *event = gst_value_get_structure(gst_value_list_get_value(list, i));
+        const QString address = QString::fromUtf8(gst_structure_get_string(event, "address"));
+        net[address] += step;
+        types[address] = QString::fromUtf8(gst_structure_get_string(event, "type-name"));
+    }
+}
+
+QStringList aliveIn(const QMap<QString, int> &net, const QMap<QString, QString> &types)
+{
+    QStringList alive;
+    for (auto it = net.cbegin(); it != net.cend(); ++it) {
+        if (it.value() > 0)
+            alive.append(types.value(it.key()) + QLatin1Char(' ') + it.key());
+    }
+    return alive;
+}
+
+// Streaming threads drop their last task references just after a pipeline
+// has stopped, so the events are gathered until nothing is left or a few
+// seconds have passed.
+QStringList objectsMadeAndAlive(GstTracer *tracer)
+{
+    QMap<QString, int> net;
+    QMap<QString, QString> types;
+    QStringList alive;
+    for (int attempt = 0; attempt < 60; ++attempt) {
+        GstStructure *checkpoint = nullptr;
+        g_signal_emit_by_name(tracer, "activity-get-checkpoint", &checkpoint);
+        if (!checkpoint)
+            return {QStringLiteral("(no checkpoint)")};
+        countEvents(checkpoint, "objects-created-list", 1, net, types);
+        countEvents(checkpoint, "objects-removed-list", -1, net, types);
+        gst_structure_free(checkpoint);
+        alive = aliveIn(net, types);
+        if (alive.isEmpty())
+            break;
+        QTest::qWait(50);
+    }
+    return alive;
+}
+
+} // namespace
+
+class CameraStreamsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void cameraStreamReachesTheReceiver();
+    void settingsWhileRunningRestartTheStream();
+    void settingsWhileIdleOnlyApply();
+    void videoFileReachesTheReceiver();
+    void videoFileLoops();
+    void rejectedFilesLeaveBothPipelinesStopped_data();
+    void rejectedFilesLeaveBothPipelinesStopped();
+    void emptyPathStopsBothAndSaysNothing();
+    void failingVideoStopsAndSaysSo();
+    void cameraStreamReplacesTheVideo();
+    void videoReplacesTheCameraStream();
+    void lateEndOfAStoppedVideoDoesNotRestartIt();
+    void fileNamesAreTakenLiterally();
+    void teardownLeavesNoObjectAlive();
+
+private:
+    std::unique_ptr<CameraEmulationManager> streamingManager();
+
+    TestMedia m_media;
+    std::unique_ptr<RtpJpegReceiver> m_receiver;
+    QString m_vp8;
+    QString m_vp9;
+};
+
+void CameraStreamsTest::initTestCase()
+{
+    // Must be set before GStreamer starts; it only watches object lifetimes.
+    qputenv("GST_TRACERS", "leaks");
+    gst_init(nullptr, nullptr);
+    QVERIFY(virtual_camera_register_static());
+
+    m_vp8 = m_media.vp8(QStringLiteral("vp8.webm"), 30);
+    m_vp9 = m_media.vp9(QStringLiteral("vp9.webm"), 8);
+    QVERIFY(!m_vp8.isEmpty());
+    QVERIFY(!m_vp9.isEmpty());
+
+    m_receiver = std::make_unique<RtpJpegReceiver>();
+    QVERIFY2(m_receiver->isListening(), "UDP port 34343 is taken");
+}
+
+void CameraStreamsTest::init()
+{
+    virtual_camera_unplug_all();
+    virtual_camera_plug(0, "Virtual Camera 1");
+    drainEvents();
+    m_receiver->reset();
+}
+
+std::unique_ptr<CameraEmulationManager> CameraStreamsTest::streamingManager()
+{
+    auto manager = std::make_unique<CameraEmulationManager>();
+    manager->populateCameras();
+    return manager;
+}
+
+void CameraStreamsTest::cameraStreamReachesTheReceiver()
+{
+    auto manager = streamingManager();
+    SignalRecorder recorder(manager.get());
+    manager->startCameraStream();
+    QCOMPARE(recorder.names, QStringList{"streamRunningChanged"});
+    QCOMPARE(manager->streamRunning(), true);
+    QVERIFY(m_receiver->waitForFrames(10, hd));
+    QCOMPARE(m_receiver->frames(), m_receiver->frames(hd));
+
+    manager->stopCameraStream();
+    QCOMPARE(manager->streamRunning(), false);
+    QCOMPARE(stateOf(manager->cameraPipeline()), int(GST_STATE_NULL));
+}
+
+void CameraStreamsTest::settingsWhileRunningRestartTheStream()
+{
+    auto manager = streamingManager();
+    manager->startCameraStream();
+    QVERIFY(m_receiver->waitForFrames(3, hd));
+    manager->setResolutionIndex(1);
+    manager->setFramerate(QStringLiteral("15/1"));
+    SignalRecorder recorder(manager.get());
+
+    manager->setCameraStreamSettings();
+    QCOMPARE(recorder.names,
+             (QStringList{
+                 "streamRunningChanged", "streamRunningChanged", "cameraStreamSettingsApplied"}));
+    QCOMPARE(manager->streamRunning(), true);
+    m_receiver->reset();
+    QVERIFY(m_receiver->waitForFrames(10, vga));
+}
+
+void CameraStreamsTest::settingsWhileIdleOnlyApply()
+{
+    auto manager = streamingManager();
+    SignalRecorder recorder(manager.get());
+    manager->setCameraStreamSettings();
+    QCOMPARE(recorder.names, QStringList{"cameraStreamSettingsApplied"});
+    QCOMPARE(manager->streamRunning(), false);
+    QCOMPARE(stateOf(manager->cameraPipeline()), int(GST_STATE_NULL));
+}
+
+void CameraStreamsTest::videoFileReachesTheReceiver()
+{
+    auto manager = streamingManager();
+    QSignalSpy checked(manager.get(), &CameraEmulationManager::videoFileCodecChecked);
+    SignalRecorder recorder(manager.get());
+    manager->startVideoStream(m_vp8);
+    QCOMPARE(recorder.names, (QStringList{"videoFileCodecChecked", "streamRunningChanged"}));
+    QCOMPARE(checked.first(), (QVariantList{true, QStringLiteral("VP8 video")}));
+    QCOMPARE(manager->streamRunning(), true);
+    QVERIFY(m_receiver->waitForFrames(10, fileSize));
+    QCOMPARE(stateOf(manager->cameraPipeline()), int(GST_STATE_NULL));
+
+    manager->stopVideoStream();
+    QCOMPARE(manager->streamRunning(), false);
+    QCOMPARE(stateOf(manager->videoPipeline()), int(GST_STATE_NULL));
+}
+
+void CameraStreamsTest::videoFileLoops()
+{
+    auto manager = streamingManager();
+    SignalRecorder recorder(manager.get());
+    manager->startVideoStream(m_vp9);
+    QVERIFY(QTest::qWaitFor([&] { return recorder.count("videoStreamStopped") >= 2; }, 15000));
+    // Each pass ends with the end of the file and the next starts from the beginning.
+    QVERIFY(m_receiver->waitForFrames(m_receiver->frames(fileSize) + 4, fileSize));
+    QVERIFY(m_receiver->frames(fileSize) > 8);
+    QCOMPARE(recorder.count("streamRunningChanged"), 1);
+    QCOMPARE(manager->streamRunning(), true);
+    QCOMPARE(stateOf(manager->videoPipeline()), int(GST_STATE_PLAYING));
+}
+
+void CameraStreamsTest::rejectedFilesLeaveBothPipelinesStopped_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("codec");
+
+    QTest::newRow("Theora") << m_media.theora(QStringLiteral("theora.ogg"), 10) << "Theora";
+    QTest::newRow("missing file") << m_media.path(QStringLiteral("missing.webm")) << "";
+    const QString fifo = m_media.path(QStringLiteral("fifo.webm"));
+    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 || QFile::exists(fifo));
+    QTest::newRow("FIFO") << fifo << "";
+    QTest::newRow("directory") << m_media.path(QString()) << "";
+    const QString text = m_media.path(QStringLiteral("notes.webm"));
+    QFile file(text);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a video\n");
+    file.close();
+    QTest::newRow("text file") << text << "";
+}
+
+void CameraStreamsTest::rejectedFilesLeaveBothPipelinesStopped()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, codec);
+    QVERIFY(!path.isEmpty());
+
+    auto manager = streamingManager();
+    manager->startCameraStream();
+    QSignalSpy checked(manager.get(), &CameraEmulationManager::videoFileCodecChecked);
+    SignalRecorder recorder(manager.get());
+
+    manager->startVideoStream(path);
+    QCOMPARE(recorder.names, QStringList{"videoFileCodecChecked"});
+    QCOMPARE(checked.first(), (QVariantList{false, codec}));
+    // The page stops the stream itself when it shows the error.
+    QCOMPARE(manager->streamRunning(), true);
+    QCOMPARE(stateOf(manager->cameraPipeline()), int(GST_STATE_NULL));
+    QCOMPARE(stateOf(manager->videoPipeline()), int(GST_STATE_NULL));
+}
+
+void CameraStreamsTest::emptyPathStopsBothAndSaysNothing()
+{
+    auto manager = streamingManager();
+    manager->startVideoStream(m_vp8);
+    SignalRecorder recorder(manager.get());
+    manager->startVideoStream(QString());
+    QVERIFY(recorder.names.isEmpty());
+    QCOMPARE(manager->streamRunning(), true);
+    QCOMPARE(stateOf(manager->videoPipeline()), int(GST_STATE_NULL));
+    QCOMPARE(stateOf(manager->cameraPipeline()), int(GST_STATE_NULL));
+}
+
+void CameraStreamsTest::failingVideoStopsAndSaysSo()
+{
+    const QString tenBit = m_media.vp9TenBit(QStringLiteral("vp9-10bit.webm"), 10);
+    QVERIFY(!tenBit.isEmpty());
+    auto manager = streamingManager();
+    QSignalSpy failed(manager.get(), &CameraEmulationManager::streamFailed);
+    SignalRecorder recorder(manager.get());
+
+    manager->startVideoStream(tenBit);
+    QCOMPARE(manager->streamRunning(), true);
+    QVERIFY(failed.wait());
+    QVERIFY(!failed.first().first().toString().isEmpty());
+    QCOMPARE(manager->streamRunning(), false);
+    QCOMPARE(stateOf(manager->videoPipeline()), int(GST_STATE_NULL));
+    drainEvents();
+    QCOMPARE(recorder.names,
+             (QStringList{"videoFileCodecChecked",
+                          "streamRunningChanged",
+                          "streamRunningChanged",
+                          "streamFailed"}));
+    QCOMPARE(m_receiver->frames(), 0);
+
+    // A good file plays afterwards in the same pipeline.
+    manager->startVideoStream(m_vp8);
+    QVERIFY(m_receiver->waitForFrames(5, fileSize));
+    QCOMPARE(failed.size(), 1);
+}
+
+void CameraStreamsTest::cameraStreamReplacesTheVideo()
+{
+    auto manager = streamingManager();
+    manager->startVideoStream(m_vp8);
+    QVERIFY(m_receiver->waitForFrames(3, fileSize));
+    SignalRecorder recorder(manager.get());
+
+    manager->startCameraStream();
+    QCOMPARE(recorder.names, QStringList{"streamRunningChanged"});
+    QCOMPARE(manager->streamRunning(), true);
+    QCOMPARE(stateOf(manager->videoPipeline()), int(GST_STATE_NULL));
+    QCOMPARE(stateOf(manager->cameraPipeline()), int(GST_STATE_PLAYING));
+    QVERIFY(m_receiver->waitForFrames(5, hd));
+}
+
+void CameraStreamsTest::videoReplacesTheCameraStream()
+{
+    auto manager = streamingManager();
+    manager->startCameraStream();
+    QVERIFY(m_receiver->waitForFrames(3, hd));
+
+    manager->startVideoStream(m_vp8);
+    QCOMPARE(manager->streamRunning(), true);
+    QCOMPARE(stateOf(manager->cameraPipeline()), int(GST_STATE_NULL));
+    QCOMPARE(stateOf(manager->videoPipeline()), int(GST_STATE_PLAYING));
+    QVERIFY(m_receiver->waitForFrames(5, fileSize));
+}
+
+void CameraStreamsTest::lateEndOfAStoppedVideoDoesNotRestartIt()
+{
+    auto manager = streamingManager();
+    manager->startVideoStream(m_vp8);
+    QVERIFY(m_receiver->waitForFrames(3, fileSize));
+
+    // An end of stream may still wait in the queue when the user stops.
+    manager->stopVideoStream();
+    emit manager->videoStreamStopped();
+    QCOMPARE(stateOf(manager->videoPipeline()), int(GST_STATE_NULL));
+    QCOMPARE(manager->streamRunning(), false);
+
+    // While it plays, the same signal starts the file again.
+    manager->startVideoStream(m_vp8);
+    emit manager->videoStreamStopped();
+    QCOMPARE(stateOf(manager->videoPipeline()), int(GST_STATE_PLAYING));
+    m_receiver->reset();
+    QVERIFY(m_receiver->waitForFrames(5, fileSize));
+}
+
+void CameraStreamsTest::fileNamesAreTakenLiterally()
+{
+    const QString path = m_media.vp8(QStringLiteral("clip #1 at 50% (copy) é.webm"), 10);
+    QVERIFY(!path.isEmpty());
+    auto manager = streamingManager();
+    QSignalSpy checked(manager.get(), &CameraEmulationManager::videoFileCodecChecked);
+    manager->startVideoStream(path);
+    QCOMPARE(checked.first(), (QVariantList{true, QStringLiteral("VP8 video")}));
+    QVERIFY(m_receiver->waitForFrames(5, fileSize));
+}
+
+void CameraStreamsTest::teardownLeavesNoObjectAlive()
+{
+    GstTracer *tracer = leaksTracer();
+    QVERIFY2(tracer, "the leaks tracer is not active");
+
+    // The receiver lives only as long as one run, so that none of its
+    // objects is counted.
+    m_receiver.reset();
+    const auto lifetime = [this] {
+        RtpJpegReceiver receiver;
+        QVERIFY(receiver.isListening());
+        auto manager = streamingManager();
+        manager->startCameraStream();
+        QVERIFY(receiver.waitForFrames(3, hd));
+        manager->setCameraStreamSettings();
+        manager->startVideoStream(m_vp9);
+        QVERIFY(receiver.waitForFrames(3, fileSize));
+        manager->startVideoStream(m_media.path(QStringLiteral("missing.webm")));
+        manager->updateCamerasList();
+        manager->startCameraStream();
+        drainEvents();
+    };
+    // The first run creates what GStreamer keeps for the whole process.
+    lifetime();
+    drainEvents();
+    g_signal_emit_by_name(tracer, "activity-start-tracking");
+    lifetime();
+    drainEvents();
+    const QStringList alive = objectsMadeAndAlive(tracer);
+    g_signal_emit_by_name(tracer, "activity-stop-tracking");
+    gst_object_unref(tracer);
+    m_receiver = std::make_unique<RtpJpegReceiver>();
+    QVERIFY2(alive.isEmpty(), qPrintable(alive.join(QLatin1String(", "))));
+}
+
+QTEST_GUILESS_MAIN(CameraStreamsTest)
+#include "tst_camerastreams.moc"
