@@ -37,6 +37,7 @@ QStringList SensorfwEmulationService::sensorNames()
             QStringLiteral("als"),
             QStringLiteral("compass"),
             QStringLiteral("gyroscope"),
+            QStringLiteral("magneticField"),
             QStringLiteral("magnetometer"),
             QStringLiteral("orientation"),
             QStringLiteral("proximity"),

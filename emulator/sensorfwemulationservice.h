@@ -22,6 +22,8 @@ public:
 
     static QString serviceName();
     static QString objectPath();
+    // Every name the sensor vocabulary has, the magnetic field included:
+    // it can be switched, though no reading of its own is ever sent.
     static QStringList sensorNames();
 
     QJsonObject state() const;

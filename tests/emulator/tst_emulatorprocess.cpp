@@ -235,6 +235,7 @@ void EmulatorProcessTest::switchedOffSensorsStartOff()
                           "als",
                           "compass",
                           "gyroscope",
+                          "magneticField",
                           "magnetometer",
                           "orientation",
                           "proximity",
@@ -325,6 +326,8 @@ void EmulatorProcessTest::everyPluginCallIsAnswered_data()
     const QList<std::pair<const char *, const char *>> sensorCalls{
         {"enableSensor", "string:accelerometer"},
         {"disableSensor", "string:proximity"},
+        // Device sensor tables list the magnetic field too.
+        {"enableSensor", "string:magneticField"},
         {"enabled", "string:als"},
         {"setAccelerometerValues", "int32:0 int32:0 int32:1000"},
         {"setAccelerometerX", "int32:1"},
@@ -344,7 +347,7 @@ void EmulatorProcessTest::everyPluginCallIsAnswered_data()
         {"setTapSensorValue", "int32:6"},
     };
     for (const auto &[method, arguments] : sensorCalls)
-        QTest::newRow(method) << sensorfw << method << arguments;
+        QTest::addRow("%s %s", method, arguments) << sensorfw << method << arguments;
     const QList<std::pair<const char *, const char *>> gpsCalls{
         {"setPosition", "double:-33.8688000 double:151.2093000 double:-5.00"},
         {"setLatitude", "double:-90.0000000"},
@@ -360,7 +363,7 @@ void EmulatorProcessTest::everyPluginCallIsAnswered_data()
         {"goToPositionOnTrack", "int32:0"},
     };
     for (const auto &[method, arguments] : gpsCalls)
-        QTest::newRow(method) << geoclue << method << arguments;
+        QTest::addRow("%s %s", method, arguments) << geoclue << method << arguments;
 }
 
 void EmulatorProcessTest::everyPluginCallIsAnswered()
@@ -416,9 +419,9 @@ void EmulatorProcessTest::serviceErrorsLeaveTheStateAlone_data()
     QTest::addColumn<QString>("reply");
 
     const QString invalidArgs = "org.freedesktop.DBus.Error.InvalidArgs";
-    QTest::newRow("unknown sensor") << sensorfw + "enableSensor string:magneticField"
-                                    << "enableSensor:magneticField::" + invalidArgs
-                                           + ":There is no sensor named \"magneticField\"";
+    QTest::newRow("unknown sensor")
+        << sensorfw + "enableSensor string:barometer"
+        << "enableSensor:barometer::" + invalidArgs + ":There is no sensor named \"barometer\"";
     QTest::newRow("enabled of an unknown sensor")
         << sensorfw + "enabled string:thermometer"
         << "enabled:thermometer::" + invalidArgs + ":There is no sensor named \"thermometer\"";

@@ -312,8 +312,7 @@ void EmulatorProtocolTest::optionsRejected_data()
     QTest::newRow("port zero") << QStringList{"--port", "0"} << "1 to 65535";
     QTest::newRow("port too large") << QStringList{"--camera-port", "65536"} << "1 to 65535";
     QTest::newRow("port not a number") << QStringList{"--port", "http"} << "1 to 65535";
-    QTest::newRow("unknown sensor")
-        << QStringList{"--sensors-off", "tap,magneticField"} << "magneticField";
+    QTest::newRow("unknown sensor") << QStringList{"--sensors-off", "tap,barometer"} << "barometer";
     QTest::newRow("unknown option") << QStringList{"--verbose"} << "verbose";
     QTest::newRow("positional argument") << QStringList{"extra"} << "extra";
 }
