@@ -39,6 +39,15 @@ QString TestMedia::vp9(const QString &fileName, int frames, const QSize &size)
     return make(fileName, QStringLiteral("vp9enc deadline=1 cpu-used=8 ! webmmux"), frames, size);
 }
 
+QString TestMedia::vp8WithSound(const QString &fileName, int frames)
+{
+    return make(fileName,
+                QStringLiteral("vp8enc deadline=1 ! webmmux name=mux audiotestsrc num-buffers=%1 ! "
+                               "audioconvert ! vorbisenc ! mux. mux.")
+                    .arg(frames * 43 / 30),
+                frames);
+}
+
 QString TestMedia::theora(const QString &fileName, int frames)
 {
     return make(fileName, QStringLiteral("theoraenc ! oggmux"), frames);

@@ -19,6 +19,8 @@ public:
 
     QString vp8(const QString &fileName, int frames, const QSize &size = QSize(320, 240));
     QString vp9(const QString &fileName, int frames, const QSize &size = QSize(320, 240));
+    // VP8 picture with a Vorbis sound track beside it.
+    QString vp8WithSound(const QString &fileName, int frames);
     QString theora(const QString &fileName, int frames);
     // Decodes to a 10-bit format that jpegenc refuses while streaming.
     QString vp9TenBit(const QString &fileName, int frames);

@@ -6,7 +6,9 @@
 #include "camera/cameraemulationmanager.h"
 #include "camera/pipelinecontrol.h"
 
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gst/gst.h>
@@ -136,6 +138,7 @@ private slots:
     void setResolutionIndexOutOfRange();
     void setFramerateNeedsASlash();
 
+    void loadableModuleOffersTwoCameras();
     void pipelinesAreBuiltAsNamed();
     void capsFilterFollowsTheSelection();
     void waitsForStateChangesAreBounded();
@@ -545,6 +548,26 @@ void CameraManagerTest::setFramerateNeedsASlash()
     manager.setHeight(5);
     manager.setWidth(5);
     QCOMPARE(recorder.names, (QStringList{"widthChanged", "heightChanged", "widthChanged"}));
+}
+
+void CameraManagerTest::loadableModuleOffersTwoCameras()
+{
+    // A registry of its own, so that the user's cache is left alone.
+    QTemporaryDir registry;
+    QProcess monitor;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("GST_PLUGIN_PATH"),
+                       QStringLiteral(VIRTUAL_CAMERA_MODULE_DIR));
+    environment.insert(QStringLiteral("GST_REGISTRY"),
+                       registry.filePath(QStringLiteral("registry.bin")));
+    monitor.setProcessEnvironment(environment);
+    monitor.start(QStringLiteral("gst-device-monitor-1.0"), {QStringLiteral("Video/Source")});
+    QVERIFY(monitor.waitForFinished(60000));
+    const QString output = QString::fromUtf8(monitor.readAllStandardOutput());
+    QVERIFY2(output.contains(QLatin1String("name  : Virtual Camera 1"))
+                 && output.contains(QLatin1String("name  : Virtual Camera 2")),
+             qPrintable(output));
+    QVERIFY(output.contains(QLatin1String("framerate=[ 5/1, 30/1 ]")));
 }
 
 void CameraManagerTest::pipelinesAreBuiltAsNamed()

@@ -113,6 +113,7 @@ private slots:
     void settingsWhileIdleOnlyApply();
     void videoFileReachesTheReceiver();
     void videoFileLoops();
+    void soundTrackIsLeftAside();
     void rejectedFilesLeaveBothPipelinesStopped_data();
     void rejectedFilesLeaveBothPipelinesStopped();
     void emptyPathStopsBothAndSaysNothing();
@@ -235,6 +236,20 @@ void CameraStreamsTest::videoFileLoops()
     QCOMPARE(recorder.count("streamRunningChanged"), 1);
     QCOMPARE(manager->streamRunning(), true);
     QCOMPARE(stateOf(manager->videoPipeline()), int(GST_STATE_PLAYING));
+}
+
+void CameraStreamsTest::soundTrackIsLeftAside()
+{
+    const QString path = m_media.vp8WithSound(QStringLiteral("sound.webm"), 15);
+    QVERIFY(!path.isEmpty());
+    auto manager = streamingManager();
+    SignalRecorder recorder(manager.get());
+    manager->startVideoStream(path);
+    QVERIFY(QTest::qWaitFor([&] { return recorder.count("videoStreamStopped") >= 1; }, 15000));
+    drainEvents();
+    QCOMPARE(recorder.count("streamFailed"), 0);
+    QCOMPARE(manager->streamRunning(), true);
+    QVERIFY(m_receiver->waitForFrames(10, fileSize));
 }
 
 void CameraStreamsTest::rejectedFilesLeaveBothPipelinesStopped_data()
