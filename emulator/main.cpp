@@ -6,6 +6,7 @@
 
 #include <gst/gst.h>
 
+#include <csignal>
 #include <cstdio>
 
 using namespace EmulationManagement::Emulator;
@@ -23,6 +24,9 @@ void printLine(FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
+    // Whoever reads the log on stdout may go away before the emulator does:
+    // writing it then must fail quietly instead of ending the program.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("strova-emulator"));
     gst_init(nullptr, nullptr);

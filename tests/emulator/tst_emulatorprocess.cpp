@@ -61,6 +61,9 @@ public:
                          quint16 udpPort = cameraPort)
     {
         m_process.setProgram(QStringLiteral(EMULATOR_PROGRAM));
+        // Ignored signals stay ignored across exec: start the program with
+        // the default dispositions a shell would give it.
+        m_process.setChildProcessModifier([] { ::signal(SIGPIPE, SIG_DFL); });
         m_process.setArguments(QStringList{"--port",
                                            QString::number(port),
                                            "--camera-port",
@@ -211,6 +214,7 @@ private slots:
     void secondInstanceCannotTakeThePort();
     void badOptionsEndAtOnce();
     void terminationIsClean();
+    void closedStdoutDoesNotEndTheProgram();
     void killingTakesTheBusAlong();
 
 private:
@@ -750,6 +754,20 @@ void EmulatorProcessTest::terminationIsClean()
     QCOMPARE(m_run->process().exitCode(), 0);
     QVERIFY(processIsGone(daemonPid));
     QVERIFY(disconnected.size() == 1 || disconnected.wait(5000));
+}
+
+void EmulatorProcessTest::closedStdoutDoesNotEndTheProgram()
+{
+    EmulatorRun run;
+    QVERIFY(run.start());
+    run.process().closeReadChannel(QProcess::StandardOutput);
+    InvokerClient client;
+    QVERIFY(client.open());
+    // Each call writes log lines to the closed pipe.
+    QCOMPARE(client.call(sensorfw + "enabled string:tap"), "enabled:tap:true::");
+    QCOMPARE(client.call(sensorfw + "setTapSensorValue int32:3"), "setTapSensorValue:3:::");
+    QCOMPARE(run.process().state(), QProcess::Running);
+    QVERIFY(run.log().contains("reply setTapSensorValue:3:::"));
 }
 
 void EmulatorProcessTest::killingTakesTheBusAlong()
