@@ -23,6 +23,20 @@ QString invalidArgs()
     return QDBusError::errorString(QDBusError::InvalidArgs);
 }
 
+// The reply text for what D-Bus answered: its first value as the result, or
+// its error.
+QString replyText(const QString &method,
+                  const QStringList &argumentValues,
+                  const QDBusMessage &response)
+{
+    using namespace InvokerProtocol;
+    if (response.type() == QDBusMessage::ErrorMessage)
+        return reply(method, argumentValues, {}, response.errorName(), response.errorMessage());
+    const QVariantList results = response.arguments();
+    return reply(
+        method, argumentValues, results.isEmpty() ? QString() : valueText(results.constFirst()));
+}
+
 } // namespace
 
 RemoteDBusInvoker::RemoteDBusInvoker(const QDBusConnection &bus, QObject *parent)
@@ -125,21 +139,11 @@ void RemoteDBusInvoker::invoke(InvokerClient *client,
             [this, guardedClient, ticket, text, call, argumentValues](
                 QDBusPendingCallWatcher *finished) {
                 finished->deleteLater();
-                const QDBusMessage response = finished->reply();
-                const QString replyText
-                    = response.type() == QDBusMessage::ErrorMessage
-                          ? InvokerProtocol::reply(call.method,
-                                                   argumentValues,
-                                                   {},
-                                                   response.errorName(),
-                                                   response.errorMessage())
-                          : InvokerProtocol::reply(
-                              call.method,
-                              argumentValues,
-                              response.arguments().isEmpty()
-                                  ? QString()
-                                  : InvokerProtocol::valueText(response.arguments().constFirst()));
-                answer(guardedClient, ticket, text, call.service, replyText);
+                answer(guardedClient,
+                       ticket,
+                       text,
+                       call.service,
+                       replyText(call.method, argumentValues, finished->reply()));
             });
 }
 

@@ -494,6 +494,9 @@ void EmulatorProcessTest::dbusErrorsKeepTheirNames_data()
         << "system ru.quor.SensorfwEmulationManagement /ru/quor/SensorfwEmulationManagement "
            "ru.quor.Nothing enabled string:als"
         << "org.freedesktop.DBus.Error.UnknownInterface";
+    QTest::newRow("invalid object path") << "system ru.quor.SensorfwEmulationManagement nopath "
+                                            "ru.quor.SensorfwEmulationManagement enabled string:als"
+                                         << "org.qtproject.QtDBus.Error.InvalidObjectPath";
 }
 
 void EmulatorProcessTest::dbusErrorsKeepTheirNames()
