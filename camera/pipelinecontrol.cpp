@@ -23,14 +23,8 @@ void stop(GstElement *pipeline)
 
 void play(GstElement *pipeline)
 {
-    if (!pipeline)
-        return;
-    if (GstBus *bus = gst_element_get_bus(pipeline)) {
-        gst_bus_set_flushing(bus, TRUE);
-        gst_bus_set_flushing(bus, FALSE);
-        gst_object_unref(bus);
-    }
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
+    if (pipeline)
+        gst_element_set_state(pipeline, GST_STATE_PLAYING);
 }
 
 int settledState(GstElement *pipeline, int timeoutMs)

@@ -16,8 +16,7 @@ void waitAndStop(GstElement *pipeline, int timeoutMs = stateChangeTimeoutMs);
 // Sets the pipeline to NULL at once.
 void stop(GstElement *pipeline);
 
-// Drops what an earlier run left on the pipeline's bus (an error of a failed
-// start must not end the next one), then sets the pipeline to PLAYING.
+// Sets the pipeline to PLAYING.
 void play(GstElement *pipeline);
 
 // The pipeline's state once a pending change has finished, at most timeoutMs.
