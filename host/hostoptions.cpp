@@ -42,7 +42,23 @@ HostOptions HostOptions::parse(const QStringList &arguments, QString *error)
         QStringLiteral("exit-after"),
         QCoreApplication::translate("Host", "Quit <ms> milliseconds after start."),
         QStringLiteral("ms"));
-    parser.addOptions({settingsPath, pluginPath, resourcePath, theme, trigger, profile, exitAfter});
+    const QCommandLineOption noEmulator(
+        QStringLiteral("no-emulator"),
+        QCoreApplication::translate("Host", "Start with no emulator in the SDK."));
+    const QCommandLineOption answerDialogs(
+        QStringLiteral("answer-dialogs"),
+        QCoreApplication::translate("Host",
+                                    "Print every message box and press its "
+                                    "first button (unattended runs)."));
+    parser.addOptions({settingsPath,
+                       pluginPath,
+                       resourcePath,
+                       theme,
+                       trigger,
+                       profile,
+                       exitAfter,
+                       noEmulator,
+                       answerDialogs});
 
     HostOptions options;
     if (!parser.parse(arguments)) {
@@ -59,6 +75,8 @@ HostOptions HostOptions::parse(const QStringList &arguments, QString *error)
     options.theme = parser.value(theme);
     options.triggers = parser.values(trigger);
     options.profile = parser.isSet(profile);
+    options.withEmulator = !parser.isSet(noEmulator);
+    options.answerDialogs = parser.isSet(answerDialogs);
     if (parser.isSet(exitAfter)) {
         bool ok = false;
         options.exitAfterMs = parser.value(exitAfter).toInt(&ok);

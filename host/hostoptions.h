@@ -14,6 +14,8 @@ struct HostOptions
     QString theme = QStringLiteral("light");
     QStringList triggers; // command ids to trigger once the plug-ins are up
     bool profile = false;
+    bool withEmulator = true;
+    bool answerDialogs = false;
     int exitAfterMs = -1;
 
     static HostOptions parse(const QStringList &arguments, QString *error);

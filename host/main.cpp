@@ -1,18 +1,24 @@
 #include "hostoptions.h"
 #include "hostwindow.h"
+#include "modalanswerer.h"
 #include "pluginloader.h"
+#include "simulatedmachine.h"
 
+#include <coreplugin/actionmanager/actioncontainer.h>
 #include <coreplugin/actionmanager/actionmanager.h>
 #include <coreplugin/actionmanager/command.h>
 #include <coreplugin/icore.h>
 #include <extensionsystem/pluginmanager.h>
 #include <utils/qtcsettings.h>
 #include <utils/theme/theme.h>
+#include <vesk/emulator.h>
 #include <vesk/sdk.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QMenu>
 #include <QTimer>
 
 #include <cstdio>
@@ -70,6 +76,43 @@ static void triggerCommands(const QStringList &ids)
     }
 }
 
+// What the SDK's own plug-ins bring: the shared Tools sub-menu, and one
+// emulator whose machine this host simulates. The SDK announces its
+// emulators once the plug-ins are up.
+static std::unique_ptr<SimulatedMachine> setUpSdk(Vesk::Sdk &sdk, Utils::QtcSettings &settings)
+{
+    Core::ActionManager::createMenu("Qel.Tools.Menu")
+        ->menu()
+        ->setTitle(QCoreApplication::translate("Host", "Strova OS"));
+    Core::ActionManager::actionContainer(Core::Constants::M_TOOLS)
+        ->addMenu(Core::ActionManager::actionContainer("Qel.Tools.Menu"));
+
+    auto emulator = new Vesk::Emulator(QStringLiteral("Strova OS Emulator"),
+                                       QStringLiteral("Strova Phone 5"));
+    const QString bin = QCoreApplication::applicationDirPath();
+    auto machine = std::make_unique<SimulatedMachine>(
+        emulator->virtualMachine(),
+        &settings,
+        SimulatedMachine::Paths{bin + "/strova-emulator",
+                                bin + "/fake-ssh",
+                                QFileInfo(settings.fileName()).absolutePath()
+                                    + "/strova-emulator"});
+    QTimer::singleShot(0, &sdk, [&sdk, emulator] { sdk.addEmulator(emulator); });
+    return machine;
+}
+
+// The virtual camera, so that the camera page has a camera on any machine.
+static void addVirtualCameraToPluginPath()
+{
+    const QString directory = QCoreApplication::applicationDirPath() + "/../lib/gstreamer-1.0";
+    if (!QFileInfo::exists(directory))
+        return;
+    QByteArray path = QFile::encodeName(QDir::cleanPath(directory));
+    if (!qEnvironmentVariableIsEmpty("GST_PLUGIN_PATH"))
+        path += ':' + qgetenv("GST_PLUGIN_PATH");
+    qputenv("GST_PLUGIN_PATH", path);
+}
+
 static void printProfile(const std::vector<std::unique_ptr<PluginLoader>> &loaders)
 {
     for (const auto &loader : loaders) {
@@ -113,6 +156,23 @@ int main(int argc, char *argv[])
               : options.resourcePath;
     Core::ICore core(&window, &settings, Utils::FilePath::fromString(resourcePath));
     Vesk::Sdk sdk;
+    std::unique_ptr<SimulatedMachine> machine;
+    if (options.withEmulator) {
+        machine = setUpSdk(sdk, settings);
+        addVirtualCameraToPluginPath();
+    }
+    std::unique_ptr<ModalAnswerer> answerer;
+    if (options.answerDialogs) {
+        answerer = std::make_unique<ModalAnswerer>();
+        QObject::connect(
+            answerer.get(), &ModalAnswerer::answered, [](const ModalAnswerer::Box &box) {
+                std::printf("message box: %s | %s | %s\n",
+                            qPrintable(box.title),
+                            qPrintable(box.text),
+                            qPrintable(box.informativeText));
+                std::fflush(stdout);
+            });
+    }
 
     std::vector<std::unique_ptr<PluginLoader>> loaders = loadPlugins(options);
     window.show();

@@ -1,5 +1,12 @@
 #include "emulationmanagementplugin.h"
 
+#include "execasynchronous.h"
+#include "sensors/alsmodel.h"
+#include "sensors/settingsmanager.h"
+#include "sensors/tapmodel.h"
+#include "ui/textfielddoublevalidator.h"
+#include "ui/warningdialog.h"
+
 #include <coreplugin/actionmanager/actioncontainer.h>
 #include <coreplugin/actionmanager/actionmanager.h>
 #include <coreplugin/actionmanager/command.h>
@@ -10,11 +17,18 @@
 #include <utils/id.h>
 #include <utils/qtcsettings.h>
 #include <utils/theme/theme.h>
+#include <vesk/emulator.h>
+#include <vesk/sdk.h>
+#include <vesk/virtualmachine.h>
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
+#include <QMainWindow>
 #include <QQmlContext>
+#include <QQmlEngine>
+#include <QSettings>
 #include <QTranslator>
 
 namespace EmulationManagement::Internal {
@@ -22,6 +36,14 @@ namespace EmulationManagement::Internal {
 const char showViewActionId[] = "EmulationManagement.ShowEmulationManagementView.Action";
 const char sdkToolsMenuId[] = "Qel.Tools.Menu";
 const char toolsMenuId[] = "QtCreator.Menu.Tools";
+const char qmlModule[] = "org.mirel";
+
+const char tcpForwardingRule[] = "emulationmanagementtcp";
+const char udpForwardingRule[] = "emulationmanagementudp";
+const quint16 tcpHostPort = 5454;
+const quint16 tcpEmulatorPort = 1234;
+const quint16 udpHostPort = 34343;
+const quint16 udpEmulatorPort = 34343;
 
 EmulationManagementPlugin::EmulationManagementPlugin() = default;
 
@@ -35,13 +57,25 @@ bool EmulationManagementPlugin::initialize(const QStringList &arguments, QString
     installTranslator();
     // The GPS page reads track files through XMLHttpRequest.
     qputenv("QML_XHR_ALLOW_FILE_READ", "1");
-    m_view.rootContext()->setContextProperty(QStringLiteral("remoteDBusInvokerService"),
-                                             &m_invoker);
-    m_view.rootContext()->setContextProperty(QStringLiteral("emulationManagementPlugin"), this);
-    setThemeContextProperties();
+    registerQmlTypes();
+    bindManagers();
+    setContextProperties();
+    loadDeviceSensorsConfig();
     createView();
     createMenuAction();
     return true;
+}
+
+void EmulationManagementPlugin::extensionsInitialized()
+{
+    m_sdk = Vesk::Sdk::instance();
+    if (!m_sdk)
+        return;
+    connect(m_sdk, &Vesk::Sdk::emulatorAdded, this, [this] { updateEmulator(); });
+    connect(m_sdk, &Vesk::Sdk::aboutToRemoveEmulator, this, [this](int index) {
+        updateEmulator(Vesk::Sdk::emulators().value(index));
+    });
+    connect(m_sdk, &Vesk::Sdk::deviceModelsChanged, this, [this] { updateEmulator(); });
 }
 
 ExtensionSystem::IPlugin::ShutdownFlag EmulationManagementPlugin::aboutToShutdown()
@@ -66,10 +100,34 @@ void EmulationManagementPlugin::installTranslator()
         qDebug() << "Failed to load translator:" << directory << "EmulationManagement";
 }
 
-void EmulationManagementPlugin::setThemeContextProperties()
+void EmulationManagementPlugin::registerQmlTypes()
 {
-    const Utils::Theme *theme = Utils::creatorTheme();
+    qmlRegisterType<WarningDialog>(qmlModule, 1, 0, "WarningDialog");
+    qmlRegisterType<SettingsManager>(qmlModule, 1, 0, "SettingsManager");
+    qmlRegisterType<SensorsEmulationManager>(qmlModule, 1, 0, "SensorsEmulationManager");
+    qmlRegisterType<TextFieldDoubleValidator>(qmlModule, 1, 0, "TextFieldDoubleValidator");
+    // Under the names the invokables are declared with, so QML can call them.
+    qRegisterMetaType<AlsModel::LightLevel>("AlsModel::LightLevel");
+    qRegisterMetaType<TapModel::TapDirection>("TapModel::TapDirection");
+    qmlRegisterUncreatableType<AlsModel>(
+        qmlModule, 1, 0, "AlsModel", QStringLiteral("Could not create the AlsModel instance"));
+    qmlRegisterUncreatableType<TapModel>(
+        qmlModule, 1, 0, "TapModel", QStringLiteral("Could not create the TapModel instance"));
+}
+
+void EmulationManagementPlugin::bindManagers()
+{
+    m_gpsManager.setRdbusinvoker(&m_invoker);
+    m_sensorsManager.setRdbusinvoker(&m_invoker);
+}
+
+void EmulationManagementPlugin::setContextProperties()
+{
     QQmlContext *context = m_view.rootContext();
+    context->setContextProperty(QStringLiteral("remoteDBusInvokerService"), &m_invoker);
+    context->setContextProperty(QStringLiteral("emulationManagementPlugin"), this);
+
+    const Utils::Theme *theme = Utils::creatorTheme();
     context->setContextProperty(QStringLiteral("themeBackgroundColorNormal"),
                                 theme->color(Utils::Theme::BackgroundColorNormal));
     context->setContextProperty(QStringLiteral("themeHighlightColor"),
@@ -78,6 +136,11 @@ void EmulationManagementPlugin::setThemeContextProperties()
                                 theme->color(Utils::Theme::SeparatorColor));
     context->setContextProperty(QStringLiteral("darkUserInterface"),
                                 theme->flag(Utils::Theme::DarkUserInterface));
+
+    context->setContextProperty(QStringLiteral("gpsEmulationManager"), &m_gpsManager);
+    context->setContextProperty(QStringLiteral("sensorsEmulationManager"), &m_sensorsManager);
+    context->setContextProperty(QStringLiteral("smartphone3DModelConfig"), &m_modelConfig);
+    context->setContextProperty(QStringLiteral("cameraEmulationManager"), &m_cameraManager);
 }
 
 void EmulationManagementPlugin::createView()
@@ -86,6 +149,13 @@ void EmulationManagementPlugin::createView()
     m_view.setResizeMode(QQuickView::SizeRootObjectToView);
     m_view.setSource(
         QUrl(QStringLiteral("qrc:/emulationmanagement/qml/EmulationManagementView.qml")));
+    // Nobody watches a hidden window's stream.
+    connect(&m_view, &QWindow::visibleChanged, this, [this](bool visible) {
+        if (visible || !m_cameraManager.streamRunning())
+            return;
+        m_cameraManager.stopVideoStream();
+        m_cameraManager.stopCameraStream();
+    });
 }
 
 void EmulationManagementPlugin::createMenuAction()
@@ -101,10 +171,252 @@ void EmulationManagementPlugin::createMenuAction()
     Core::ActionManager::actionContainer(toolsMenuId)->addMenu(sdkMenu);
 }
 
+QVariantMap EmulationManagementPlugin::readDeviceSensorTables(const QString &directory)
+{
+    QVariantMap tables;
+    const QDir dir(directory);
+    const QStringList files = dir.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Unsorted);
+    for (const QString &file : files) {
+        QSettings ini(QStringLiteral("%1/%2").arg(dir.path(), file), QSettings::IniFormat);
+        QVariantMap table;
+        ini.beginGroup(QStringLiteral("sensors"));
+        for (const QString &sensor : ini.childKeys())
+            table.insert(sensor, ini.value(sensor, true).toBool());
+        ini.endGroup();
+        tables.insert(ini.value(QStringLiteral("device-name")).toString(), table);
+    }
+    return tables;
+}
+
+void EmulationManagementPlugin::loadDeviceSensorsConfig()
+{
+    m_deviceSensors = readDeviceSensorTables(QDir::fromNativeSeparators(
+        QStringLiteral("%1/%2").arg(QCoreApplication::applicationDirPath(), QString())));
+}
+
+void EmulationManagementPlugin::updateSensorsAvailability(const QString &deviceModelName)
+{
+    const QVariantMap table = m_deviceSensors.value(deviceModelName).toMap();
+    if (table.isEmpty()) {
+        m_sensorsManager.setAllSensorsAvailable();
+        return;
+    }
+    for (auto it = table.cbegin(); it != table.cend(); ++it)
+        m_sensorsManager.setSensorAvailability(it.key(), it.value().toBool());
+}
+
+void EmulationManagementPlugin::updateEmulator(Vesk::Emulator *leaving)
+{
+    QList<Vesk::Emulator *> emulators = Vesk::Sdk::emulators();
+    emulators.removeOne(leaving);
+    if (emulators.isEmpty()) {
+        unbindEmulator();
+        return;
+    }
+    Vesk::Emulator *first = emulators.first();
+    if (first != m_emulator) {
+        unbindEmulator();
+        bindEmulator(first);
+    }
+    const QString deviceModelName = first->deviceModel().name;
+    updateSensorsAvailability(deviceModelName);
+    m_modelConfig.selectModelConfig(deviceModelName);
+}
+
+void EmulationManagementPlugin::bindEmulator(Vesk::Emulator *emulator)
+{
+    m_emulator = emulator;
+    connect(emulator,
+            &Vesk::Emulator::deviceModelNameChanged,
+            this,
+            &EmulationManagementPlugin::updateSensorsAvailability);
+    connect(emulator,
+            &Vesk::Emulator::deviceModelNameChanged,
+            &m_modelConfig,
+            &Smartphone3DModelConfig::selectModelConfig);
+    connect(&m_invoker,
+            &RemoteDBusInvokerService::webSocketDisconnected,
+            this,
+            &EmulationManagementPlugin::handleConnectionLost,
+            Qt::UniqueConnection);
+    Vesk::VirtualMachine *machine = emulator->virtualMachine();
+    connect(machine,
+            &Vesk::VirtualMachine::virtualMachineOffChanged,
+            this,
+            &EmulationManagementPlugin::handleVirtualMachineOffChanged);
+    connect(machine,
+            &Vesk::VirtualMachine::stateChanged,
+            this,
+            &EmulationManagementPlugin::handleStateChanged);
+}
+
+void EmulationManagementPlugin::unbindEmulator()
+{
+    if (m_emulator) {
+        m_emulator->disconnect(this);
+        m_emulator->disconnect(&m_modelConfig);
+        m_emulator->virtualMachine()->disconnect(this);
+    }
+    m_emulator = nullptr;
+    m_emulatorRunning = false;
+    m_emulatorReady = false;
+    m_connectionPending = false;
+}
+
+void EmulationManagementPlugin::handleVirtualMachineOffChanged(bool off)
+{
+    if (off) {
+        m_view.hide();
+        m_emulatorReady = false;
+    }
+    m_emulatorRunning = !off;
+}
+
+void EmulationManagementPlugin::handleStateChanged()
+{
+    if (!m_emulator || !m_connectionPending
+        || m_emulator->virtualMachine()->state() != Vesk::VirtualMachine::Connected)
+        return;
+    m_connectionPending = false;
+    startPackagesCheck();
+}
+
 void EmulationManagementPlugin::showEmulationManagementView()
+{
+    if (m_busy)
+        return;
+    if (!m_emulator) {
+        showMessage(tr("The emulation management plugin cannot be used. Please, close the emulator "
+                       "if it is running and add %1 Emulator to the list of available devices in "
+                       "Qt Creator settings.")
+                        .arg(Vesk::Sdk::osVariant(Vesk::Sdk::UserVisible)),
+                    QString(),
+                    QMessageBox::Ok);
+        return;
+    }
+    const bool off = m_emulator->virtualMachine()->isOff(nullptr, nullptr);
+    if (off) {
+        m_view.hide();
+        m_emulatorReady = false;
+    }
+    m_emulatorRunning = !off;
+
+    // Adding forwardings waits in a nested event loop, during which the SDK
+    // may remove the emulator.
+    if (!checkPortForwardings() || !m_emulator)
+        return;
+    if (!m_emulatorRunning) {
+        m_emulator->virtualMachine()->connectTo(
+            Vesk::VirtualMachine::NoConnectOption, this, [](bool) {});
+        m_connectionPending = true;
+        return;
+    }
+    emit emulationManagementViewShowed();
+    if (m_emulatorReady) {
+        m_cameraManager.populateCameras();
+        showView();
+    } else {
+        startPackagesCheck();
+    }
+}
+
+bool EmulationManagementPlugin::checkPortForwardings()
+{
+    Vesk::VirtualMachine *machine = m_emulator->virtualMachine();
+    if (machine->hasPortForwarding(tcpHostPort, nullptr)
+        && machine->hasPortForwarding(udpHostPort, nullptr))
+        return true;
+    if (m_emulatorRunning) {
+        showMessage(tr("The emulation management plugin cannot be used. Please, close %1 and try "
+                       "to use 'Emulation management\u2026' again.")
+                        .arg(m_emulator->name()),
+                    QString(),
+                    QMessageBox::Ok);
+        return false;
+    }
+
+    // Rules can only be added while the machine is off; their results are
+    // not looked at.
+    m_busy = true;
+    bool added = false;
+    Vesk::execAsynchronous(added,
+                           &Vesk::VirtualMachine::addPortForwarding,
+                           machine,
+                           QString::fromLatin1(tcpForwardingRule),
+                           QStringLiteral("tcp"),
+                           tcpHostPort,
+                           tcpEmulatorPort);
+    if (m_emulator) {
+        Vesk::execAsynchronous(added,
+                               &Vesk::VirtualMachine::addPortForwarding,
+                               machine,
+                               QString::fromLatin1(udpForwardingRule),
+                               QStringLiteral("udp"),
+                               udpHostPort,
+                               udpEmulatorPort);
+    }
+    m_busy = false;
+    return true;
+}
+
+void EmulationManagementPlugin::startPackagesCheck()
+{
+    m_busy = true;
+    connect(&m_packagesChecker,
+            &EmulationManagementPackagesChecker::checkFinished,
+            this,
+            &EmulationManagementPlugin::handlePackagesCheckFinished);
+    m_packagesChecker.checkPackages(m_emulator->virtualMachine()->sshParameters());
+}
+
+void EmulationManagementPlugin::handlePackagesCheckFinished(const QString &message,
+                                                            const QString &detailedText)
+{
+    // The next check connects afresh.
+    disconnect(
+        &m_packagesChecker, &EmulationManagementPackagesChecker::checkFinished, nullptr, nullptr);
+    m_busy = false;
+    if (!message.isEmpty()) {
+        showMessage(message, detailedText, QMessageBox::Close);
+        return;
+    }
+    m_emulatorReady = true;
+    m_invoker.connectToEmulator();
+    m_cameraManager.populateCameras();
+    showView();
+}
+
+void EmulationManagementPlugin::handleConnectionLost()
+{
+    if (!m_gpsManager.trackLoaded())
+        return;
+    m_gpsManager.handleEmulatorConnected();
+    emit m_gpsManager.replyFromEmulatorReceived(QString());
+    showMessage(tr("Emulator connection is lost. Please, run %1 if it is needed and load the "
+                   "GPS-track again.")
+                    .arg(m_emulator ? m_emulator->name() : QString()),
+                QString(),
+                QMessageBox::Ok);
+}
+
+void EmulationManagementPlugin::showView()
 {
     m_view.show();
     m_view.raise();
+}
+
+void EmulationManagementPlugin::showMessage(const QString &text,
+                                            const QString &informativeText,
+                                            QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(QMessageBox::Information,
+                    tr("Emulation management plugin"),
+                    text,
+                    buttons,
+                    Core::ICore::mainWindow(),
+                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box.setInformativeText(informativeText);
+    box.exec();
 }
 
 } // namespace EmulationManagement::Internal

@@ -5,8 +5,10 @@
 #include <QObject>
 #include <QTimer>
 
-// Answers every modal message box that opens while it exists, so that no
-// test ever hangs on one, and remembers what each box said.
+namespace Host {
+
+// Answers every modal message box that opens while it exists, and remembers
+// what each box said: unattended demo runs and tests never hang on one.
 class ModalAnswerer : public QObject
 {
     Q_OBJECT
@@ -33,6 +35,9 @@ public:
 
     QList<Box> boxes;
 
+signals:
+    void answered(const Box &box);
+
 private:
     void answer();
 
@@ -40,3 +45,5 @@ private:
     QMessageBox::StandardButton m_button;
     bool m_checkBoxChecked = false;
 };
+
+} // namespace Host

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCheckBox>
 
+namespace Host {
+
 ModalAnswerer::ModalAnswerer(QMessageBox::StandardButton button, QObject *parent)
     : QObject(parent)
     , m_button(button)
@@ -28,10 +30,13 @@ void ModalAnswerer::answer()
                   checkBox && !checkBox->isHidden()});
     if (checkBox)
         checkBox->setChecked(m_checkBoxChecked);
-    QAbstractButton *button = m_button == QMessageBox::NoButton ? box->buttons().value(0)
-                                                                 : box->button(m_button);
+    QAbstractButton *button
+        = m_button == QMessageBox::NoButton ? box->buttons().value(0) : box->button(m_button);
+    emit answered(boxes.last());
     if (button)
         button->click();
     else
         box->reject();
 }
+
+} // namespace Host
