@@ -1,4 +1,5 @@
 #include "hostwindow.h"
+#include "modalanswerer.h"
 #include "pluginloader.h"
 
 #include <coreplugin/actionmanager/actioncontainer.h>
@@ -7,6 +8,9 @@
 #include <extensionsystem/pluginmanager.h>
 #include <utils/qtcsettings.h>
 #include <utils/theme/theme.h>
+#include <vesk/emulator.h>
+#include <vesk/sdk.h>
+#include <vesk/virtualmachine.h>
 
 #include <QAction>
 #include <QGuiApplication>
@@ -24,15 +28,30 @@ namespace {
 const char sdkMenuId[] = "Qel.Tools.Menu";
 const QString actionText = QStringLiteral("Emulation Management\u2026");
 
-// What the IDE provides before it loads plug-ins.
+// What the IDE provides before it loads plug-ins, with an SDK whose one
+// emulator runs and has its forwardings, so that the menu entry opens the
+// window once the packages check has passed.
 struct IdeEnvironment
 {
     IdeEnvironment()
     {
         ExtensionSystem::PluginManager::setSettings(&settings);
         Utils::setCreatorTheme(&theme);
+        QSsh::SshSettings::setSshFilePath(QStringLiteral(FAKE_SSH));
     }
     ~IdeEnvironment() { Utils::setCreatorTheme(nullptr); }
+
+    // After the plug-in's extensionsInitialized, as the SDK announces its emulators.
+    void addRunningEmulator()
+    {
+        auto emulator = new Vesk::Emulator(QStringLiteral("Strova OS Emulator"),
+                                           QStringLiteral("Strova Phone 5"));
+        Vesk::VirtualMachine *machine = emulator->virtualMachine();
+        machine->setPortForwardings({{"emulationmanagementtcp", "tcp", 5454, 1234},
+                                     {"emulationmanagementudp", "udp", 34343, 34343}});
+        machine->setState(Vesk::VirtualMachine::Connected);
+        sdk.addEmulator(emulator);
+    }
 
     QTemporaryDir dir;
     Utils::QtcSettings settings{dir.filePath(QStringLiteral("QtCreator.ini")),
@@ -41,6 +60,8 @@ struct IdeEnvironment
     Core::ActionManager actionManager;
     Host::HostWindow window;
     Core::ICore core{&window, &settings, Utils::FilePath::fromString(TEST_RESOURCE_DIR)};
+    Vesk::Sdk sdk;
+    Host::ModalAnswerer answerer; // a message box must fail a test, not hang it
 };
 
 QQuickView *emulationManagementView()
@@ -86,6 +107,12 @@ void startPlugin(Host::PluginLoader &loader)
     QCOMPARE(loader.load(), QString());
     loader.initialize({});
     loader.extensionsInitialized();
+}
+
+bool openWindow()
+{
+    entryAction()->trigger();
+    return QTest::qWaitFor([] { return emulationManagementView()->isVisible(); }, 10000);
 }
 
 } // namespace
@@ -223,16 +250,16 @@ void HostTest::triggeringShowsTheSameInstance()
     IdeEnvironment ide;
     Host::PluginLoader loader(QStringLiteral(EM_PLUGIN_FILE));
     startPlugin(loader);
+    ide.addRunningEmulator();
     QQuickView *view = emulationManagementView();
     QQuickItem *root = view->rootObject();
     root->setProperty("objectName", QStringLiteral("state kept"));
 
-    entryAction()->trigger();
-    QVERIFY(view->isVisible());
+    QVERIFY(openWindow());
     view->close();
     QVERIFY(!view->isVisible());
-    entryAction()->trigger();
-    QVERIFY(view->isVisible());
+    QVERIFY(openWindow());
+    QVERIFY(ide.answerer.boxes.isEmpty());
     QCOMPARE(emulationManagementView(), view);
     QCOMPARE(view->rootObject(), root);
     QCOMPARE(root->objectName(), QStringLiteral("state kept"));
@@ -243,8 +270,8 @@ void HostTest::shutdownClosesTheWindow()
     IdeEnvironment ide;
     Host::PluginLoader loader(QStringLiteral(EM_PLUGIN_FILE));
     startPlugin(loader);
-    entryAction()->trigger();
-    QVERIFY(emulationManagementView()->isVisible());
+    ide.addRunningEmulator();
+    QVERIFY(openWindow());
     QCOMPARE(loader.plugin()->aboutToShutdown(), ExtensionSystem::IPlugin::SynchronousShutdown);
     QVERIFY(!emulationManagementView()->isVisible());
     loader.shutdown();
