@@ -5,9 +5,10 @@
 #include <coreplugin/coreconstants.h>
 
 #include <QApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTime>
 
 namespace Host {
 
@@ -23,9 +24,15 @@ HostWindow::HostWindow()
     tools->menu()->setTitle(tr("&Tools"));
     menuBar()->addMenu(tools->menu());
 
-    auto welcome = new QLabel(tr("Plug-ins add their entries to the Tools menu."));
-    welcome->setAlignment(Qt::AlignCenter);
-    setCentralWidget(welcome);
+    m_log = new QPlainTextEdit;
+    m_log->setReadOnly(true);
+    m_log->setPlaceholderText(tr("Plug-ins add their entries to the Tools menu."));
+    setCentralWidget(m_log);
+}
+
+void HostWindow::log(const QString &line)
+{
+    m_log->appendPlainText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz  ")) + line);
 }
 
 } // namespace Host

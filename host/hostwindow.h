@@ -2,6 +2,10 @@
 
 #include <QMainWindow>
 
+QT_BEGIN_NAMESPACE
+class QPlainTextEdit;
+QT_END_NAMESPACE
+
 namespace Host {
 
 // The IDE's main window: a menu bar whose Tools menu is the container
@@ -12,6 +16,12 @@ class HostWindow : public QMainWindow
 
 public:
     HostWindow();
+
+    // One line in the window's log of what the SDK did.
+    void log(const QString &line);
+
+private:
+    QPlainTextEdit *m_log;
 };
 
 } // namespace Host

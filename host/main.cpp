@@ -79,7 +79,9 @@ static void triggerCommands(const QStringList &ids)
 // What the SDK's own plug-ins bring: the shared Tools sub-menu, and one
 // emulator whose machine this host simulates. The SDK announces its
 // emulators once the plug-ins are up.
-static std::unique_ptr<SimulatedMachine> setUpSdk(Vesk::Sdk &sdk, Utils::QtcSettings &settings)
+static std::unique_ptr<SimulatedMachine> setUpSdk(Vesk::Sdk &sdk,
+                                                  Utils::QtcSettings &settings,
+                                                  HostWindow &window)
 {
     Core::ActionManager::createMenu("Qel.Tools.Menu")
         ->menu()
@@ -97,7 +99,12 @@ static std::unique_ptr<SimulatedMachine> setUpSdk(Vesk::Sdk &sdk, Utils::QtcSett
                                 bin + "/fake-ssh",
                                 QFileInfo(settings.fileName()).absolutePath()
                                     + "/strova-emulator"});
-    QTimer::singleShot(0, &sdk, [&sdk, emulator] { sdk.addEmulator(emulator); });
+    QObject::connect(machine.get(), &SimulatedMachine::event, &window, &HostWindow::log);
+    QTimer::singleShot(0, &sdk, [&sdk, &window, emulator] {
+        sdk.addEmulator(emulator);
+        window.log(QCoreApplication::translate("Host", "SDK: emulator \"%1\" (%2), machine off")
+                       .arg(emulator->name(), emulator->deviceModel().name));
+    });
     return machine;
 }
 
@@ -158,19 +165,19 @@ int main(int argc, char *argv[])
     Vesk::Sdk sdk;
     std::unique_ptr<SimulatedMachine> machine;
     if (options.withEmulator) {
-        machine = setUpSdk(sdk, settings);
+        machine = setUpSdk(sdk, settings, window);
         addVirtualCameraToPluginPath();
     }
     std::unique_ptr<ModalAnswerer> answerer;
     if (options.answerDialogs) {
         answerer = std::make_unique<ModalAnswerer>();
         QObject::connect(
-            answerer.get(), &ModalAnswerer::answered, [](const ModalAnswerer::Box &box) {
-                std::printf("message box: %s | %s | %s\n",
-                            qPrintable(box.title),
-                            qPrintable(box.text),
-                            qPrintable(box.informativeText));
+            answerer.get(), &ModalAnswerer::answered, [&window](const ModalAnswerer::Box &box) {
+                const QString line = QStringLiteral("message box: %1 | %2 | %3")
+                                         .arg(box.title, box.text, box.informativeText);
+                std::printf("%s\n", qPrintable(line));
                 std::fflush(stdout);
+                window.log(line);
             });
     }
 

@@ -92,7 +92,9 @@ void SimulatedMachine::decodeForwardings(Vesk::VirtualMachine *machine, const QS
 
 void SimulatedMachine::saveForwardings()
 {
-    m_settings->setValue(forwardingsKey, encodeForwardings(m_machine));
+    const QStringList rules = encodeForwardings(m_machine);
+    m_settings->setValue(forwardingsKey, rules);
+    emit event(tr("Port forwardings: %1").arg(rules.join(QLatin1String("; "))));
 }
 
 void SimulatedMachine::start()
@@ -120,6 +122,8 @@ void SimulatedMachine::start()
     QDir().mkpath(m_paths.dataDirectory);
     m_machine->setState(Vesk::VirtualMachine::Starting);
     m_process.start(m_paths.program, arguments);
+    emit event(
+        tr("Starting the emulator: %1 %2").arg(m_paths.program, arguments.join(QLatin1Char(' '))));
     if (webSocketPort)
         m_pollTimer.start();
 }
@@ -133,6 +137,7 @@ void SimulatedMachine::pollWebSocketPort()
         if (!m_pollTimer.isActive())
             return;
         m_pollTimer.stop();
+        emit event(tr("The emulator is up (process %1).").arg(m_process.processId()));
         m_machine->setState(Vesk::VirtualMachine::Connected);
     });
     connect(probe, &QTcpSocket::errorOccurred, probe, &QObject::deleteLater);
@@ -145,6 +150,7 @@ void SimulatedMachine::pollWebSocketPort()
 void SimulatedMachine::handleFinished()
 {
     m_pollTimer.stop();
+    emit event(tr("The emulator is off: %1").arg(m_process.errorString()));
     m_machine->setOff(true);
 }
 

@@ -42,6 +42,10 @@ public:
     static QStringList encodeForwardings(const Vesk::VirtualMachine *machine);
     static void decodeForwardings(Vesk::VirtualMachine *machine, const QStringList &rules);
 
+signals:
+    // What the machine did, for a person to read.
+    void event(const QString &text);
+
 private:
     void start();
     void pollWebSocketPort();

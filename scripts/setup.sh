@@ -21,7 +21,7 @@ packages=(
     # simulated emulator: private D-Bus daemon, SSH client, camera window sink
     dbus-daemon openssh-client gstreamer1.0-x
     # headless runs and screenshots
-    xvfb xauth x11-apps imagemagick
+    xvfb xauth x11-apps imagemagick fonts-dejavu-core
 )
 
 missing=()
