@@ -10,9 +10,12 @@ export QT_QPA_PLATFORM=offscreen
 echo "== plug-in start-up (median of 11 host starts)"
 settings=$(mktemp -d)
 for i in $(seq 11); do
-    "$build/bin/ide-host" -settingspath "$settings" -profile -exit-after 0 2>/dev/null
-done | awk '$1 == "EmulationManagement" { t[$2] = t[$2] " " $3 }
-    END { for (p in t) { n = split(t[p], v, " "); asort(v); printf "%s %s ms\n", p, v[int((n + 1) / 2)] } }' | sort
+    "$build/bin/ide-host" -settingspath "$settings" -no-emulator -profile -exit-after 0 2>/dev/null
+done | awk '$1 == "EmulationManagement" { print $2, $3 }' >"$settings/times"
+for phase in load initialize extensionsInitialized delayedInitialize; do
+    median=$(awk -v p="$phase" '$1 == p { print $2 }' "$settings/times" | sort -n | sed -n 6p)
+    echo "$phase $median ms"
+done
 rm -rf "$settings"
 
 echo "== reconnection while the emulator is down"
@@ -20,7 +23,7 @@ echo "== reconnection while the emulator is down"
 
 for bench in "$build"/tests/*/bench_*; do
     case "$bench" in */bench_reconnect) continue ;; esac
-    [ -x "$bench" ] || continue
+    [ -f "$bench" ] && [ -x "$bench" ] || continue
     echo "== $(basename "$bench")"
     "$bench"
 done
