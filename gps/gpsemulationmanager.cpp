@@ -13,13 +13,6 @@ namespace {
 constexpr int coordinateDecimals = 7;
 constexpr int altitudeDecimals = 2;
 
-// Array rows carry bare numbers: the value text of the notation without
-// its type word.
-QString valueText(const QString &argument)
-{
-    return argument.section(QLatin1Char(':'), 1);
-}
-
 // A number as it is, a text only if it is a plain C-locale number, else 0.
 // Values that are not finite ("nan", "inf") become 0 as well: they would
 // reach the emulator as words, not numbers.
@@ -32,12 +25,12 @@ double trackValue(const QVariantMap &point, const char *key)
 QStringList trackRow(const QVariantMap &point)
 {
     const auto fixed = [&point](const char *key, int decimals) {
-        return valueText(A::fixedDouble(trackValue(point, key), decimals));
+        return A::fixedNumber(trackValue(point, key), decimals);
     };
     return {fixed("latitude", coordinateDecimals),
             fixed("longitude", coordinateDecimals),
             fixed("altitude", altitudeDecimals),
-            valueText(A::doubleValue(trackValue(point, "interval")))};
+            A::number(trackValue(point, "interval"))};
 }
 
 } // namespace

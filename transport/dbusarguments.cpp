@@ -4,6 +4,16 @@
 
 namespace EmulationManagement::Internal::DBusArguments {
 
+QString number(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+QString fixedNumber(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
 QString int32(int value)
 {
     return QStringLiteral("int32:%1").arg(value);
@@ -11,12 +21,12 @@ QString int32(int value)
 
 QString doubleValue(double value)
 {
-    return QStringLiteral("double:%1").arg(value);
+    return QStringLiteral("double:") + number(value);
 }
 
 QString fixedDouble(double value, int decimals)
 {
-    return QStringLiteral("double:%1").arg(value, 0, 'f', decimals);
+    return QStringLiteral("double:") + fixedNumber(value, decimals);
 }
 
 QString boolean(bool value)

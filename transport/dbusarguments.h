@@ -7,6 +7,10 @@
 // one space. Numbers always use the C locale, whatever the user's locale is.
 namespace EmulationManagement::Internal::DBusArguments {
 
+// The value texts alone, for the rows of an array argument.
+QString number(double value);
+QString fixedNumber(double value, int decimals);
+
 QString int32(int value);
 // Format 'g' with six significant digits: 4.3e-05, 1.14592, 0.
 QString doubleValue(double value);
