@@ -30,6 +30,13 @@ RemoteDBusInvokerService::RemoteDBusInvokerService(QObject *parent)
     connect(&m_webSocket, &QWebSocket::connected, this, [this] { m_nextRetryDelayMs = 0; });
 }
 
+RemoteDBusInvokerService::~RemoteDBusInvokerService()
+{
+    // Closing an open socket signals a disconnection: nobody may react to
+    // that, nor reconnect, while the service goes away.
+    m_webSocket.disconnect(this);
+}
+
 void RemoteDBusInvokerService::connectToEmulator()
 {
     m_retryTimer.stop();

@@ -17,6 +17,7 @@ public:
     static constexpr quint16 port = 5454;
 
     explicit RemoteDBusInvokerService(QObject *parent = nullptr);
+    ~RemoteDBusInvokerService() override;
 
     void connectToEmulator();
     void invokeMethod(const QString &bus,

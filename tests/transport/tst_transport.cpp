@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
+
 using namespace EmulationManagement::Internal;
 
 namespace {
@@ -37,6 +39,7 @@ private slots:
     void repliesArriveUnchanged();
     void reconnectsAfterTheServerDropsTheClient();
     void failedAttemptsAreSpacedOut();
+    void destructionDoesNotReportADisconnection();
     void reconnectsWhenTheEmulatorComesBack();
     void handleReply_data();
     void handleReply();
@@ -139,6 +142,24 @@ void TransportTest::failedAttemptsAreSpacedOut()
     QTest::qWait(1200);
     QVERIFY2(disconnected.size() >= 2, "the first failure must be retried at once");
     QVERIFY2(disconnected.size() <= 6, qPrintable(QString::number(disconnected.size())));
+}
+
+void TransportTest::destructionDoesNotReportADisconnection()
+{
+    RecordingServer server;
+    QVERIFY(server.listen());
+    auto invoker = std::make_unique<RemoteDBusInvokerService>();
+    QSignalSpy connected(invoker.get(), &RemoteDBusInvokerService::webSocketConnected);
+    invoker->connectToEmulator();
+    QVERIFY(connected.wait());
+
+    int disconnections = 0;
+    QObject observer;
+    connect(invoker.get(), &RemoteDBusInvokerService::webSocketDisconnected, &observer, [&] {
+        ++disconnections;
+    });
+    invoker.reset();
+    QCOMPARE(disconnections, 0);
 }
 
 void TransportTest::reconnectsWhenTheEmulatorComesBack()
