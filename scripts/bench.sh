@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
-BUILD_DIR=$build "$root/scripts/build.sh" >/dev/null
+BUILD_DIR=$build "$root/scripts/build.sh" -DEM_BUILD_BENCHMARKS=ON >/dev/null
 export QT_QPA_PLATFORM=offscreen
 
 echo "== plug-in start-up (median of 11 host starts)"
@@ -19,9 +19,9 @@ done
 rm -rf "$settings"
 
 echo "== reconnection while the emulator is down"
-"$build/tests/transport/bench_reconnect" 5
+"$build/bench/bench_reconnect" 5
 
-for bench in "$build"/tests/*/bench_*; do
+for bench in "$build"/bench/bench_*; do
     case "$bench" in */bench_reconnect) continue ;; esac
     [ -f "$bench" ] && [ -x "$bench" ] || continue
     echo "== $(basename "$bench")"
