@@ -1,11 +1,7 @@
 #include "emulationmanagementplugin.h"
 
 #include "execasynchronous.h"
-#include "sensors/alsmodel.h"
-#include "sensors/settingsmanager.h"
-#include "sensors/tapmodel.h"
-#include "ui/textfielddoublevalidator.h"
-#include "ui/warningdialog.h"
+#include "qmlregistration.h"
 
 #include <coreplugin/actionmanager/actioncontainer.h>
 #include <coreplugin/actionmanager/actionmanager.h>
@@ -16,7 +12,6 @@
 #include <utils/filepath.h>
 #include <utils/id.h>
 #include <utils/qtcsettings.h>
-#include <utils/theme/theme.h>
 #include <vesk/emulator.h>
 #include <vesk/sdk.h>
 #include <vesk/virtualmachine.h>
@@ -36,7 +31,6 @@ namespace EmulationManagement::Internal {
 const char showViewActionId[] = "EmulationManagement.ShowEmulationManagementView.Action";
 const char sdkToolsMenuId[] = "Qel.Tools.Menu";
 const char toolsMenuId[] = "QtCreator.Menu.Tools";
-const char qmlModule[] = "org.mirel";
 
 const char tcpForwardingRule[] = "emulationmanagementtcp";
 const char udpForwardingRule[] = "emulationmanagementudp";
@@ -100,21 +94,6 @@ void EmulationManagementPlugin::installTranslator()
         qDebug() << "Failed to load translator:" << directory << "EmulationManagement";
 }
 
-void EmulationManagementPlugin::registerQmlTypes()
-{
-    qmlRegisterType<WarningDialog>(qmlModule, 1, 0, "WarningDialog");
-    qmlRegisterType<SettingsManager>(qmlModule, 1, 0, "SettingsManager");
-    qmlRegisterType<SensorsEmulationManager>(qmlModule, 1, 0, "SensorsEmulationManager");
-    qmlRegisterType<TextFieldDoubleValidator>(qmlModule, 1, 0, "TextFieldDoubleValidator");
-    // Under the names the invokables are declared with, so QML can call them.
-    qRegisterMetaType<AlsModel::LightLevel>("AlsModel::LightLevel");
-    qRegisterMetaType<TapModel::TapDirection>("TapModel::TapDirection");
-    qmlRegisterUncreatableType<AlsModel>(
-        qmlModule, 1, 0, "AlsModel", QStringLiteral("Could not create the AlsModel instance"));
-    qmlRegisterUncreatableType<TapModel>(
-        qmlModule, 1, 0, "TapModel", QStringLiteral("Could not create the TapModel instance"));
-}
-
 void EmulationManagementPlugin::bindManagers()
 {
     m_gpsManager.setRdbusinvoker(&m_invoker);
@@ -127,15 +106,7 @@ void EmulationManagementPlugin::setContextProperties()
     context->setContextProperty(QStringLiteral("remoteDBusInvokerService"), &m_invoker);
     context->setContextProperty(QStringLiteral("emulationManagementPlugin"), this);
 
-    const Utils::Theme *theme = Utils::creatorTheme();
-    context->setContextProperty(QStringLiteral("themeBackgroundColorNormal"),
-                                theme->color(Utils::Theme::BackgroundColorNormal));
-    context->setContextProperty(QStringLiteral("themeHighlightColor"),
-                                theme->color(Utils::Theme::HighlightColor));
-    context->setContextProperty(QStringLiteral("themeSeparatorColor"),
-                                theme->color(Utils::Theme::SeparatorColor));
-    context->setContextProperty(QStringLiteral("darkUserInterface"),
-                                theme->flag(Utils::Theme::DarkUserInterface));
+    setThemeContextProperties(context);
 
     context->setContextProperty(QStringLiteral("gpsEmulationManager"), &m_gpsManager);
     context->setContextProperty(QStringLiteral("sensorsEmulationManager"), &m_sensorsManager);

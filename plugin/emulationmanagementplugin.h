@@ -55,7 +55,6 @@ signals:
 
 private:
     void installTranslator();
-    void registerQmlTypes();
     void bindManagers();
     void setContextProperties();
     void createView();
