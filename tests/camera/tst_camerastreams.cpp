@@ -267,12 +267,9 @@ void CameraStreamsTest::failingVideoStopsAndSaysSo()
     QCOMPARE(m_receiver->frames(), 0);
 
     // A good file plays afterwards in the same pipeline, also when it is
-    // chosen while a failing start is still under way.
-    manager->startVideoStream(m_vp8);
-    QVERIFY(m_receiver->waitForFrames(5, fileSize));
+    // chosen while another failing start is still under way.
     manager->startVideoStream(tenBit);
     manager->startVideoStream(m_vp8);
-    m_receiver->reset();
     QVERIFY(m_receiver->waitForFrames(20, fileSize));
     drainEvents();
     QCOMPARE(failed.size(), 1);
