@@ -1,6 +1,3 @@
-#include <ssh/sshremoteprocessrunner.h>
-
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -14,7 +11,6 @@
 
 #include <gst/gst.h>
 
-#include <cerrno>
 #include <csignal>
 #include <memory>
 
@@ -34,7 +30,6 @@ const QString sensorfw = QStringLiteral(
 const QString geoclue = QStringLiteral(
     "system ru.quor.GeoclueEmulationManagement /ru/quor/GeoclueEmulationManagement "
     "ru.quor.GeoclueEmulationManagement ");
-
 const QStringList requiredPackages{"sensorfw-qt5-emulator-plugins",
                                    "remote-dbus-invoker",
                                    "geoclue-emulator",
@@ -43,13 +38,16 @@ const QStringList requiredPackages{"sensorfw-qt5-emulator-plugins",
 // A process that is gone or a zombie nobody has reaped yet.
 bool processIsGone(qint64 pid)
 {
-    if (::kill(pid_t(pid), 0) != 0)
-        return errno == ESRCH;
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
+    if (::kill(pid_t(pid), 0) != 0 || !stat.open(QIODevice::ReadOnly))
         return true;
     const QByteArray text = stat.readAll();
     return text.mid(text.lastIndexOf(')') + 2, 1) == "Z";
+}
+
+QJsonValue jsonValue(const char *text)
+{
+    return QJsonDocument::fromJson(QByteArray("[") + text + "]").array().at(0);
 }
 
 // One run of the program with its state and log files in a directory of its own.
@@ -60,58 +58,51 @@ public:
                          quint16 port = webSocketPort,
                          quint16 udpPort = cameraPort)
     {
-        m_process.setProgram(QStringLiteral(EMULATOR_PROGRAM));
-        // Ignored signals stay ignored across exec: start the program with
-        // the default dispositions a shell would give it.
-        m_process.setChildProcessModifier([] { ::signal(SIGPIPE, SIG_DFL); });
-        m_process.setArguments(QStringList{"--port",
-                                           QString::number(port),
-                                           "--camera-port",
-                                           QString::number(udpPort),
-                                           "--state-file",
-                                           stateFile(),
-                                           "--log-file",
-                                           logFile(),
-                                           "--save-frame",
-                                           frameFile()}
-                               + extraArguments);
+        // Ignored signals stay ignored across exec: give the program the
+        // default dispositions a shell would give it.
+        process.setChildProcessModifier([] { ::signal(SIGPIPE, SIG_DFL); });
+        process.setProgram(QStringLiteral(EMULATOR_PROGRAM));
+        process.setArguments(QStringList{"--port",
+                                         QString::number(port),
+                                         "--camera-port",
+                                         QString::number(udpPort),
+                                         "--state-file",
+                                         path("state.json"),
+                                         "--log-file",
+                                         path("emulator.log"),
+                                         "--save-frame",
+                                         path("frame.jpg")}
+                             + extraArguments);
     }
-
     ~EmulatorRun()
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            if (!m_process.waitForFinished(5000))
-                m_process.kill();
-            m_process.waitForFinished();
-        }
+        process.terminate();
+        if (!process.waitForFinished(5000))
+            process.kill();
+        process.waitForFinished();
     }
 
     // Starts the program and waits for its ready line.
     bool start()
     {
-        m_process.start();
-        if (!m_process.waitForStarted(startTimeoutMs))
-            return false;
-        while (!m_output.contains("ready:")) {
-            if (!m_process.waitForReadyRead(startTimeoutMs))
+        process.start();
+        QByteArray output;
+        while (!output.contains("ready:")) {
+            if (!process.waitForReadyRead(startTimeoutMs))
                 return false;
-            m_output += m_process.readAllStandardOutput();
+            output += process.readAllStandardOutput();
         }
         return true;
     }
 
-    QString stateFile() const { return m_directory.filePath("state.json"); }
-    QString logFile() const { return m_directory.filePath("emulator.log"); }
-    QString frameFile() const { return m_directory.filePath("frame.jpg"); }
-
-    QJsonObject state() const
+    QString path(const QString &fileName) const { return m_directory.filePath(fileName); }
+    QByteArray read(const QString &fileName) const
     {
-        QFile file(stateFile());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QJsonDocument::fromJson(file.readAll()).object();
+        QFile file(path(fileName));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    QJsonObject state() const { return QJsonDocument::fromJson(read("state.json")).object(); }
+    QString log() const { return QString::fromUtf8(read("emulator.log")); }
 
     // The value at a "/"-separated path of object keys in the state.
     QJsonValue stateAt(const QString &path) const
@@ -122,18 +113,10 @@ public:
         return value;
     }
 
-    QString log() const
-    {
-        QFile file(logFile());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    QProcess &process() { return m_process; }
+    QProcess process;
 
 private:
     QTemporaryDir m_directory;
-    QProcess m_process;
-    QByteArray m_output;
 };
 
 // A WebSocket client in the place of the plug-in's invoker.
@@ -142,19 +125,17 @@ class InvokerClient
 public:
     bool open(quint16 port = webSocketPort)
     {
-        QSignalSpy connected(&m_socket, &QWebSocket::connected);
-        m_socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(port)));
+        QSignalSpy connected(&socket, &QWebSocket::connected);
+        socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(port)));
         return connected.wait(5000);
     }
 
     QStringList exchange(const QStringList &calls)
     {
-        QSignalSpy replies(&m_socket, &QWebSocket::textMessageReceived);
+        QSignalSpy replies(&socket, &QWebSocket::textMessageReceived);
         for (const QString &call : calls)
-            m_socket.sendTextMessage(call);
-        while (replies.size() < calls.size()) {
-            if (!replies.wait(5000))
-                break;
+            socket.sendTextMessage(call);
+        while (replies.size() < calls.size() && replies.wait(5000)) {
         }
         QStringList texts;
         for (const QList<QVariant> &reply : std::as_const(replies))
@@ -162,22 +143,10 @@ public:
         return texts;
     }
 
-    QString call(const QString &text)
-    {
-        const QStringList replies = exchange({text});
-        return replies.isEmpty() ? QStringLiteral("<no reply>") : replies.constFirst();
-    }
+    QString call(const QString &text) { return exchange({text}).value(0, "<no reply>"); }
 
-    QWebSocket &socket() { return m_socket; }
-
-private:
-    QWebSocket m_socket;
+    QWebSocket socket;
 };
-
-QJsonValue jsonValue(const QString &text)
-{
-    return QJsonDocument::fromJson(QStringLiteral("[%1]").arg(text).toUtf8()).array().at(0);
-}
 
 } // namespace
 
@@ -342,7 +311,7 @@ void EmulatorProcessTest::cameraFramesAreCounted()
     QTRY_COMPARE_WITH_TIMEOUT(m_run->stateAt("camera/frames").toInt(), frames, 10000);
     QCOMPARE(m_run->stateAt("camera/width").toInt(), 320);
     QCOMPARE(m_run->stateAt("camera/height").toInt(), 240);
-    QCOMPARE(QImage(m_run->frameFile(), "JPEG").size(), QSize(320, 240));
+    QCOMPARE(QImage(m_run->path("frame.jpg"), "JPEG").size(), QSize(320, 240));
     // Without frames for a second the stream counts as ended.
     QTRY_COMPARE_WITH_TIMEOUT(m_run->stateAt("camera/receiving").toBool(), false, 10000);
     QCOMPARE(m_run->stateAt("camera/framesPerSecond").toDouble(), 0.0);
@@ -410,10 +379,10 @@ void EmulatorProcessTest::secondInstanceCannotTakeThePort()
     // clang-format on
     for (const auto &[port, udpPort, error] : rows) {
         EmulatorRun second({}, port, udpPort);
-        second.process().start();
-        QVERIFY(second.process().waitForFinished(startTimeoutMs));
-        QCOMPARE(second.process().exitCode(), 1);
-        QVERIFY(second.process().readAllStandardError().contains(error));
+        second.process.start();
+        QVERIFY(second.process.waitForFinished(startTimeoutMs));
+        QCOMPARE(second.process.exitCode(), 1);
+        QVERIFY(second.process.readAllStandardError().contains(error));
     }
     QProcess badOptions;
     badOptions.start(QStringLiteral(EMULATOR_PROGRAM), {"--sensors-off", "thermometer"});
@@ -427,32 +396,32 @@ void EmulatorProcessTest::closedStdoutDoesNotEndTheProgram()
 {
     EmulatorRun run({}, webSocketPort + 2, cameraPort + 2);
     QVERIFY(run.start());
-    run.process().closeReadChannel(QProcess::StandardOutput);
+    run.process.closeReadChannel(QProcess::StandardOutput);
     InvokerClient client;
     QVERIFY(client.open(webSocketPort + 2));
     // Each call writes log lines to the closed pipe.
     QCOMPARE(client.call(sensorfw + "enabled string:tap"), "enabled:tap:true::");
     QCOMPARE(client.call(sensorfw + "setTapSensorValue int32:3"), "setTapSensorValue:3:::");
-    QCOMPARE(run.process().state(), QProcess::Running);
+    QCOMPARE(run.process.state(), QProcess::Running);
 }
 
 void EmulatorProcessTest::terminationAndKillTakeTheBusAlong()
 {
     const qint64 daemonPid = m_run->stateAt("busDaemonPid").toInteger();
     QVERIFY(daemonPid > 0 && !processIsGone(daemonPid));
-    QSignalSpy disconnected(&m_client.socket(), &QWebSocket::disconnected);
-    m_run->process().terminate();
-    QVERIFY(m_run->process().waitForFinished(10000));
-    QCOMPARE(m_run->process().exitStatus(), QProcess::NormalExit);
-    QCOMPARE(m_run->process().exitCode(), 0);
+    QSignalSpy disconnected(&m_client.socket, &QWebSocket::disconnected);
+    m_run->process.terminate();
+    QVERIFY(m_run->process.waitForFinished(10000));
+    QCOMPARE(m_run->process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_run->process.exitCode(), 0);
     QVERIFY(processIsGone(daemonPid));
     QVERIFY(disconnected.size() == 1 || disconnected.wait(5000));
 
     EmulatorRun run;
     QVERIFY(run.start());
     const qint64 killedDaemonPid = run.stateAt("busDaemonPid").toInteger();
-    run.process().kill();
-    QVERIFY(run.process().waitForFinished(5000));
+    run.process.kill();
+    QVERIFY(run.process.waitForFinished(5000));
     QTRY_VERIFY_WITH_TIMEOUT(processIsGone(killedDaemonPid), 5000);
     // A new run after the killed one starts on the same ports.
     EmulatorRun next;
