@@ -4,9 +4,7 @@
 #include "camera/cameraemulationmanager.h"
 #include "camera/pipelinecontrol.h"
 
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gst/gst.h>
@@ -111,7 +109,6 @@ private slots:
     void updatingTheListRebuildsTheCameraPipeline();
     void setCameraNameSignalOrder();
     void resolutionIndexOutOfRangeReadsNothing();
-    void loadableModuleOffersTwoCameras();
     void pipelinesAreBuiltAsNamed();
     void waitsForStateChangesAreBounded();
 };
@@ -387,23 +384,6 @@ void CameraManagerTest::resolutionIndexOutOfRangeReadsNothing()
         QCOMPARE(manager.framerate(), QStringLiteral("30/1"));
         QVERIFY(manager.framerates().isEmpty());
     }
-}
-
-void CameraManagerTest::loadableModuleOffersTwoCameras()
-{
-    // A registry of its own, so that the user's cache is left alone.
-    QTemporaryDir registry;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("GST_PLUGIN_PATH", VIRTUAL_CAMERA_MODULE_DIR);
-    environment.insert("GST_REGISTRY", registry.filePath("registry.bin"));
-    QProcess monitor;
-    monitor.setProcessEnvironment(environment);
-    monitor.start(QStringLiteral("gst-device-monitor-1.0"), {QStringLiteral("Video/Source")});
-    QVERIFY(monitor.waitForFinished(60000));
-    const QString output = QString::fromUtf8(monitor.readAllStandardOutput());
-    for (const char *line :
-         {"name  : Virtual Camera 1", "name  : Virtual Camera 2", "framerate=[ 5/1, 30/1 ]"})
-        QVERIFY2(output.contains(QLatin1String(line)), qPrintable(output));
 }
 
 void CameraManagerTest::pipelinesAreBuiltAsNamed()
