@@ -226,8 +226,10 @@ void CameraStreamsTest::rejectedFilesLeaveBothPipelinesStopped()
     const std::pair<QString, QString> rows[] = {
         {m_media.theora(QStringLiteral("theora.ogg"), 10), QStringLiteral("Theora")},
         {m_media.path(QStringLiteral("missing.webm")), QString()},
-        {fifo, QString()}, // the discoverer would hang on it {m_media.path(QString()), QString()},
+        {fifo, QString()}, // the discoverer would hang on it
+        {m_media.path(QString()), QString()},
         {text, QString()},
+        {QString(), QString()}, // nothing chosen: both stopped without a word
     };
     // clang-format on
     for (const auto &[path, codec] : rows) {

@@ -113,8 +113,11 @@ void HostTest::versionsCompare()
     // clang-format off
     const std::tuple<const char *, const char *, int> rows[] = {
         {"16.0.0", "16.0.0", 0},
-        {"16", "16.0.0", 0}, // missing parts are zero {"15.0.2", "16.0.0", -1},
+        {"16", "16.0.0", 0}, // missing parts are zero
+        {"15.0.2", "16.0.0", -1},
         {"16.1.0", "16.0.9", 1},
+        {"16.10.0", "16.9.0", 1}, // numeric, not text
+        {"16.0.0_1", "16.0.0", 1}, // patch level
     };
     // clang-format on
     for (const auto &[a, b, expected] : rows)
