@@ -47,55 +47,35 @@ GstTracer *leaksTracer()
     return found;
 }
 
-// Adds +1 per creation and -1 per destruction listed in a checkpoint, per
-// address; what stays above zero was made since the tracking started and lives.
-void countEvents(const GstStructure *checkpoint,
-                 const char *field,
-                 int step,
-                 QMap<QString, int> &net,
-                 QMap<QString, QString> &types)
-{
-    const GValue *list = gst_structure_get_value(checkpoint, field);
-    for (guint i = 0; list && i < gst_value_list_get_size(list); ++i) {
-        const GstStructure *event = gst_value_get_structure(gst_value_list_get_value(list, i));
-        const QString address = QString::fromUtf8(gst_structure_get_string(event, "address"));
-        net[address] += step;
-        types[address] = QString::fromUtf8(gst_structure_get_string(event, "type-name"));
-    }
-}
-
-QStringList aliveIn(const QMap<QString, int> &net, const QMap<QString, QString> &types)
-{
-    QStringList alive;
-    for (auto it = net.cbegin(); it != net.cend(); ++it) {
-        if (it.value() > 0)
-            alive.append(types.value(it.key()) + QLatin1Char(' ') + it.key());
-    }
-    return alive;
-}
-
-// Streaming threads drop their last task references just after a pipeline
-// has stopped, so the events are gathered until nothing is left or a few
-// seconds have passed.
+// Objects made since the tracking started and still alive, by type and
+// address. Streaming threads drop their last task references just after a
+// pipeline has stopped, so checkpoints are gathered for up to three seconds.
 QStringList objectsMadeAndAlive(GstTracer *tracer)
 {
-    QMap<QString, int> net;
-    QMap<QString, QString> types;
-    QStringList alive;
+    QMap<QString, int> net; // "type address" -> creations minus removals
     for (int attempt = 0; attempt < 60; ++attempt) {
         GstStructure *checkpoint = nullptr;
         g_signal_emit_by_name(tracer, "activity-get-checkpoint", &checkpoint);
         if (!checkpoint)
             return {QStringLiteral("(no checkpoint)")};
-        countEvents(checkpoint, "objects-created-list", 1, net, types);
-        countEvents(checkpoint, "objects-removed-list", -1, net, types);
+        for (const auto &[field, step] :
+             {std::pair{"objects-created-list", 1}, {"objects-removed-list", -1}}) {
+            const GValue *list = gst_structure_get_value(checkpoint, field);
+            for (guint i = 0; list && i < gst_value_list_get_size(list); ++i) {
+                const GstStructure *event
+                    = gst_value_get_structure(gst_value_list_get_value(list, i));
+                net[QStringLiteral("%1 %2").arg(gst_structure_get_string(event, "type-name"),
+                                                gst_structure_get_string(event, "address"))]
+                    += step;
+            }
+        }
         gst_structure_free(checkpoint);
-        alive = aliveIn(net, types);
-        if (alive.isEmpty())
+        net.removeIf([](const auto &entry) { return entry.value() <= 0; });
+        if (net.isEmpty())
             break;
         QTest::qWait(50);
     }
-    return alive;
+    return net.keys();
 }
 
 } // namespace
