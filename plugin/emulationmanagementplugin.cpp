@@ -142,17 +142,27 @@ void EmulationManagementPlugin::createMenuAction()
     Core::ActionManager::actionContainer(toolsMenuId)->addMenu(sdkMenu);
 }
 
-QVariantMap EmulationManagementPlugin::readDeviceSensorTables(const QString &directory)
+QVariantMap EmulationManagementPlugin::readDeviceSensorTables(const QString &directory,
+                                                              const QStringList &sensorNames)
 {
     QVariantMap tables;
     const QDir dir(directory);
     const QStringList files = dir.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Unsorted);
     for (const QString &file : files) {
-        QSettings ini(QStringLiteral("%1/%2").arg(dir.path(), file), QSettings::IniFormat);
+        const QString path = QStringLiteral("%1/%2").arg(dir.path(), file);
+        QSettings ini(path, QSettings::IniFormat);
         QVariantMap table;
         ini.beginGroup(QStringLiteral("sensors"));
-        for (const QString &sensor : ini.childKeys())
-            table.insert(sensor, ini.value(sensor, true).toBool());
+        for (const QString &sensor : ini.childKeys()) {
+            // Any other name would be switched in the emulator and then never
+            // shown or updated by the pages.
+            if (sensorNames.contains(sensor))
+                table.insert(sensor, ini.value(sensor, true).toBool());
+            else
+                qWarning("Device sensor table %s: \"%s\" is not a switchable sensor, ignored",
+                         qPrintable(path),
+                         qPrintable(sensor));
+        }
         ini.endGroup();
         tables.insert(ini.value(QStringLiteral("device-name")).toString(), table);
     }
@@ -161,8 +171,10 @@ QVariantMap EmulationManagementPlugin::readDeviceSensorTables(const QString &dir
 
 void EmulationManagementPlugin::loadDeviceSensorsConfig()
 {
-    m_deviceSensors = readDeviceSensorTables(QDir::fromNativeSeparators(
-        QStringLiteral("%1/%2").arg(QCoreApplication::applicationDirPath(), QString())));
+    m_deviceSensors
+        = readDeviceSensorTables(QDir::fromNativeSeparators(QStringLiteral("%1/%2").arg(
+                                     QCoreApplication::applicationDirPath(), QString())),
+                                 m_sensorsManager.sensorsAvailability().keys());
 }
 
 void EmulationManagementPlugin::updateSensorsAvailability(const QString &deviceModelName)
@@ -272,9 +284,7 @@ void EmulationManagementPlugin::showEmulationManagementView()
     }
     m_emulatorRunning = !off;
 
-    // Adding forwardings waits in a nested event loop, during which the SDK
-    // may remove the emulator.
-    if (!checkPortForwardings() || !m_emulator)
+    if (!checkPortForwardings())
         return;
     if (!m_emulatorRunning) {
         m_emulator->virtualMachine()->connectTo(
@@ -307,7 +317,13 @@ bool EmulationManagementPlugin::checkPortForwardings()
     }
 
     // Rules can only be added while the machine is off; their results are
-    // not looked at.
+    // not looked at. Each addition waits in a nested event loop, during which
+    // the SDK may remove the emulator and bind another: then nothing more is
+    // done with either until the user asks again.
+    const QPointer<Vesk::Emulator> emulator = m_emulator;
+    const auto stillBound = [this, &emulator] {
+        return emulator && m_emulator == emulator;
+    };
     m_busy = true;
     bool added = false;
     Vesk::execAsynchronous(added,
@@ -317,7 +333,7 @@ bool EmulationManagementPlugin::checkPortForwardings()
                            QStringLiteral("tcp"),
                            tcpHostPort,
                            tcpEmulatorPort);
-    if (m_emulator) {
+    if (stillBound()) {
         Vesk::execAsynchronous(added,
                                &Vesk::VirtualMachine::addPortForwarding,
                                machine,
@@ -327,7 +343,7 @@ bool EmulationManagementPlugin::checkPortForwardings()
                                udpEmulatorPort);
     }
     m_busy = false;
-    return true;
+    return stillBound();
 }
 
 void EmulationManagementPlugin::startPackagesCheck()
