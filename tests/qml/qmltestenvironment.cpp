@@ -61,6 +61,11 @@ void QmlTestEnvironment::setSensorAvailability(const QString &sensorName, bool a
     m_sensorsManager.setSensorAvailability(sensorName, available);
 }
 
+void QmlTestEnvironment::selectDeviceModel(const QString &deviceModel)
+{
+    m_modelConfig.selectModelConfig(deviceModel);
+}
+
 void QmlTestEnvironment::restartSettings()
 {
     m_settings = std::make_unique<Utils::QtcSettings>(

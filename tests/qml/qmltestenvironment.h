@@ -46,6 +46,9 @@ public:
     Q_INVOKABLE bool saveScreenshot(const QString &name) const;
     // A device sensor table's entry, as the plug-in applies it.
     Q_INVOKABLE void setSensorAvailability(const QString &sensorName, bool available);
+    // The bound emulator's device model changing: the 3D model lookup selects
+    // that model's files.
+    Q_INVOKABLE void selectDeviceModel(const QString &deviceModel);
     // The IDE restarting: a new settings object over the same file.
     Q_INVOKABLE void restartSettings();
 

@@ -424,10 +424,10 @@ void Smartphone3DModelConfigTest::shippedModelsNameExistingFiles_data()
     QTest::addColumn<QString>("mesh");
     QTest::addColumn<QString>("texture");
     QTest::newRow("demo device") << "Strova Phone 5"
-                                 << "strova-phone-5.obj"
+                                 << "strova-phone-5.mesh"
                                  << "strova-phone-5.png";
     QTest::newRow("other device") << "Strova Phone 4"
-                                  << "default.obj"
+                                  << "default.mesh"
                                   << "default.png";
 }
 
