@@ -69,8 +69,9 @@ void NmeaParsingTest::initTestCase()
         QVERIFY(m_harness->localTimeHasDaylightSaving());
 }
 
-// One field of every point, or "withoutDateTime" for the whole track, or the
-// thrown error as "message@line" ("none" when the error has no line).
+// The fields named in key ("time/interval") of every point, or
+// "withoutDateTime" for the whole track, or the thrown error as "message@line"
+// ("none" when the error has no line).
 QString NmeaParsingTest::summary(const char *key, const QString &text)
 {
     const QVariantMap result = m_harness->parse(text);
@@ -87,8 +88,12 @@ QString NmeaParsingTest::summary(const char *key, const QString &text)
         return m_harness->trackHasPointsWithoutDateTime(points) ? QStringLiteral("true")
                                                                 : QStringLiteral("false");
     QStringList values;
-    for (const QVariant &point : points)
-        values.append(point.toMap().value(QLatin1String(key), QStringLiteral("?")).toString());
+    for (const QVariant &point : points) {
+        QStringList fields;
+        for (const QString &field : QString::fromLatin1(key).split(QLatin1Char('/')))
+            fields.append(point.toMap().value(field, QStringLiteral("?")).toString());
+        values.append(fields.join(QLatin1Char('/')));
+    }
     return values.join(QLatin1Char(' '));
 }
 
@@ -105,54 +110,36 @@ void NmeaParsingTest::parse()
     // clang-format off
     const Row rows[] = {
         // Times and intervals
-        {"time", "G:123519\nG:123521\nG:123524.50", "0 2000 5500"},
-        {"interval", "G:123519\nG:123521\nG:123524.50", "0 2000 3500"},
-        {"index", "G:123519\nG:123521\nG:123524.50", "0 1 2"},
+        {"time/interval/index", "G:123519\nG:123521\nG:123524.50", "0/0/0 2000/2000/1 5500/3500/2"},
         {"format", "G:123519\nG:123521", "$GPGGA $GPGGA"},
-        {"time", "G:000000\nG:000001.123\nG:000001.25\nG:000001.50\nG:000001.999\nG:010205.90", "0 1123 1250 1500 1999 3725900"},
-        {"timeString", "G:000000\nG:000001.123\nG:000001.25\nG:000001.50\nG:000001.999\nG:010205.90", "00:00:00.0 00:00:01.1 00:00:01.2 00:00:01.5 00:00:01.9 01:02:05.9"},
-        {"time", "G:235959\nG:000001\nG:000003\nG:235959", "0 2000 4000 86400000"},
-        {"interval", "G:235959\nG:000001\nG:000003\nG:235959", "0 2000 2000 86396000"},
+        {"time/timeString", "G:000000\nG:000001.123\nG:000001.25\nG:000001.50\nG:000001.999\nG:010205.90", "0/00:00:00.0 1123/00:00:01.1 1250/00:00:01.2 1500/00:00:01.5 1999/00:00:01.9 3725900/01:02:05.9"},
+        {"time/interval", "G:235959\nG:000001\nG:000003\nG:235959", "0/0 2000/2000 4000/2000 86400000/86396000"},
         {"interval", "R:310123,235959\nR:010223,000001", "0 2000"},
         {"interval", "R:290224,235959.50\nR:010324,000001.25", "0 1750"},
         {"interval", "R:311299,235959\nR:010100,000001", "0 2000"},
-        {"time", "R:010123,000000\nR:020123,010000.10", "0 90000100"},
-        {"timeString", "R:010123,000000\nR:020123,010000.10", "00:00:00.0 01:00:00.1"},
+        {"time/timeString", "R:010123,000000\nR:020123,010000.10", "0/00:00:00.0 90000100/01:00:00.1"},
         // UTC: Berlin skips 02:00-03:00 on 26 March 2023 and repeats it on 29 October 2023.
-        {"interval", "R:260323,015959\nR:260323,030001", "0 3602000"},
-        {"timeString", "R:260323,015959\nR:260323,030001", "00:00:00.0 01:00:02.0"},
+        {"interval/timeString", "R:260323,015959\nR:260323,030001", "0/00:00:00.0 3602000/01:00:02.0"},
         {"interval", "R:291023,015959\nR:291023,030001", "0 3602000"},
-        {"interval", "R:291023,023000\nR:291023,021000.50", "0 -1199500"},
-        {"timeString", "R:291023,023000\nR:291023,021000.50", "00:00:00.0 -00:19:59.5"},
+        {"interval/timeString", "R:291023,023000\nR:291023,021000.50", "0/00:00:00.0 -1199500/-00:19:59.5"},
         // $GPGLL without a time has time 0
         {"time", "L:225444\nL:225446.50", "0 2500"},
-        {"time", "L:225444\n$GPGLL,4916.45,N,12311.12,W,", "0 0"},
-        {"timeString", "L:225444\n$GPGLL,4916.45,N,12311.12,W,", "00:00:00.0 00:00:00.0"},
-        {"time", "L:225444\nL:\nL:225446", "0 0 2000"},
-        {"interval", "L:225444\nL:\nL:225446", "0 0 2000"},
+        {"time/timeString", "L:225444\n$GPGLL,4916.45,N,12311.12,W,", "0/00:00:00.0 0/00:00:00.0"},
+        {"time/interval", "L:225444\nL:\nL:225446", "0/0 0/0 2000/2000"},
         {"time", "L:\nL:225444\nL:225446", "0 0 0"},
         {"time", "L:225444\n$GPGLL,4916.45,N,12311.12,W,225446*1D", "0 2000"},
         {"time", "L:235959\nL:\nL:000001", "0 0 2000"},
-        {"time", "W\nW\nW", "0 0 0"},
-        {"timeString", "W\nW", "00:00:00.0 00:00:00.0"},
+        {"time/timeString", "W\nW\nW", "0/00:00:00.0 0/00:00:00.0 0/00:00:00.0"},
         // Positions
-        {"latitude", "L:225444", "49.2741667"},
-        {"longitude", "L:225444", "-123.1853333"},
-        {"latitude", "W", "49.286"},
-        {"longitude", "W", "-123.1773333"},
-        {"latitude", "G:123519", "48.1173"},
-        {"longitude", "R:230394,123519", "11.5166667"},
-        {"latitude", "$GPWPL,3352.128,S,15112.558,E,SYD", "-33.8688"},
-        {"longitude", "$GPWPL,3352.128,S,15112.558,E,SYD", "151.2093"},
-        {"latitude", "$GPWPL,0000.000,S,17959.994,W,X", "0"},
-        {"longitude", "$GPWPL,0000.000,S,17959.994,W,X", "-179.9999"},
+        {"latitude/longitude/altitude", "L:225444", "49.2741667/-123.1853333/0"},
+        {"latitude/longitude/altitude", "W", "49.286/-123.1773333/0"},
+        {"latitude/longitude/altitude", "G:123519", "48.1173/11.5166667/545.4"},
+        {"latitude/longitude/altitude", "R:230394,123519", "48.1173/11.5166667/0"},
+        {"latitude/longitude", "$GPWPL,3352.128,S,15112.558,E,SYD", "-33.8688/151.2093"},
+        {"latitude/longitude", "$GPWPL,0000.000,S,17959.994,W,X", "0/-179.9999"},
         {"altitude", "G:000000,4807.038,01131.000,545.456\nG:000001,4807.038,01131.000,0.125", "545.46 0.13"},
-        {"altitude", "R:230394,123519\nR:230394,123520", "0 0"},
-        {"altitude", "L:225444", "0"},
-        {"altitude", "W", "0"},
         // Sentence types
-        {"format", "$GPGSV,3,1,11,03,03,111,00*74\nR:230394,123519\nG:123520\nW\nR:230394,123521\nL:123522", "$GPRMC $GPRMC"},
-        {"interval", "$GPGSV,3,1,11,03,03,111,00*74\nR:230394,123519\nG:123520\nW\nR:230394,123521\nL:123522", "0 2000"},
+        {"format/interval", "$GPGSV,3,1,11,03,03,111,00*74\nR:230394,123519\nG:123520\nW\nR:230394,123521\nL:123522", "$GPRMC/0 $GPRMC/2000"},
         {"format", "W\nG:123520\nW", "$GPWPL $GPWPL"},
         {"index", "$GPVTG,054.7,T,034.4,M,005.5,N,010.2,K*48\nconstructor\n__proto__,1,2\nhasOwnProperty\nfree text, with commas\nG:123519", "0"},
         {"index", "$gpgga,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\nG:123519", "0"},
