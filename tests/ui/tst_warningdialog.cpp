@@ -158,6 +158,7 @@ void WarningDialogTest::noMainWindow()
 void WarningDialogTest::mainWindowClosingTheBoxReportsNothing()
 {
     WarningDialog dialog;
+    dialog.setWithDoNotShowAgainCheckBox(true);
     QTimer timer;
     QPointer<QMessageBox> shown;
     whileOpen(timer, [&](QMessageBox *box) {
