@@ -66,6 +66,16 @@ void ManagerFixture::restartSettings()
     openSettings();
 }
 
+QStringList ManagerFixture::calls(const QString &service, const QStringList &methodsAndArguments)
+{
+    const QString path
+        = QLatin1Char('/') + QString(service).replace(QLatin1Char('.'), QLatin1Char('/'));
+    QStringList texts;
+    for (const QString &call : methodsAndArguments)
+        texts.append(QStringLiteral("system %1 %2 %1 %3").arg(service, path, call));
+    return texts;
+}
+
 bool ManagerFixture::sendMarker(QString *text)
 {
     const QString name = QStringLiteral("marker%1").arg(++m_markers);

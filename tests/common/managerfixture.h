@@ -48,6 +48,9 @@ public:
     QStringList framesAfter(const std::function<void()> &step);
     // The IDE restarting: a new settings object over the same file.
     void restartSettings();
+    // The texts of calls on a system-bus service whose object path and
+    // interface follow from its name: "system <service> /<path> <service> <call>".
+    static QStringList calls(const QString &service, const QStringList &methodsAndArguments);
 
 private:
     bool sendMarker(QString *text);

@@ -20,14 +20,7 @@ namespace {
 
 QStringList calls(const QStringList &texts)
 {
-    QStringList result;
-    for (const QString &text : texts) {
-        result.append(QStringLiteral("system ru.quor.GeoclueEmulationManagement "
-                                     "/ru/quor/GeoclueEmulationManagement "
-                                     "ru.quor.GeoclueEmulationManagement ")
-                      + text);
-    }
-    return result;
+    return ManagerFixture::calls(QStringLiteral("ru.quor.GeoclueEmulationManagement"), texts);
 }
 
 QVariantMap point(const QVariant &latitude,

@@ -14,14 +14,7 @@ namespace {
 
 QStringList calls(const QStringList &texts)
 {
-    QStringList result;
-    for (const QString &text : texts) {
-        result.append(QStringLiteral("system ru.quor.SensorfwEmulationManagement "
-                                     "/ru/quor/SensorfwEmulationManagement "
-                                     "ru.quor.SensorfwEmulationManagement ")
-                      + text);
-    }
-    return result;
+    return ManagerFixture::calls(QStringLiteral("ru.quor.SensorfwEmulationManagement"), texts);
 }
 
 // One call per switchable sensor in key order; the sensors named in off get offFormat.
