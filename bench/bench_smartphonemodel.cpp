@@ -122,8 +122,10 @@ int main(int argc, char *argv[])
         }));
     }
     std::sort(changes.begin(), changes.end());
-    std::printf("pose change to frame: %.1f ms median, %.1f ms worst of %lld\n",
+    std::printf("pose change to frame: %.1f ms median, %.1f ms 90th percentile, %.1f ms worst "
+                "of %lld\n",
                 changes.at(changes.size() / 2),
+                changes.at(changes.size() * 9 / 10),
                 changes.last(),
                 qint64(changes.size()));
 

@@ -6,7 +6,7 @@
 const dragDegreesPerPixel = 0.5;
 // The camera looks down on the phone by this much, so a phone lying flat
 // still shows its face.
-const cameraElevationDegrees = 20;
+const cameraElevationDegrees = 15;
 // Room left around the turning phone, as a share of the view's height.
 const viewMargin = 1.15;
 

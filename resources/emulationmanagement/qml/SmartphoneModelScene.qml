@@ -35,7 +35,7 @@ View3D {
         PerspectiveCamera {
             id: camera
 
-            fieldOfView: 30
+            fieldOfView: 20
             z: Logic.cameraDistance(scene.phoneRadius, fieldOfView)
             clipNear: z / 100
             clipFar: z * 10
