@@ -10,9 +10,6 @@ using namespace EmulationManagement::Internal;
 
 namespace {
 
-const QString shippedMesh = QStringLiteral(EM_DEVICE_CONFIGURATION_DIR "/meshes/default.mesh");
-const QString shippedTexture = QStringLiteral(EM_DEVICE_CONFIGURATION_DIR "/textures/default.png");
-
 // How a test file is made from a shipped one.
 enum class Variant { Shipped, Missing, Text, Truncated, NewerVersion, NotLocal };
 
@@ -42,26 +39,20 @@ const Row rows[] = {
 };
 // clang-format on
 
-QString makeFile(const QTemporaryDir &dir,
-                 const QString &name,
-                 const QString &shipped,
-                 Variant variant)
+QString makeFile(const QTemporaryDir &dir, const char *name, const char *shipped, Variant variant)
 {
-    const QString path = dir.filePath(name);
     if (variant == Variant::NotLocal)
-        return QStringLiteral("http://127.0.0.1/") + name;
-    if (variant != Variant::Missing) {
-        QFile source(shipped);
-        source.open(QIODevice::ReadOnly);
-        QByteArray bytes = source.readAll();
-        if (variant == Variant::Text)
-            bytes = "o phone\nv 0 0 0\n";
-        else if (variant == Variant::Truncated)
+        return QStringLiteral("http://127.0.0.1/%1").arg(QLatin1String(name));
+    const QString path = dir.filePath(QLatin1String(name));
+    QFile source(QLatin1String(EM_DEVICE_CONFIGURATION_DIR) + QLatin1String(shipped));
+    QFile file(path);
+    if (variant != Variant::Missing && source.open(QIODevice::ReadOnly)
+        && file.open(QIODevice::WriteOnly)) {
+        QByteArray bytes = variant == Variant::Text ? "o phone\nv 0 0 0\n" : source.readAll();
+        if (variant == Variant::Truncated)
             bytes.chop(bytes.size() / 2);
-        else if (variant == Variant::NewerVersion)
+        if (variant == Variant::NewerVersion)
             bytes[4] = 6;
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
         file.write(bytes);
     }
     return QUrl::fromLocalFile(path).toString();
@@ -74,23 +65,19 @@ class SmartphoneModelFilesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void checkWarnsOnceForTheFirstBadFile();
-};
-
-void SmartphoneModelFilesTest::checkWarnsOnceForTheFirstBadFile()
-{
-    for (const Row &row : rows) {
-        QTemporaryDir dir;
-        const QString mesh = makeFile(dir, QStringLiteral("mesh"), shippedMesh, row.mesh);
-        const QString texture
-            = makeFile(dir, QStringLiteral("texture"), shippedTexture, row.texture);
-        if (row.warning)
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(QString::fromLatin1(row.warning)));
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-        QVERIFY2(SmartphoneModelFiles().check(mesh, texture) == !row.warning, row.tag);
+    void checkWarnsOnceForTheFirstBadFile()
+    {
+        for (const Row &row : rows) {
+            QTemporaryDir dir;
+            const QString mesh = makeFile(dir, "mesh", "/meshes/default.mesh", row.mesh);
+            const QString texture = makeFile(dir, "texture", "/textures/default.png", row.texture);
+            if (row.warning)
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1String(row.warning)));
+            QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+            QVERIFY2(SmartphoneModelFiles().check(mesh, texture) == !row.warning, row.tag);
+        }
     }
-}
+};
 
 QTEST_GUILESS_MAIN(SmartphoneModelFilesTest)
 
