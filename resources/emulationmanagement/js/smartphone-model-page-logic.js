@@ -38,13 +38,14 @@ function calculateMoveAccValue(displacement, previousDisplacement, speed, interv
             - 2 * speed / interval;
 }
 
-// The world acceleration m = (m0, m1, m2) in device coordinates.
+// The world acceleration m = (m0, m1, m2) in device coordinates, as gravity
+// above: each component is m projected on one rotated device axis.
 function motionAcceleration(x, y, z, m) {
     var cx = Math.cos(toRadians(x)), sx = Math.sin(toRadians(x));
     var cy = Math.cos(toRadians(y)), sy = Math.sin(toRadians(y));
     var cz = Math.cos(toRadians(z)), sz = Math.sin(toRadians(z));
-    return [m[0] * cy * cz - m[1] * cx * sz - m[1] * sx * sy * cz
-            - m[2] * sx * sz + m[2] * cx * sy * cz,
+    return [m[0] * cy * cz + m[1] * cx * sz + m[1] * sx * sy * cz
+            + m[2] * sx * sz - m[2] * cx * sy * cz,
             -m[0] * cy * sz + m[1] * cx * cz - m[1] * sx * sy * sz
             + m[2] * sx * cz + m[2] * cx * sy * sz,
             m[0] * sy - m[1] * sx * cy + m[2] * cx * cy];

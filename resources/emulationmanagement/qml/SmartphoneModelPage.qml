@@ -63,13 +63,13 @@ Item {
 
     visible: active
 
-    onActiveChanged: {
-        if (active)
-            Logic.pageActivated();
-    }
+    // Visibility follows active; the readings wait for it, since the
+    // accelerometer is sent only while its label is shown.
     onVisibleChanged: {
-        if (visible)
-            scrollView.forceActiveFocus();
+        if (!visible)
+            return;
+        scrollView.forceActiveFocus();
+        Logic.pageActivated();
     }
     onControlModifierPressedChanged: Logic.toggleMode()
 
