@@ -149,6 +149,7 @@ Item {
                         RadioButton {
                             id: rotationRadioButton
 
+                            objectName: "rotationRadioButton"
                             text: qsTr("Rotation")
                             checked: true
                             ButtonGroup.group: modeGroup
@@ -157,6 +158,7 @@ Item {
                         RadioButton {
                             id: moveRadioButton
 
+                            objectName: "moveRadioButton"
                             text: qsTr("Move")
                             ButtonGroup.group: modeGroup
                         }
@@ -173,7 +175,9 @@ Item {
                         SliderWithTextField {
                             id: xRotSlider
 
+                            objectName: "xRotSlider"
                             Layout.fillWidth: true
+                            Accessible.name: qsTr("X-Rot")
                             integer: root.integer
                             minValue: root.rotMinValue
                             maxValue: root.rotMaxValue
@@ -190,7 +194,9 @@ Item {
                         SliderWithTextField {
                             id: yRotSlider
 
+                            objectName: "yRotSlider"
                             Layout.fillWidth: true
+                            Accessible.name: qsTr("Y-Rot")
                             integer: root.integer
                             minValue: root.rotMinValue
                             maxValue: root.rotMaxValue
@@ -207,7 +213,9 @@ Item {
                         SliderWithTextField {
                             id: zRotSlider
 
+                            objectName: "zRotSlider"
                             Layout.fillWidth: true
+                            Accessible.name: qsTr("Z-Rot")
                             integer: root.integer
                             minValue: root.rotMinValue
                             maxValue: root.rotMaxValue
@@ -229,7 +237,9 @@ Item {
                         SliderWithTextField {
                             id: xMoveSlider
 
+                            objectName: "xMoveSlider"
                             Layout.fillWidth: true
+                            Accessible.name: qsTr("X")
                             integer: root.integer
                             minValue: root.moveMinValue
                             maxValue: root.moveMaxValue
@@ -245,7 +255,9 @@ Item {
                         SliderWithTextField {
                             id: yMoveSlider
 
+                            objectName: "yMoveSlider"
                             Layout.fillWidth: true
+                            Accessible.name: qsTr("Y")
                             integer: root.integer
                             minValue: root.moveMinValue
                             maxValue: root.moveMaxValue
@@ -261,7 +273,9 @@ Item {
                         SliderWithTextField {
                             id: zMoveSlider
 
+                            objectName: "zMoveSlider"
                             Layout.fillWidth: true
+                            Accessible.name: qsTr("Z")
                             integer: root.integer
                             minValue: root.moveMinValue
                             maxValue: root.moveMaxValue
@@ -293,6 +307,7 @@ Item {
                                 required property int index
                                 required property string modelData
 
+                                objectName: "preset" + (index + 1)
                                 width: 40
                                 height: 40
                                 padding: 2
@@ -320,6 +335,7 @@ Item {
                         Label {
                             id: accelerometerLabel
 
+                            objectName: "accelerometerLabel"
                             text: Logic.formatValues(qsTr("Accelerometer (m/s²)"), [
                                     Logic.receivedAcceleration(root.accXValue, root.accGravityCoef),
                                     Logic.receivedAcceleration(root.accYValue, root.accGravityCoef),
@@ -330,6 +346,7 @@ Item {
                         Label {
                             id: gyroscopeLabel
 
+                            objectName: "gyroscopeLabel"
                             text: Logic.formatValues(qsTr("Gyroscope (°/s)"),
                                 [root.gyroXValue, root.gyroYValue, root.gyroZValue],
                                 root.locale, root.numberRoundingSize)
@@ -338,6 +355,7 @@ Item {
                         Label {
                             id: magnetometerLabel
 
+                            objectName: "magnetometerLabel"
                             text: Logic.formatValues(qsTr("Magnetometer (μT)"),
                                 [root.magnetXValue, root.magnetYValue, root.magnetZValue],
                                 root.locale, root.numberRoundingSize)
