@@ -75,16 +75,18 @@ int main(int argc, char *argv[])
         QUrl(QStringLiteral("qrc:/emulationmanagement/qml/EmulationManagementView.qml")));
     auto wire
         = view.rootContext()->contextProperty(QStringLiteral("wire")).value<RecordingServer *>();
-    if (view.status() != QQuickView::Ready || !wire || !wire->waitForFrames(1))
+    if (view.status() != QQuickView::Ready || !wire || !wire->waitForFrames(1)) {
+        std::fprintf(stderr, "the window did not load or did not reach port 5454\n");
         return 1;
+    }
     view.show();
     runEventLoop(1000);
 
     if (!showPage(view, "sensorsValuesPage"))
-        return 1;
+        return 2;
     measureIdle(*wire, "Sensors Values page, still", seconds);
     if (!showPage(view, "smartphoneModelPage"))
-        return 1;
+        return 2;
     measureIdle(*wire, "phone page, still", seconds);
     return 0;
 }
