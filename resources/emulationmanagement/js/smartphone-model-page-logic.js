@@ -179,10 +179,9 @@ function updateMagnetometerValues() {
     magnetXValue = b[0];
     magnetYValue = b[1];
     magnetZValue = b[2];
-    sensorsEmulationManager.setMagnetometerValues(
-                limitEmulatedValue(b[0]) * microToWholeCoef,
-                limitEmulatedValue(b[1]) * microToWholeCoef,
-                limitEmulatedValue(b[2]) * microToWholeCoef);
+    sensorsEmulationManager.setMagnetometerValues(limitEmulatedValue(b[0] * microToWholeCoef),
+                                                  limitEmulatedValue(b[1] * microToWholeCoef),
+                                                  limitEmulatedValue(b[2] * microToWholeCoef));
 }
 
 function updatePoseReadings() {
