@@ -5,6 +5,7 @@
 # for their import paths: QML imports a module's dependencies as ECMAScript
 # modules only when their names end in ".mjs".
 #
+# Needs npm and network access to the npm registry; the build does not run it.
 # Usage: scripts/refresh-three.sh [version]   (default: the pinned version)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
