@@ -96,8 +96,8 @@ function formatValues(caption, values, locale, decimals) {
     }).join(" ");
 }
 
-// Wraps a rotation slider that went past ±180 to the other end; the value
-// beyond the range has been sent already, the wrapped one is the same pose.
+// A rotation slider that went past ±180 (keys may take it there) comes back
+// at the other end of its range.
 function wrapSlider(slider) {
     if (Math.abs(slider.value) <= rotMaxValue)
         return false;
