@@ -266,6 +266,7 @@ Item {
 
         function test_screenshot() {
             keys([Qt.Key_Up, Qt.Key_Up, Qt.Key_Right]);
+            compare(child("accelerometerLabel").text, "Accelerometer (m/s²): 0.167 9.797 -0.333", "the values the emulator received");
             testEnvironment.saveScreenshot("phone-page");
         }
     }
