@@ -55,6 +55,7 @@ private slots:
     void previewShowsWhatIsSent_data();
     void previewShowsWhatIsSent();
     void pipelinesCarryNothingWithoutPreview();
+    void togglingWhileSendingNeverCutsTheStream();
 
 private:
     std::unique_ptr<CameraEmulationManager> streamingManager();
@@ -151,6 +152,23 @@ void CameraPreviewTest::pipelinesCarryNothingWithoutPreview()
     QCOMPARE(manager->previewSink(), nullptr);
     QCOMPARE(childCount(manager->cameraPipeline()), 5);
     QCOMPARE(childCount(manager->videoPipeline()), 5);
+}
+
+void CameraPreviewTest::togglingWhileSendingNeverCutsTheStream()
+{
+    const QString video = m_media.vp8(QStringLiteral("short.webm"), 10, vga);
+    auto manager = streamingManager();
+    QVideoSink sink;
+    for (const bool camera : {true, false}) {
+        camera ? manager->startCameraStream() : manager->startVideoStream(video);
+        // Short waits of varying length hit buffers, restarts and idle moments.
+        for (int i = 0; i < 40; ++i) {
+            manager->setPreviewSink(i % 2 ? nullptr : &sink);
+            QTest::qWait(i * 7 % 30);
+        }
+        m_receiver->reset();
+        QVERIFY(m_receiver->waitForFrames(10, camera ? hd : vga));
+    }
 }
 
 QTEST_GUILESS_MAIN(CameraPreviewTest)
