@@ -38,9 +38,39 @@ Rectangle {
         });
     }
 
+    function useDarkPalette() {
+        const text = "#e0e0e0";
+        palette.window = themeBackgroundColorNormal;
+        palette.windowText = text;
+        palette.text = text;
+        palette.buttonText = text;
+        palette.brightText = "#ffffff";
+        palette.base = Qt.darker(themeBackgroundColorNormal, 1.35);
+        palette.alternateBase = Qt.darker(themeBackgroundColorNormal, 1.15);
+        palette.button = Qt.lighter(themeBackgroundColorNormal, 1.45);
+        palette.light = Qt.lighter(themeBackgroundColorNormal, 1.9);
+        palette.midlight = Qt.lighter(themeBackgroundColorNormal, 1.6);
+        palette.mid = Qt.lighter(themeBackgroundColorNormal, 1.3);
+        palette.dark = Qt.darker(themeBackgroundColorNormal, 1.6);
+        palette.shadow = "#000000";
+        palette.highlight = themeHighlightColor;
+        palette.highlightedText = "#ffffff";
+        palette.placeholderText = "#8a8a8a";
+        palette.toolTipBase = palette.base;
+        palette.toolTipText = text;
+        palette.disabled.windowText = "#7a7a7a";
+        palette.disabled.text = "#7a7a7a";
+        palette.disabled.buttonText = "#7a7a7a";
+    }
+
     width: 1100
     height: 600
     color: themeBackgroundColorNormal
+    // The controls' own colours are for light backgrounds.
+    Component.onCompleted: {
+        if (darkUserInterface)
+            useDarkPalette();
+    }
 
     Connections {
         target: sensorsEmulationManager
