@@ -75,11 +75,13 @@ Item {
     }
 
     ScrollView {
+        id: scrollView
+
         anchors.fill: parent
         clip: true
 
         Item {
-            implicitWidth: Math.max(parent.width, column.width + column.x * 2)
+            implicitWidth: Math.max(scrollView.availableWidth, column.width + column.x)
             implicitHeight: column.height + column.y
 
             Column {
