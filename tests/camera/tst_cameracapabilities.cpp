@@ -97,13 +97,6 @@ void CameraCapabilitiesTest::resolutionsFromCaps()
     // clang-format on
     for (const auto &[structures, sizes] : rows)
         QCOMPARE(sizesOf(CameraCapabilities::resolutionsFromStructures(structures)), sizes);
-    const QVariantMap entry
-        = CameraCapabilities::resolutionsFromStructures({{"30/1", "640", "480"}}).value(0).toMap();
-    QCOMPARE(entry,
-             (QVariantMap{{"width", 640},
-                          {"height", 480},
-                          {"string", "640x480"},
-                          {"framerates", QStringList{"30/1"}}}));
 }
 
 void CameraCapabilitiesTest::selectionRules()
