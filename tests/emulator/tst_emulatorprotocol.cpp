@@ -16,7 +16,6 @@ private slots:
     void argumentsBecomeTypedValues();
     void badArgumentsAreNamed();
     void valuesAreWrittenInTheCLocale();
-    void replyHasFiveFields();
     void frameRateOverTheWindow();
     void options();
 };
@@ -104,16 +103,6 @@ void EmulatorProtocolTest::valuesAreWrittenInTheCLocale()
     QLocale::setDefault(previous);
     QCOMPARE(texts.join('|'),
              QStringLiteral("-100|150|4.3e-05|1.1459155902616465|true|als|1.5,-2,0,1000;3,4,5,6|"));
-}
-
-void EmulatorProtocolTest::replyHasFiveFields()
-{
-    QCOMPARE(reply("enabled", {"gyroscope"}, "true"), "enabled:gyroscope:true::");
-    QCOMPARE(reply("setAccelerometerValues", {"0", "0", "1000"}, {}),
-             "setAccelerometerValues:0|0|1000:::");
-    QCOMPARE(reply("stopTrack", {}, {}), "stopTrack::::");
-    QCOMPARE(reply("nope", {"1"}, {}, "org.freedesktop.DBus.Error.UnknownMethod", "No such method"),
-             "nope:1::org.freedesktop.DBus.Error.UnknownMethod:No such method");
 }
 
 void EmulatorProtocolTest::frameRateOverTheWindow()
