@@ -1,4 +1,3 @@
-#include "emulator/emulatoroptions.h"
 #include "emulator/frameratemeter.h"
 #include "emulator/invokerprotocol.h"
 
@@ -12,27 +11,11 @@ class EmulatorProtocolTest : public QObject
     Q_OBJECT
 
 private slots:
-    void callsNeedSixFields();
     void argumentsBecomeTypedValues();
     void badArgumentsAreNamed();
     void valuesAreWrittenInTheCLocale();
     void frameRateOverTheWindow();
-    void options();
 };
-
-void EmulatorProtocolTest::callsNeedSixFields()
-{
-    const std::optional<Call> call = parseCall("system a.b /a/b a.c setPosition double:1 double:2");
-    QVERIFY(call);
-    const QStringList fields{
-        call->bus, call->service, call->path, call->interface, call->method, call->argumentText};
-    QCOMPARE(fields.join('|'), QStringLiteral("system|a.b|/a/b|a.c|setPosition|double:1 double:2"));
-    QCOMPARE(parseCall("system a.b /a/b a.b stopTrack ")->argumentText, QString());
-    QVERIFY(parseCall("     "));
-    for (const QString &text :
-         {QString(), QStringLiteral("system a.b /a/b a.b stopTrack"), QStringLiteral("hello")})
-        QVERIFY2(!parseCall(text), qPrintable(text));
-}
 
 void EmulatorProtocolTest::argumentsBecomeTypedValues()
 {
@@ -117,47 +100,6 @@ void EmulatorProtocolTest::frameRateOverTheWindow()
     QCOMPARE(meter.framesPerSecond(), 34.0);
     meter.sample(3200, 70);
     QCOMPARE(meter.framesPerSecond(), 0.0); // frames stopped
-}
-
-void EmulatorProtocolTest::options()
-{
-    QString error;
-    bool help = false;
-    const std::optional<EmulatorOptions> all = EmulatorOptions::parse(
-        QStringLiteral("strova-emulator --port 15454 --camera-port 44343 --state-file /tmp/s.json "
-                       "--log-file /tmp/e.log --save-frame /tmp/f.jpg --show-camera --sensors-off "
-                       "gyroscope,tap")
-            .split(' '),
-        &error,
-        &help);
-    QVERIFY2(all, qPrintable(error));
-    QCOMPARE(QStringList({QString::number(all->webSocketPort),
-                          QString::number(all->cameraPort),
-                          all->stateFile,
-                          all->logFile,
-                          all->frameFile,
-                          all->switchedOffSensors.join(',')})
-                 .join(' '),
-             QStringLiteral("15454 44343 /tmp/s.json /tmp/e.log /tmp/f.jpg gyroscope,tap"));
-    QVERIFY(all->showCamera);
-
-    // clang-format off
-    const std::pair<QStringList, const char *> rejected[] = {
-        {{"--port", "0"}, "1 to 65535"},
-        {{"--camera-port", "65536"}, "1 to 65535"},
-        {{"--port", "http"}, "1 to 65535"},
-        {{"--sensors-off", "tap,barometer"}, "barometer"},
-        {{"--verbose"}, "verbose"},
-        {{"extra"}, "extra"},
-    };
-    // clang-format on
-    for (const auto &[arguments, errorPart] : rejected) {
-        QVERIFY(!EmulatorOptions::parse(QStringList{"strova-emulator"} + arguments, &error, &help));
-        QVERIFY(!help);
-        QVERIFY2(error.contains(QLatin1String(errorPart)), qPrintable(error));
-    }
-    QVERIFY(!EmulatorOptions::parse({"strova-emulator", "--help"}, &error, &help));
-    QVERIFY(help);
 }
 
 QTEST_GUILESS_MAIN(EmulatorProtocolTest)
