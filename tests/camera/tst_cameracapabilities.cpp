@@ -26,7 +26,6 @@ class CameraCapabilitiesTest : public QObject
 
 private slots:
     void framerateTexts();
-    void rangeBounds();
     void resolutionsFromCaps();
     void selectionRules();
     void supportedCodecs();
@@ -48,6 +47,8 @@ void CameraCapabilitiesTest::framerateTexts()
         {"[ 15/2, 10/1 ]", {"15/1", "10/1", "8/1", "7/1"}},
         {"[ 0/0, 2/1 ]", {"2/1", "1/1"}}, // absent bounds: 1 below, 120 above
         {"[ 100/1, 1/0 ]", {"120/1", "115/1", "110/1", "105/1", "101/1", "100/1"}},
+        {"[ 5, 30/1 ]", {"30/1", "25/1", "20/1", "15/1", "10/1", "5/1", "2/1", "1/1"}}, // a bound that is no fraction is absent
+        {"[ 100/1 ]", {"120/1", "115/1", "110/1", "105/1", "101/1", "100/1"}},
         {"[ -2147483648/1, 2/1 ]", {"2/1", "1/1"}}, // both bounds clamped to 1..120
         {"[ 0/1, 5/1 ]", {"10/1", "5/1", "2/1", "1/1"}},
         {"[ -2147483648/1, 0/1 ]", {}}, // nothing of the range in 1..120
@@ -70,22 +71,6 @@ void CameraCapabilitiesTest::framerateTexts()
     QCOMPARE(rates, (QStringList{"30000/1001", "60/2", "30/1", "15/1"}));
 }
 
-void CameraCapabilitiesTest::rangeBounds()
-{
-    // clang-format off
-    const std::tuple<const char *, int, std::optional<int>> rows[] = {
-        {"[ 15/2, 30/1 ]", 0, 7},
-        {"[ 15/2, 30/1 ]", 1, 30},
-        {"[ 5/0, 30/1 ]", 0, std::nullopt},
-        {"[ 5, 30/1 ]", 0, std::nullopt},
-        {"[ 5/1 ]", 1, std::nullopt},
-        {"[ 1/1, 2147483647/1 ]", 1, 2147483647},
-    };
-    // clang-format on
-    for (const auto &[text, k, bound] : rows)
-        QCOMPARE(CameraCapabilities::rangeBound(QString::fromLatin1(text), k), bound);
-}
-
 void CameraCapabilitiesTest::resolutionsFromCaps()
 {
     // clang-format off
@@ -100,13 +85,6 @@ void CameraCapabilitiesTest::resolutionsFromCaps()
     // clang-format on
     for (const auto &[structures, sizes] : rows)
         QCOMPARE(sizesOf(CameraCapabilities::resolutionsFromStructures(structures)), sizes);
-    const QVariantMap entry
-        = CameraCapabilities::resolutionsFromStructures({{"30/1", "640", "480"}}).value(0).toMap();
-    QCOMPARE(entry,
-             (QVariantMap{{"width", 640},
-                          {"height", 480},
-                          {"string", "640x480"},
-                          {"framerates", QStringList{"30/1"}}}));
 }
 
 void CameraCapabilitiesTest::selectionRules()

@@ -16,6 +16,7 @@ namespace {
 
 const QSize hd(1280, 720);
 const QSize fileSize(320, 240);
+const QString vp8 = QStringLiteral("vp8enc deadline=1 ! webmmux");
 
 int childCount(GstElement *pipeline)
 {
@@ -101,7 +102,7 @@ void CameraPreviewTest::previewShowsWhatIsSent()
     QFETCH(QSize, shown);
     QFETCH(bool, whilePlaying);
     // Half a second of video, so that the preview outlives several restarts.
-    const QString video = m_media.vp8(QStringLiteral("clip.webm"), 15);
+    const QString video = m_media.make("clip.webm", vp8, 15);
     QVERIFY(!video.isEmpty());
     auto manager = streamingManager();
     GstElement *pipeline = camera ? manager->cameraPipeline() : manager->videoPipeline();
@@ -155,7 +156,7 @@ void CameraPreviewTest::pipelinesCarryNothingWithoutPreview()
 
 void CameraPreviewTest::togglingWhileSendingNeverCutsTheStream()
 {
-    const QString video = m_media.vp8(QStringLiteral("short.webm"), 10);
+    const QString video = m_media.make("short.webm", vp8, 10);
     auto manager = streamingManager();
     QVideoSink sink;
     for (const bool camera : {true, false}) {

@@ -27,11 +27,14 @@ void CameraTestRig::unplugCameras()
 QString CameraTestRig::media(const QString &kind, const QString &fileName)
 {
     if (kind == QLatin1String("vp8"))
-        return m_media.vp8(fileName, 30);
+        return m_media.make(fileName, QStringLiteral("vp8enc deadline=1 ! webmmux"), 30);
     if (kind == QLatin1String("theora"))
-        return m_media.theora(fileName, 10);
+        return m_media.make(fileName, QStringLiteral("theoraenc ! oggmux"), 10);
     if (kind == QLatin1String("vp9-10bit"))
-        return m_media.vp9TenBit(fileName, 10);
+        return m_media.make(fileName,
+                            QStringLiteral("vp9enc deadline=1 cpu-used=8 ! webmmux"),
+                            10,
+                            QStringLiteral("I420_10LE"));
     QFile text(m_media.path(fileName));
     if (kind != QLatin1String("text") || !text.open(QIODevice::WriteOnly))
         return {};
