@@ -21,9 +21,10 @@ function boundingRadius(minimum, maximum) {
 }
 
 // Distance from the phone at which a sphere of that radius fills the
-// vertical field of view, with the margin.
+// vertical field of view, with the margin. Until the mesh has loaded its
+// radius reads 0; a centimetre keeps the camera's clipping planes apart.
 function cameraDistance(radius, fieldOfViewDegrees) {
-    return viewMargin * radius / Math.sin(fieldOfViewDegrees * Math.PI / 360);
+    return viewMargin * Math.max(radius, 0.01) / Math.sin(fieldOfViewDegrees * Math.PI / 360);
 }
 
 // A drag step of (dx, dy) pixels: dragging right turns the phone clockwise

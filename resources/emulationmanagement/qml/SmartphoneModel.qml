@@ -20,7 +20,8 @@ Item {
     property real phoneSizeCoefficient: 0.06
     // Whether the window's graphics API can draw 3D content; false under the
     // software scene graph, where no OpenGL context could be made.
-    readonly property bool available: GraphicsInfo.api === GraphicsInfo.OpenGL || GraphicsInfo.api === GraphicsInfo.Vulkan
+    readonly property bool available: GraphicsInfo.api === GraphicsInfo.OpenGL
+                                      || GraphicsInfo.api === GraphicsInfo.Vulkan
                                       || GraphicsInfo.api === GraphicsInfo.Direct3D11
                                       || GraphicsInfo.api === GraphicsInfo.Metal
     // The selected model's files once vetted; empty when unusable.
