@@ -245,9 +245,7 @@ int CameraEmulationManager::onDeviceMonitorMessage(GstBus *, GstMessage *message
         manager->onDeviceAdded(device);
     } else if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_DEVICE_REMOVED) {
         gst_message_parse_device_removed(message, &device);
-        const QString name = CameraDevice::displayName(device);
-        if (manager->m_cameras.contains(name))
-            manager->removeCamera(name);
+        manager->onDeviceRemoved(device);
     }
     if (device)
         gst_object_unref(device);
@@ -418,6 +416,31 @@ void CameraEmulationManager::onDeviceAdded(GstDevice *device)
     addCamera(device);
     if (m_cameras.size() == 1)
         setCameraStreamSettings();
+}
+
+// Devices with the same display name share one entry: it goes with the last
+// of them, and follows one still present when its own device goes.
+void CameraEmulationManager::onDeviceRemoved(GstDevice *device)
+{
+    const QString name = CameraDevice::displayName(device);
+    if (!m_cameras.contains(name))
+        return;
+    GList *devices = gst_device_monitor_get_devices(m_deviceMonitor);
+    GstDevice *twin = nullptr;
+    for (GList *item = devices; item && !twin; item = item->next) {
+        if (CameraDevice::displayName(GST_DEVICE(item->data)) == name)
+            twin = GST_DEVICE(item->data);
+    }
+    const QVariantMap source
+        = m_cameras.value(name).toMap().value(QStringLiteral("source")).toMap();
+    if (!twin) {
+        removeCamera(name);
+    } else if (source == CameraSelection::sourceMap(CameraDevice::deviceProperty(device))) {
+        addCamera(twin);
+        if (m_cameraName == name)
+            setCameraStreamSettings();
+    }
+    g_list_free_full(devices, gst_object_unref);
 }
 
 void CameraEmulationManager::addCamera(GstDevice *device)

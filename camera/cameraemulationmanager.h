@@ -94,6 +94,7 @@ private:
     void assembleCameraPipeline();
     void applyCameraSettings();
     void onDeviceAdded(GstDevice *device);
+    void onDeviceRemoved(GstDevice *device);
     void addCamera(GstDevice *device);
     void removeCamera(const QString &name);
     void handlePipelineError(GstElement *pipeline, GstMessage *message);

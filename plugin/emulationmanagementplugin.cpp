@@ -1,11 +1,7 @@
 #include "emulationmanagementplugin.h"
 
 #include "execasynchronous.h"
-#include "sensors/alsmodel.h"
-#include "sensors/settingsmanager.h"
-#include "sensors/tapmodel.h"
-#include "ui/textfielddoublevalidator.h"
-#include "ui/warningdialog.h"
+#include "qmlregistration.h"
 
 #include <coreplugin/actionmanager/actioncontainer.h>
 #include <coreplugin/actionmanager/actionmanager.h>
@@ -16,7 +12,6 @@
 #include <utils/filepath.h>
 #include <utils/id.h>
 #include <utils/qtcsettings.h>
-#include <utils/theme/theme.h>
 #include <vesk/emulator.h>
 #include <vesk/sdk.h>
 #include <vesk/virtualmachine.h>
@@ -36,7 +31,6 @@ namespace EmulationManagement::Internal {
 const char showViewActionId[] = "EmulationManagement.ShowEmulationManagementView.Action";
 const char sdkToolsMenuId[] = "Qel.Tools.Menu";
 const char toolsMenuId[] = "QtCreator.Menu.Tools";
-const char qmlModule[] = "org.mirel";
 
 const char tcpForwardingRule[] = "emulationmanagementtcp";
 const char udpForwardingRule[] = "emulationmanagementudp";
@@ -100,21 +94,6 @@ void EmulationManagementPlugin::installTranslator()
         qDebug() << "Failed to load translator:" << directory << "EmulationManagement";
 }
 
-void EmulationManagementPlugin::registerQmlTypes()
-{
-    qmlRegisterType<WarningDialog>(qmlModule, 1, 0, "WarningDialog");
-    qmlRegisterType<SettingsManager>(qmlModule, 1, 0, "SettingsManager");
-    qmlRegisterType<SensorsEmulationManager>(qmlModule, 1, 0, "SensorsEmulationManager");
-    qmlRegisterType<TextFieldDoubleValidator>(qmlModule, 1, 0, "TextFieldDoubleValidator");
-    // Under the names the invokables are declared with, so QML can call them.
-    qRegisterMetaType<AlsModel::LightLevel>("AlsModel::LightLevel");
-    qRegisterMetaType<TapModel::TapDirection>("TapModel::TapDirection");
-    qmlRegisterUncreatableType<AlsModel>(
-        qmlModule, 1, 0, "AlsModel", QStringLiteral("Could not create the AlsModel instance"));
-    qmlRegisterUncreatableType<TapModel>(
-        qmlModule, 1, 0, "TapModel", QStringLiteral("Could not create the TapModel instance"));
-}
-
 void EmulationManagementPlugin::bindManagers()
 {
     m_gpsManager.setRdbusinvoker(&m_invoker);
@@ -127,15 +106,7 @@ void EmulationManagementPlugin::setContextProperties()
     context->setContextProperty(QStringLiteral("remoteDBusInvokerService"), &m_invoker);
     context->setContextProperty(QStringLiteral("emulationManagementPlugin"), this);
 
-    const Utils::Theme *theme = Utils::creatorTheme();
-    context->setContextProperty(QStringLiteral("themeBackgroundColorNormal"),
-                                theme->color(Utils::Theme::BackgroundColorNormal));
-    context->setContextProperty(QStringLiteral("themeHighlightColor"),
-                                theme->color(Utils::Theme::HighlightColor));
-    context->setContextProperty(QStringLiteral("themeSeparatorColor"),
-                                theme->color(Utils::Theme::SeparatorColor));
-    context->setContextProperty(QStringLiteral("darkUserInterface"),
-                                theme->flag(Utils::Theme::DarkUserInterface));
+    setThemeContextProperties(context);
 
     context->setContextProperty(QStringLiteral("gpsEmulationManager"), &m_gpsManager);
     context->setContextProperty(QStringLiteral("sensorsEmulationManager"), &m_sensorsManager);
@@ -171,17 +142,27 @@ void EmulationManagementPlugin::createMenuAction()
     Core::ActionManager::actionContainer(toolsMenuId)->addMenu(sdkMenu);
 }
 
-QVariantMap EmulationManagementPlugin::readDeviceSensorTables(const QString &directory)
+QVariantMap EmulationManagementPlugin::readDeviceSensorTables(const QString &directory,
+                                                              const QStringList &sensorNames)
 {
     QVariantMap tables;
     const QDir dir(directory);
     const QStringList files = dir.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Unsorted);
     for (const QString &file : files) {
-        QSettings ini(QStringLiteral("%1/%2").arg(dir.path(), file), QSettings::IniFormat);
+        const QString path = QStringLiteral("%1/%2").arg(dir.path(), file);
+        QSettings ini(path, QSettings::IniFormat);
         QVariantMap table;
         ini.beginGroup(QStringLiteral("sensors"));
-        for (const QString &sensor : ini.childKeys())
-            table.insert(sensor, ini.value(sensor, true).toBool());
+        for (const QString &sensor : ini.childKeys()) {
+            // Any other name would be switched in the emulator and then never
+            // shown or updated by the pages.
+            if (sensorNames.contains(sensor))
+                table.insert(sensor, ini.value(sensor, true).toBool());
+            else
+                qWarning("Device sensor table %s: \"%s\" is not a switchable sensor, ignored",
+                         qPrintable(path),
+                         qPrintable(sensor));
+        }
         ini.endGroup();
         tables.insert(ini.value(QStringLiteral("device-name")).toString(), table);
     }
@@ -190,8 +171,10 @@ QVariantMap EmulationManagementPlugin::readDeviceSensorTables(const QString &dir
 
 void EmulationManagementPlugin::loadDeviceSensorsConfig()
 {
-    m_deviceSensors = readDeviceSensorTables(QDir::fromNativeSeparators(
-        QStringLiteral("%1/%2").arg(QCoreApplication::applicationDirPath(), QString())));
+    m_deviceSensors
+        = readDeviceSensorTables(QDir::fromNativeSeparators(QStringLiteral("%1/%2").arg(
+                                     QCoreApplication::applicationDirPath(), QString())),
+                                 m_sensorsManager.sensorsAvailability().keys());
 }
 
 void EmulationManagementPlugin::updateSensorsAvailability(const QString &deviceModelName)
@@ -301,9 +284,7 @@ void EmulationManagementPlugin::showEmulationManagementView()
     }
     m_emulatorRunning = !off;
 
-    // Adding forwardings waits in a nested event loop, during which the SDK
-    // may remove the emulator.
-    if (!checkPortForwardings() || !m_emulator)
+    if (!checkPortForwardings())
         return;
     if (!m_emulatorRunning) {
         m_emulator->virtualMachine()->connectTo(
@@ -336,7 +317,13 @@ bool EmulationManagementPlugin::checkPortForwardings()
     }
 
     // Rules can only be added while the machine is off; their results are
-    // not looked at.
+    // not looked at. Each addition waits in a nested event loop, during which
+    // the SDK may remove the emulator and bind another: then nothing more is
+    // done with either until the user asks again.
+    const QPointer<Vesk::Emulator> emulator = m_emulator;
+    const auto stillBound = [this, &emulator] {
+        return emulator && m_emulator == emulator;
+    };
     m_busy = true;
     bool added = false;
     Vesk::execAsynchronous(added,
@@ -346,7 +333,7 @@ bool EmulationManagementPlugin::checkPortForwardings()
                            QStringLiteral("tcp"),
                            tcpHostPort,
                            tcpEmulatorPort);
-    if (m_emulator) {
+    if (stillBound()) {
         Vesk::execAsynchronous(added,
                                &Vesk::VirtualMachine::addPortForwarding,
                                machine,
@@ -356,7 +343,7 @@ bool EmulationManagementPlugin::checkPortForwardings()
                                udpEmulatorPort);
     }
     m_busy = false;
-    return true;
+    return stillBound();
 }
 
 void EmulationManagementPlugin::startPackagesCheck()

@@ -37,8 +37,10 @@ public:
     void showEmulationManagementView();
     void updateSensorsAvailability(const QString &deviceModelName);
 
-    // Device model name -> sensor name -> available, from the "*.ini" files of a directory.
-    static QVariantMap readDeviceSensorTables(const QString &directory);
+    // Device model name -> sensor name -> available, from the "*.ini" files of a
+    // directory; keys other than sensorNames are left out with a warning.
+    static QVariantMap readDeviceSensorTables(const QString &directory,
+                                              const QStringList &sensorNames);
 
     // For tests and the host: the objects this plug-in owns.
     RemoteDBusInvokerService *invoker() { return &m_invoker; }
@@ -55,7 +57,6 @@ signals:
 
 private:
     void installTranslator();
-    void registerQmlTypes();
     void bindManagers();
     void setContextProperties();
     void createView();

@@ -18,11 +18,26 @@ for phase in load initialize extensionsInitialized delayedInitialize; do
 done
 rm -rf "$settings"
 
+echo "== window: plug-in initialize against an empty document with the same imports (median of 11 processes)"
+run_gui() {
+    if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a -s "-screen 0 1280x800x24" "$@"; fi
+}
+times=$(mktemp)
+for i in $(seq 11); do
+    run_gui env QT_QPA_PLATFORM=xcb "$build/bench/bench_window" floor 2>/dev/null
+    run_gui env QT_QPA_PLATFORM=xcb "$build/bench/bench_window" window 2>/dev/null
+done >"$times"
+for figure in floor initialize "first show" "page switch"; do
+    median=$(grep "^$figure " "$times" | sed "s/^$figure //" | awk '{ print $1 }' | sort -n | sed -n 6p)
+    echo "$figure $median ms"
+done
+rm -f "$times"
+
 echo "== reconnection while the emulator is down"
 "$build/bench/bench_reconnect" 5
 
 for bench in "$build"/bench/bench_*; do
-    case "$bench" in */bench_reconnect) continue ;; esac
+    case "$bench" in */bench_reconnect | */bench_window) continue ;; esac
     [ -f "$bench" ] && [ -x "$bench" ] || continue
     echo "== $(basename "$bench")"
     "$bench"

@@ -5,25 +5,16 @@
 #include <QTest>
 
 using namespace EmulationManagement::Internal;
-
 using Fields = CameraCapabilities::StructureFields;
-Q_DECLARE_METATYPE(Fields)
 
 namespace {
-
-QVariantMap resolution(int width, int height, const QStringList &framerates)
-{
-    return {{QStringLiteral("width"), width},
-            {QStringLiteral("height"), height},
-            {QStringLiteral("string"), QStringLiteral("%1x%2").arg(width).arg(height)},
-            {QStringLiteral("framerates"), framerates}};
-}
 
 QStringList sizesOf(const QVariantList &resolutions)
 {
     QStringList sizes;
     for (const QVariant &entry : resolutions)
-        sizes.append(entry.toMap().value(QStringLiteral("string")).toString());
+        sizes.append(entry.toMap().value(QStringLiteral("string")).toString() + QLatin1Char('@')
+                     + entry.toMap().value("framerates").toStringList().join(' '));
     return sizes;
 }
 
@@ -34,327 +25,146 @@ class CameraCapabilitiesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void framerateTexts_data();
     void framerateTexts();
-    void rangeBounds_data();
     void rangeBounds();
-    void openEndedRangesStayShort();
-    void frameratesSortByNumeratorOnly();
     void resolutionsFromCaps();
-    void sameSizeTwiceKeepsTheFirst();
-    void unusableStructuresAreSkipped_data();
-    void unusableStructuresAreSkipped();
-    void resolutionsSortWidestFirstKeepingTies();
-    void framerateValidity();
-    void framerateKeptOrReplaced_data();
-    void framerateKeptOrReplaced();
-    void capsTexts_data();
-    void capsTexts();
-    void devicePropertyChoice_data();
-    void devicePropertyChoice();
-    void devicePropertyReadsOnlyWhatMatters();
-    void sourceMapRoundTrip();
-    void supportedCodecs_data();
+    void selectionRules();
     void supportedCodecs();
 };
 
-void CameraCapabilitiesTest::framerateTexts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("list") << "{ (fraction)30/1, (fraction)15/1 }" << QStringList{"30/1", "15/1"};
-    QTest::newRow("list sorted") << "{ (fraction)5/1, (fraction)30/1, (fraction)15/1 }"
-                                 << QStringList{"30/1", "15/1", "5/1"};
-    QTest::newRow("list with NTSC rate becomes whole")
-        << "{ (fraction)30000/1001, (fraction)15/1 }" << QStringList{"29/1", "15/1"};
-    QTest::newRow("list with half rate truncates")
-        << "{ (fraction)15/2, (fraction)30/1 }" << QStringList{"30/1", "7/1"};
-    QTest::newRow("list with zero denominator divides by 1")
-        << "{ (fraction)30/0 }" << QStringList{"30/1"};
-    QTest::newRow("range 5-30") << "[ 5/1, 30/1 ]"
-                                << QStringList{
-                                       "30/1", "25/1", "20/1", "15/1", "10/1", "6/1", "5/1"};
-    QTest::newRow("range 1-30") << "[ 1/1, 30/1 ]"
-                                << QStringList{
-                                       "30/1", "25/1", "20/1", "15/1", "10/1", "5/1", "2/1", "1/1"};
-    QTest::newRow("range 30-30") << "[ 30/1, 30/1 ]" << QStringList{"30/1"};
-    QTest::newRow("range 1-24 overshoots to 25")
-        << "[ 1/1, 24/1 ]" << QStringList{"25/1", "20/1", "15/1", "10/1", "5/1", "2/1", "1/1"};
-    QTest::newRow("range 1-3 overshoots to 10")
-        << "[ 1/1, 3/1 ]" << QStringList{"10/1", "5/1", "2/1", "1/1"};
-    QTest::newRow("range with fractional lower bound")
-        << "[ 15/2, 10/1 ]" << QStringList{"15/1", "10/1", "8/1", "7/1"};
-    QTest::newRow("single NTSC rate kept") << "30000/1001" << QStringList{"30000/1001"};
-    QTest::newRow("single rate") << "30/1" << QStringList{"30/1"};
-    QTest::newRow("missing field") << "" << QStringList{};
-}
-
 void CameraCapabilitiesTest::framerateTexts()
 {
-    QFETCH(QString, text);
-    QFETCH(QStringList, expected);
-    QCOMPARE(CameraCapabilities::parseFramerates(text), expected);
-}
+    // clang-format off
+    const std::pair<const char *, QStringList> rows[] = {
+        {"{ (fraction)5/1, (fraction)30/1, (fraction)15/1 }", {"30/1", "15/1", "5/1"}},
+        {"{ (fraction)30000/1001, (fraction)15/1 }", {"29/1", "15/1"}}, // whole numbers in a list
+        {"{ (fraction)15/2, (fraction)30/1 }", {"30/1", "7/1"}},
+        {"{ (fraction)30/0 }", {"30/1"}}, // a zero denominator divides by 1
+        {"[ 5/1, 30/1 ]", {"30/1", "25/1", "20/1", "15/1", "10/1", "6/1", "5/1"}},
+        {"[ 1/1, 30/1 ]", {"30/1", "25/1", "20/1", "15/1", "10/1", "5/1", "2/1", "1/1"}},
+        {"[ 30/1, 30/1 ]", {"30/1"}},
+        {"[ 1/1, 24/1 ]", {"25/1", "20/1", "15/1", "10/1", "5/1", "2/1", "1/1"}},
+        {"[ 1/1, 3/1 ]", {"10/1", "5/1", "2/1", "1/1"}},
+        {"[ 15/2, 10/1 ]", {"15/1", "10/1", "8/1", "7/1"}},
+        {"[ 0/0, 2/1 ]", {"2/1", "1/1"}}, // absent bounds: 1 below, 120 above
+        {"[ 100/1, 1/0 ]", {"120/1", "115/1", "110/1", "105/1", "101/1", "100/1"}},
+        {"30000/1001", {"30000/1001"}},
+        {"", {}},
+    };
+    // clang-format on
+    for (const auto &[text, expected] : rows)
+        QCOMPARE(CameraCapabilities::parseFramerates(QString::fromLatin1(text)), expected);
 
-void CameraCapabilitiesTest::rangeBounds_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("k");
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<int>("value");
+    // An open-ended range stays short; a fast camera offers its lower bound.
+    const QStringList open = CameraCapabilities::parseFramerates("[ 5/1, 2147483647/1 ]");
+    QCOMPARE(open.size(), 25);
+    QCOMPARE(open.first(), QStringLiteral("120/1"));
+    QCOMPARE(CameraCapabilities::expandRange(240, 2147483647), QList<int>{240});
+    QCOMPARE(CameraCapabilities::expandRange(30, 5), QList<int>{30});
 
-    QTest::newRow("lower") << "[ 15/2, 30/1 ]" << 0 << true << 7;
-    QTest::newRow("upper") << "[ 15/2, 30/1 ]" << 1 << true << 30;
-    QTest::newRow("zero denominator") << "[ 5/0, 30/1 ]" << 0 << false << 0;
-    QTest::newRow("no denominator") << "[ 5, 30/1 ]" << 0 << false << 0;
-    QTest::newRow("no upper fraction") << "[ 5/1 ]" << 1 << false << 0;
-    QTest::newRow("open upper end") << "[ 1/1, 2147483647/1 ]" << 1 << true << 2147483647;
+    QStringList rates{"15/1", "30000/1001", "30/1", "60/2"};
+    CameraCapabilities::sortFramerates(rates); // numerators only, ties keep their order
+    QCOMPARE(rates, (QStringList{"30000/1001", "60/2", "30/1", "15/1"}));
 }
 
 void CameraCapabilitiesTest::rangeBounds()
 {
-    QFETCH(QString, text);
-    QFETCH(int, k);
-    QFETCH(bool, present);
-    QFETCH(int, value);
-    const std::optional<int> bound = CameraCapabilities::rangeBound(text, k);
-    QCOMPARE(bound.has_value(), present);
-    if (present)
-        QCOMPARE(*bound, value);
-}
-
-void CameraCapabilitiesTest::openEndedRangesStayShort()
-{
-    const QStringList open
-        = CameraCapabilities::parseFramerates(QStringLiteral("[ 5/1, 2147483647/1 ]"));
-    QCOMPARE(open.first(), QStringLiteral("120/1"));
-    QCOMPARE(open.last(), QStringLiteral("5/1"));
-    QCOMPARE(open.size(), 25);
-
-    // A zero denominator counts as an absent bound: 1 below, 120 above.
-    QCOMPARE(CameraCapabilities::parseFramerates(QStringLiteral("[ 0/0, 2/1 ]")),
-             (QStringList{"2/1", "1/1"}));
-    QCOMPARE(CameraCapabilities::parseFramerates(QStringLiteral("[ 100/1, 1/0 ]")),
-             (QStringList{"120/1", "115/1", "110/1", "105/1", "101/1", "100/1"}));
-
-    // A fast camera whose whole range lies above the limit offers its lower bound.
-    QCOMPARE(CameraCapabilities::expandRange(240, 2147483647), QList<int>{240});
-    QCOMPARE(CameraCapabilities::expandRange(30, 5), QList<int>{30});
-}
-
-void CameraCapabilitiesTest::frameratesSortByNumeratorOnly()
-{
-    QStringList rates{"15/1", "30000/1001", "30/1", "60/2"};
-    CameraCapabilities::sortFramerates(rates);
-    QCOMPARE(rates, (QStringList{"30000/1001", "60/2", "30/1", "15/1"}));
+    // clang-format off
+    const std::tuple<const char *, int, std::optional<int>> rows[] = {
+        {"[ 15/2, 30/1 ]", 0, 7},
+        {"[ 15/2, 30/1 ]", 1, 30},
+        {"[ 5/0, 30/1 ]", 0, std::nullopt},
+        {"[ 5, 30/1 ]", 0, std::nullopt},
+        {"[ 5/1 ]", 1, std::nullopt},
+        {"[ 1/1, 2147483647/1 ]", 1, 2147483647},
+    };
+    // clang-format on
+    for (const auto &[text, k, bound] : rows)
+        QCOMPARE(CameraCapabilities::rangeBound(QString::fromLatin1(text), k), bound);
 }
 
 void CameraCapabilitiesTest::resolutionsFromCaps()
 {
-    const QVariantList resolutions = CameraCapabilities::resolutionsFromStructures(
-        {Fields{QStringLiteral("{ (fraction)30/1, (fraction)15/1 }"),
-                QStringLiteral("640"),
-                QStringLiteral("480")},
-         Fields{QStringLiteral("[ 5/1, 30/1 ]"), QStringLiteral("1280"), QStringLiteral("720")}});
-    const QVariantList expected{
-        resolution(1280, 720, {"30/1", "25/1", "20/1", "15/1", "10/1", "6/1", "5/1"}),
-        resolution(640, 480, {"30/1", "15/1"})};
-    QCOMPARE(resolutions, expected);
+    // clang-format off
+    const std::pair<QList<Fields>, QStringList> rows[] = {
+        {{{"{ (fraction)30/1, (fraction)15/1 }", "640", "480"}, {"[ 5/1, 30/1 ]", "1280", "720"}}, {"1280x720@30/1 25/1 20/1 15/1 10/1 6/1 5/1", "640x480@30/1 15/1"}},
+        {{{"{ (fraction)30/1, (fraction)15/1 }", "640", "480"}, {"60/1", "640", "480"}}, {"640x480@30/1 15/1"}}, // the first of a size decides
+        {{{std::nullopt, "640", "360"}, {std::nullopt, "1920", "1080"}, {std::nullopt, "640", "480"}, {std::nullopt, "800", "600"}}, {"1920x1080@", "800x600@", "640x360@", "640x480@"}},
+        {{{"{ (GstFractionRange)[ 1/1, 10/1 ], (GstFractionRange)[ 15/1, 30/1 ] }", "640", "480"}}, {}},
+        {{{"30/1", "[ 1, 4096 ]", "480"}, {"30/1", "640", "{ 480, 720 }"}}, {}},
+        {{{"30/1", std::nullopt, "480"}, {"30/1", "640", std::nullopt}, {"30/1", "0", "480"}}, {}},
+    };
+    // clang-format on
+    for (const auto &[structures, sizes] : rows)
+        QCOMPARE(sizesOf(CameraCapabilities::resolutionsFromStructures(structures)), sizes);
+    const QVariantMap entry
+        = CameraCapabilities::resolutionsFromStructures({{"30/1", "640", "480"}}).value(0).toMap();
+    QCOMPARE(entry,
+             (QVariantMap{{"width", 640},
+                          {"height", 480},
+                          {"string", "640x480"},
+                          {"framerates", QStringList{"30/1"}}}));
 }
 
-void CameraCapabilitiesTest::sameSizeTwiceKeepsTheFirst()
+void CameraCapabilitiesTest::selectionRules()
 {
-    const QVariantList resolutions = CameraCapabilities::resolutionsFromStructures(
-        {Fields{QStringLiteral("{ (fraction)30/1, (fraction)15/1 }"),
-                QStringLiteral("640"),
-                QStringLiteral("480")},
-         Fields{QStringLiteral("{ (fraction)60/1, (fraction)30/1 }"),
-                QStringLiteral("640"),
-                QStringLiteral("480")}});
-    QCOMPARE(resolutions, QVariantList{resolution(640, 480, {"30/1", "15/1"})});
-}
-
-void CameraCapabilitiesTest::unusableStructuresAreSkipped_data()
-{
-    QTest::addColumn<Fields>("fields");
-
-    QTest::newRow("list of frame-rate ranges") << Fields{
-        QStringLiteral("{ (GstFractionRange)[ 1/1, 10/1 ], (GstFractionRange)[ 15/1, 30/1 ] }"),
-        QStringLiteral("640"),
-        QStringLiteral("480")};
-    QTest::newRow("width range") << Fields{
-        QStringLiteral("30/1"), QStringLiteral("[ 1, 4096 ]"), QStringLiteral("480")};
-    QTest::newRow("height list") << Fields{
-        QStringLiteral("30/1"), QStringLiteral("640"), QStringLiteral("{ 480, 720 }")};
-    QTest::newRow("missing width")
-        << Fields{QStringLiteral("30/1"), std::nullopt, QStringLiteral("480")};
-    QTest::newRow("missing height")
-        << Fields{QStringLiteral("30/1"), QStringLiteral("640"), std::nullopt};
-    QTest::newRow("zero width") << Fields{
-        QStringLiteral("30/1"), QStringLiteral("0"), QStringLiteral("480")};
-}
-
-void CameraCapabilitiesTest::unusableStructuresAreSkipped()
-{
-    QFETCH(Fields, fields);
-    QVERIFY(CameraCapabilities::resolutionsFromStructures({fields}).isEmpty());
-}
-
-void CameraCapabilitiesTest::resolutionsSortWidestFirstKeepingTies()
-{
-    const QVariantList resolutions = CameraCapabilities::resolutionsFromStructures(
-        {Fields{std::nullopt, QStringLiteral("640"), QStringLiteral("360")},
-         Fields{std::nullopt, QStringLiteral("1920"), QStringLiteral("1080")},
-         Fields{std::nullopt, QStringLiteral("640"), QStringLiteral("480")},
-         Fields{std::nullopt, QStringLiteral("800"), QStringLiteral("600")}});
-    QCOMPARE(sizesOf(resolutions), (QStringList{"1920x1080", "800x600", "640x360", "640x480"}));
-    // Without a frame-rate field a size offers no frame rates.
-    QCOMPARE(resolutions.first().toMap().value(QStringLiteral("framerates")).toStringList(),
-             QStringList());
-}
-
-void CameraCapabilitiesTest::framerateValidity()
-{
-    QCOMPARE(CameraSelection::validFramerate(QStringLiteral("30")), QString());
-    QCOMPARE(CameraSelection::validFramerate(QStringLiteral("30/1")), QStringLiteral("30/1"));
-    QCOMPARE(CameraSelection::validFramerate(QString()), QString());
-}
-
-void CameraCapabilitiesTest::framerateKeptOrReplaced_data()
-{
-    QTest::addColumn<QStringList>("offered");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("offered rate kept") << QStringList{"30/1", "15/1"} << "15/1"
-                                       << "15/1";
-    QTest::newRow("other rate replaced by the first") << QStringList{"30/1", "15/1"} << "25/1"
-                                                      << "30/1";
-    QTest::newRow("no rate yet takes the first") << QStringList{"30/1", "15/1"} << ""
-                                                 << "30/1";
-    QTest::newRow("match is exact") << QStringList{"30/1"} << "30/01"
-                                    << "30/1";
-    QTest::newRow("first without slash gives none") << QStringList{"30", "15/1"} << "25/1"
-                                                    << "";
-    QTest::newRow("nothing offered keeps the rate") << QStringList{} << "25/1"
-                                                    << "25/1";
-}
-
-void CameraCapabilitiesTest::framerateKeptOrReplaced()
-{
-    QFETCH(QStringList, offered);
-    QFETCH(QString, current);
-    QFETCH(QString, expected);
-    QCOMPARE(CameraSelection::pickFramerate(offered, current), expected);
-}
-
-void CameraCapabilitiesTest::capsTexts_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<QString>("framerate");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("full selection") << 1280 << 720 << "30/1"
-                                    << "video/x-raw,width=1280,height=720,framerate=30/1";
-    QTest::newRow("nothing chosen") << -1 << -1 << ""
-                                    << "video/x-raw";
-    QTest::newRow("size only") << 640 << 480 << ""
-                               << "video/x-raw,width=640,height=480";
-    QTest::newRow("rate only") << -1 << 480 << "15/1"
-                               << "video/x-raw,framerate=15/1";
-    QTest::newRow("zero size still written") << 0 << 0 << ""
-                                             << "video/x-raw,width=0,height=0";
-}
-
-void CameraCapabilitiesTest::capsTexts()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(QString, framerate);
-    QFETCH(QString, expected);
-    QCOMPARE(CameraSelection::capsText(width, height, framerate), expected);
-}
-
-void CameraCapabilitiesTest::devicePropertyChoice_data()
-{
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("value");
-
-    QTest::newRow("index preferred over an earlier path")
-        << QStringList{"name", "device-path", "device-index", "device"} << "device-index"
-        << "2";
-    QTest::newRow("first of device and index") << QStringList{"device", "device-index"} << "device"
-                                               << "/dev/video2";
-    QTest::newRow("path only") << QStringList{"name", "device-path"} << "device-path"
-                               << "/dev/path-of-device";
-    QTest::newRow("neither") << QStringList{"name", "parent", "device-name"} << ""
-                             << "";
-    QTest::newRow("no properties") << QStringList{} << ""
-                                   << "";
-}
-
-void CameraCapabilitiesTest::devicePropertyChoice()
-{
-    QFETCH(QStringList, names);
-    QFETCH(QString, name);
-    QFETCH(QString, value);
+    // clang-format off
+    const std::tuple<QStringList, const char *, const char *> rates[] = {
+        {{"30/1", "15/1"}, "15/1", "15/1"},
+        {{"30/1", "15/1"}, "25/1", "30/1"},
+        {{"30/1", "15/1"}, "", "30/1"},
+        {{"30/1"}, "30/01", "30/1"},
+        {{"30", "15/1"}, "25/1", ""}, // not N/D: no frame rate
+        {{}, "25/1", "25/1"},
+        {{}, "30", ""},
+    };
+    const std::tuple<int, int, const char *, const char *> caps[] = {
+        {1280, 720, "30/1", "video/x-raw,width=1280,height=720,framerate=30/1"},
+        {-1, -1, "", "video/x-raw"},
+        {-1, 480, "15/1", "video/x-raw,framerate=15/1"},
+        {0, 0, "", "video/x-raw,width=0,height=0"},
+    };
+    const std::tuple<QStringList, const char *, const char *> properties[] = {
+        {{"name", "device-path", "device-index", "device"}, "device-index", "2"},
+        {{"device", "device-index"}, "device", "/dev/video2"},
+        {{"name", "device-path"}, "device-path", "/dev/path-of-device"},
+        {{"name", "parent", "device-name"}, "", ""},
+    };
+    // clang-format on
+    for (const auto &[offered, current, expected] : rates)
+        QCOMPARE(CameraSelection::pickFramerate(offered, current), QString::fromLatin1(expected));
+    for (const auto &[width, height, framerate, expected] : caps)
+        QCOMPARE(CameraSelection::capsText(width, height, framerate),
+                 QString::fromLatin1(expected));
     const QMap<QString, QString> values{
         {"device-path", "/dev/path-of-device"}, {"device-index", "2"}, {"device", "/dev/video2"}};
-    const auto property = CameraSelection::chooseDeviceProperty(
-        names, [&values](const QString &n) { return values.value(n); });
-    QCOMPARE(property.name, name);
-    QCOMPARE(property.value, value);
-}
-
-void CameraCapabilitiesTest::devicePropertyReadsOnlyWhatMatters()
-{
-    QStringList read;
-    const auto reader = [&read](const QString &name) {
-        read.append(name);
-        return QString();
-    };
+    for (const auto &[names, name, value] : properties) {
+        QStringList read;
+        const auto property = CameraSelection::chooseDeviceProperty(names, [&](const QString &n) {
+            read.append(n);
+            return values.value(n);
+        });
+        QCOMPARE(property.name, QString::fromLatin1(name));
+        QCOMPARE(property.value, QString::fromLatin1(value));
+        QVERIFY(read.size() <= 2); // only the properties that matter are read
+    }
     // An empty path is no choice.
-    const auto property
-        = CameraSelection::chooseDeviceProperty({"name", "device-path", "brightness"}, reader);
-    QCOMPARE(property.name, QString());
-    QCOMPARE(property.value, QString());
-    QCOMPARE(read, QStringList{"device-path"});
-}
-
-void CameraCapabilitiesTest::sourceMapRoundTrip()
-{
-    const QVariantMap map
-        = CameraSelection::sourceMap({QStringLiteral("device-index"), QStringLiteral("0")});
-    QCOMPARE(
-        map,
-        (QVariantMap{{"name", QStringLiteral("device-index")}, {"value", QStringLiteral("0")}}));
-    const auto property = CameraSelection::deviceProperty(map);
-    QCOMPARE(property.name, QStringLiteral("device-index"));
-    QCOMPARE(property.value, QStringLiteral("0"));
-    QCOMPARE(CameraSelection::deviceProperty({}).name, QString());
-}
-
-void CameraCapabilitiesTest::supportedCodecs_data()
-{
-    QTest::addColumn<QString>("codec");
-    QTest::addColumn<bool>("supported");
-
-    QTest::newRow("VP8") << "VP8 video" << true;
-    QTest::newRow("VP9") << "VP9 video" << true;
-    QTest::newRow("Theora") << "Theora" << false;
-    QTest::newRow("H.264") << "H.264 (Main Profile)" << false;
-    QTest::newRow("case matters") << "vp8 video" << false;
-    QTest::newRow("undetermined") << "" << false;
+    QCOMPARE(CameraSelection::chooseDeviceProperty({"device-path"},
+                                                   [](const QString &) { return QString(); })
+                 .name,
+             QString());
 }
 
 void CameraCapabilitiesTest::supportedCodecs()
 {
-    QFETCH(QString, codec);
-    QFETCH(bool, supported);
-    QCOMPARE(VideoCodecProbe::isSupportedCodec(codec), supported);
+    const std::pair<const char *, bool> rows[] = {{"VP8 video", true},
+                                                  {"VP9 video", true},
+                                                  {"Theora", false},
+                                                  {"H.264 (Main Profile)", false},
+                                                  {"vp8 video", false},
+                                                  {"", false}};
+    for (const auto &[codec, supported] : rows)
+        QCOMPARE(VideoCodecProbe::isSupportedCodec(QString::fromLatin1(codec)), supported);
 }
 
 QTEST_GUILESS_MAIN(CameraCapabilitiesTest)

@@ -16,6 +16,7 @@ RecordingServer::RecordingServer(quint16 port, QObject *parent)
             connect(client, &QWebSocket::textMessageReceived, this, [this](const QString &frame) {
                 frames.append(frame);
                 emit frameReceived(frame);
+                emit framesChanged();
             });
             connect(client, &QWebSocket::disconnected, this, [this, client] {
                 m_clients.removeOne(client);
@@ -52,6 +53,12 @@ void RecordingServer::reply(const QString &text)
 {
     for (QWebSocket *client : std::as_const(m_clients))
         client->sendTextMessage(text);
+}
+
+void RecordingServer::clearFrames()
+{
+    frames.clear();
+    emit framesChanged();
 }
 
 bool RecordingServer::waitForFrames(int count, int timeoutMs)

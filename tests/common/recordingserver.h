@@ -14,6 +14,7 @@ QT_END_NAMESPACE
 class RecordingServer : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(QStringList frames MEMBER frames NOTIFY framesChanged)
 
 public:
     explicit RecordingServer(quint16 port = 5454, QObject *parent = nullptr);
@@ -21,8 +22,9 @@ public:
 
     bool listen();
     void close();
-    void dropClients();
-    void reply(const QString &text);
+    Q_INVOKABLE void dropClients();
+    Q_INVOKABLE void reply(const QString &text);
+    Q_INVOKABLE void clearFrames();
 
     // Waits until at least count frames (in all) have arrived.
     bool waitForFrames(int count, int timeoutMs = 5000);
@@ -33,6 +35,7 @@ public:
 
 signals:
     void frameReceived(const QString &frame);
+    void framesChanged();
 
 private:
     quint16 m_port;

@@ -1,24 +1,16 @@
-#include "modalanswerer.h"
+#include "ideenvironment.h"
 #include "simulatedmachine.h"
 
 #include "plugin/emulationmanagementplugin.h"
 
-#include <coreplugin/actionmanager/actionmanager.h>
-#include <coreplugin/actionmanager/command.h>
-#include <coreplugin/icore.h>
-#include <extensionsystem/pluginmanager.h>
-#include <utils/qtcsettings.h>
-#include <utils/theme/theme.h>
 #include <vesk/emulator.h>
-#include <vesk/sdk.h>
 #include <vesk/virtualmachine.h>
 
-#include <QAction>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMainWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,7 +18,6 @@
 #include <csignal>
 
 using namespace EmulationManagement::Internal;
-using Host::ModalAnswerer;
 using Host::SimulatedMachine;
 
 // The plug-in's code in this process, the simulated emulator as a real
@@ -46,7 +37,6 @@ private slots:
     void cameraStreamReachesTheEmulator();
 
 private:
-    void trigger();
     QJsonObject emulatorState() const;
     bool waitForState(const std::function<bool(const QJsonObject &)> &predicate,
                       int timeoutMs = 10000);
@@ -54,15 +44,9 @@ private:
     void writePackages(const QByteArray &list);
 
     QTemporaryDir m_dir;
-    std::unique_ptr<Utils::QtcSettings> m_settings;
-    std::unique_ptr<Utils::Theme> m_theme;
-    std::unique_ptr<Core::ActionManager> m_actionManager;
-    std::unique_ptr<QMainWindow> m_mainWindow;
-    std::unique_ptr<Core::ICore> m_core;
-    std::unique_ptr<Vesk::Sdk> m_sdk;
+    std::unique_ptr<IdeEnvironment> m_ide;
     std::unique_ptr<SimulatedMachine> m_machine;
     std::unique_ptr<EmulationManagementPlugin> m_plugin;
-    std::unique_ptr<ModalAnswerer> m_answerer;
     Vesk::VirtualMachine *m_vm = nullptr;
 };
 
@@ -78,18 +62,7 @@ void EndToEndTest::initTestCase()
     qputenv("STROVA_EMULATOR_PACKAGES", QFile::encodeName(m_dir.filePath("packages.txt")));
     qputenv("GST_PLUGIN_PATH", VIRTUAL_CAMERA_DIR);
 
-    m_settings = std::make_unique<Utils::QtcSettings>(m_dir.filePath("QtCreator.ini"),
-                                                      QSettings::IniFormat);
-    ExtensionSystem::PluginManager::setSettings(m_settings.get());
-    m_theme = std::make_unique<Utils::Theme>(QStringLiteral("light"));
-    Utils::setCreatorTheme(m_theme.get());
-    m_actionManager = std::make_unique<Core::ActionManager>();
-    Core::ActionManager::createMenu(Core::Constants::M_TOOLS);
-    m_mainWindow = std::make_unique<QMainWindow>();
-    m_core = std::make_unique<Core::ICore>(m_mainWindow.get(), m_settings.get(), Utils::FilePath());
-    m_sdk = std::make_unique<Vesk::Sdk>();
-    m_answerer = std::make_unique<ModalAnswerer>();
-
+    m_ide = std::make_unique<IdeEnvironment>();
     m_plugin = std::make_unique<EmulationManagementPlugin>();
     m_plugin->initialize({}, nullptr);
     m_plugin->extensionsInitialized();
@@ -99,27 +72,16 @@ void EndToEndTest::initTestCase()
     m_vm = emulator->virtualMachine();
     m_machine = std::make_unique<SimulatedMachine>(
         m_vm,
-        m_settings.get(),
+        &m_ide->settings,
         SimulatedMachine::Paths{EMULATOR_EXECUTABLE, FAKE_SSH, m_dir.filePath("strova-emulator")});
-    m_sdk->addEmulator(emulator);
+    m_ide->sdk.addEmulator(emulator);
 }
 
 void EndToEndTest::cleanupTestCase()
 {
     m_plugin.reset();
     m_machine.reset();
-    m_sdk.reset();
-    m_core.reset();
-    m_mainWindow.reset();
-    m_actionManager.reset();
-    Utils::setCreatorTheme(nullptr);
-}
-
-void EndToEndTest::trigger()
-{
-    Core::ActionManager::command("EmulationManagement.ShowEmulationManagementView.Action")
-        ->action()
-        ->trigger();
+    m_ide.reset();
 }
 
 void EndToEndTest::writePackages(const QByteArray &list)
@@ -157,10 +119,10 @@ void EndToEndTest::openingFromAColdMachine()
     QSignalSpy replies(m_plugin->sensorsManager(), &EmulationManager::replyFromEmulatorReceived);
     QSignalSpy initialized(m_plugin->sensorsManager(),
                            &SensorsEmulationManager::sensorsInitialized);
-    trigger();
+    IdeEnvironment::triggerMenuEntry();
     QCOMPARE(m_vm->portForwardings().size(), 2);
     QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 20000));
-    QVERIFY(m_answerer->boxes.isEmpty());
+    QVERIFY(m_ide->answerer.boxes.isEmpty());
     QVERIFY(initialized.wait(10000) || initialized.size() == 1);
 
     // Every reply of the first connection is a success: the emulator's
@@ -211,29 +173,38 @@ void EndToEndTest::sensorAndGpsChangesReachTheEmulator()
 
 void EndToEndTest::errorsComeBackWithTheirDBusNames()
 {
-    QSignalSpy replies(m_plugin->sensorsManager(), &EmulationManager::replyFromEmulatorReceived);
-    m_plugin->sensorsManager()->callMethod(QStringLiteral("noSuchMethod"),
-                                           QStringLiteral("int32:1"));
-    QVERIFY(replies.wait(5000));
-    QVERIFY2(
-        replies.first().first().toString().startsWith("org.freedesktop.DBus.Error.UnknownMethod"),
-        qPrintable(replies.first().first().toString()));
-    replies.clear();
-    m_plugin->sensorsManager()->callMethod(QStringLiteral("setAlsLux"),
-                                           QStringLiteral("string:bright"));
-    QVERIFY(replies.wait(5000));
-    QVERIFY2(replies.first().first().toString().startsWith("org.freedesktop.DBus.Error."),
-             qPrintable(replies.first().first().toString()));
+    SensorsEmulationManager *sensors = m_plugin->sensorsManager();
+    // Replies of earlier calls may still be under way: wait for each error.
+    const std::pair<const char *, const char *> rows[] = {
+        {"noSuchMethod", "org.freedesktop.DBus.Error.UnknownMethod"},
+        {"setAlsLux", "org.freedesktop.DBus.Error."},
+    };
+    for (const auto &[method, error] : rows) {
+        QStringList replies;
+        const QMetaObject::Connection connection = connect(
+            sensors, &EmulationManager::replyFromEmulatorReceived, this, [&](const QString &reply) {
+                replies.append(reply);
+            });
+        sensors->callMethod(QString::fromLatin1(method), QStringLiteral("string:bright"));
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         return !replies.filter(QRegularExpression(QStringLiteral("^") + error))
+                                     .isEmpty();
+                     },
+                     5000),
+                 qPrintable(replies.join('\n')));
+        disconnect(connection);
+    }
 }
 
 void EndToEndTest::emulatorRestartIsFollowedWithoutSpinning()
 {
     QVERIFY(m_plugin->gpsManager()->trackLoaded());
     QSignalSpy disconnects(m_plugin->invoker(), &RemoteDBusInvokerService::webSocketDisconnected);
-    const int boxes = m_answerer->boxes.size();
+    const int boxes = m_ide->answerer.boxes.size();
     killEmulator();
-    QVERIFY(QTest::qWaitFor([&] { return m_answerer->boxes.size() == boxes + 1; }, 5000));
-    QCOMPARE(m_answerer->boxes.last().text,
+    QVERIFY(QTest::qWaitFor([&] { return m_ide->answerer.boxes.size() == boxes + 1; }, 5000));
+    QCOMPARE(m_ide->answerer.boxes.last().text,
              QStringLiteral("Emulator connection is lost. Please, run Strova OS Emulator if it is "
                             "needed and load the GPS-track again."));
     QVERIFY(!m_plugin->view()->isVisible());
@@ -241,9 +212,9 @@ void EndToEndTest::emulatorRestartIsFollowedWithoutSpinning()
     // Down for two seconds: a handful of attempts, not thousands.
     QTest::qWait(2000);
     QVERIFY2(disconnects.size() < 10, qPrintable(QString::number(disconnects.size())));
-    QCOMPARE(m_answerer->boxes.size(), boxes + 1);
+    QCOMPARE(m_ide->answerer.boxes.size(), boxes + 1);
 
-    trigger();
+    IdeEnvironment::triggerMenuEntry();
     QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 20000));
     // The new emulator process gets the readings set before the restart.
     QVERIFY(waitForState([](const QJsonObject &state) {
@@ -253,7 +224,7 @@ void EndToEndTest::emulatorRestartIsFollowedWithoutSpinning()
                && sensors.value("als").toObject().value("lux").toInt() == 321
                && position.value("latitude").toDouble() == -33.8688;
     }));
-    QCOMPARE(m_answerer->boxes.size(), boxes + 1);
+    QCOMPARE(m_ide->answerer.boxes.size(), boxes + 1);
 }
 
 void EndToEndTest::missingPackageIsReported()
@@ -261,17 +232,17 @@ void EndToEndTest::missingPackageIsReported()
     writePackages(
         "sensorfw-qt5-emulator-plugins-0.14\nremote-dbus-invoker-1.2\ngeoclue-emulator-0.3\n");
     killEmulator();
-    const int boxes = m_answerer->boxes.size();
-    trigger();
-    QVERIFY(QTest::qWaitFor([&] { return m_answerer->boxes.size() == boxes + 1; }, 20000));
-    QCOMPARE(m_answerer->boxes.last().text,
+    const int boxes = m_ide->answerer.boxes.size();
+    IdeEnvironment::triggerMenuEntry();
+    QVERIFY(QTest::qWaitFor([&] { return m_ide->answerer.boxes.size() == boxes + 1; }, 20000));
+    QCOMPARE(m_ide->answerer.boxes.last().text,
              QStringLiteral("Necessary packages not found on emulator!"));
-    QCOMPARE(m_answerer->boxes.last().informativeText,
+    QCOMPARE(m_ide->answerer.boxes.last().informativeText,
              QStringLiteral("Packages is not installed: \ngstreamer-emulator\n"));
     QVERIFY(!m_plugin->view()->isVisible());
 
     writePackages(allPackages);
-    trigger();
+    IdeEnvironment::triggerMenuEntry();
     QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 20000));
 }
 

@@ -1,7 +1,206 @@
 import QtQuick
+import QtQuick.Window
+import QtQuick.Layouts
+import QtQuick.Controls
+import QtQuick.Dialogs
+import org.mirel 1.0
+import "../js/sensor-controls-view-logic.js" as Logic
 
 Rectangle {
+    id: emulationManagementView
+
+    readonly property var pagesIds: [sensorsManagementPage, sensorsValuesPage, smartphoneModelPage,
+        gpsManagementPage, cameraManagementPage]
+    property string lastChangedSensorName: ""
+    property bool lastChangedSensorEnabled: false
+    // The state the last changed sensor had before the request, for the undo.
+    property bool lastChangedSensorPreviousEnabled: false
+
+    function switchVisiblePage(page) {
+        const current = pagesIds.filter(candidate => candidate.active).pop();
+        current.exitPage(function () {
+            for (const other of pagesIds) {
+                if (other !== current)
+                    other.active = false;
+            }
+            const changePage = function () {
+                current.active = false;
+                page.active = true;
+            };
+            if (current === sensorsValuesPage && page === smartphoneModelPage
+                    && sensorsValuesPage.modelSensorChanged
+                    && !settingsManager.readDoNotShowAgainResetSensorsDialog()) {
+                warningDialog.callback = changePage;
+                warningDialog.show();
+            } else {
+                changePage();
+            }
+        });
+    }
+
+    function useDarkPalette() {
+        const text = "#e0e0e0";
+        palette.window = themeBackgroundColorNormal;
+        palette.windowText = text;
+        palette.text = text;
+        palette.buttonText = text;
+        palette.brightText = "#ffffff";
+        palette.base = Qt.darker(themeBackgroundColorNormal, 1.35);
+        palette.alternateBase = Qt.darker(themeBackgroundColorNormal, 1.15);
+        palette.button = Qt.lighter(themeBackgroundColorNormal, 1.45);
+        palette.light = Qt.lighter(themeBackgroundColorNormal, 1.9);
+        palette.midlight = Qt.lighter(themeBackgroundColorNormal, 1.6);
+        palette.mid = Qt.lighter(themeBackgroundColorNormal, 1.3);
+        palette.dark = Qt.darker(themeBackgroundColorNormal, 1.6);
+        palette.shadow = "#000000";
+        palette.highlight = themeHighlightColor;
+        palette.highlightedText = "#ffffff";
+        palette.placeholderText = "#8a8a8a";
+        palette.toolTipBase = palette.base;
+        palette.toolTipText = text;
+        palette.disabled.windowText = "#7a7a7a";
+        palette.disabled.text = "#7a7a7a";
+        palette.disabled.buttonText = "#7a7a7a";
+    }
+
     width: 1100
     height: 600
     color: themeBackgroundColorNormal
+    // The controls' own colours are for light backgrounds.
+    Component.onCompleted: {
+        if (darkUserInterface)
+            useDarkPalette();
+    }
+
+    Connections {
+        target: sensorsEmulationManager
+
+        function onReplyFromEmulatorReceived(reply) {
+            Logic.replyFromEmulatorReceivedHandler(reply, errorDialog);
+        }
+    }
+
+    ErrorMessageDialog {
+        id: errorDialog
+
+        objectName: "errorDialog"
+    }
+
+    TextDialog {
+        id: messageDialog
+    }
+
+    SettingsManager {
+        id: settingsManager
+
+        objectName: "settingsManager"
+    }
+
+    WarningDialog {
+        id: warningDialog
+
+        property var callback
+
+        text: qsTr("The sensors values will be reset using the smartphone 3D-model position. Do you want to continue?")
+        withDoNotShowAgainCheckBox: true
+        onAccepted: function (doNotShowAgain) {
+            const proceed = callback;
+            if (proceed)
+                proceed();
+            settingsManager.saveDoNotShowAgainResetSensorsDialog(doNotShowAgain);
+        }
+    }
+
+    ColumnLayout {
+        id: pageButtons
+
+        objectName: "pageButtons"
+
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        width: 180
+        spacing: 0
+
+        Repeater {
+            model: [
+                { text: qsTr("Sensors Management"), page: sensorsManagementPage },
+                { text: qsTr("Sensors Values"), page: sensorsValuesPage },
+                { text: qsTr("Orientation Management"), page: smartphoneModelPage },
+                { text: qsTr("GPS Management"), page: gpsManagementPage },
+                { text: qsTr("Camera Management"), page: cameraManagementPage }
+            ]
+
+            PageButton {
+                required property var modelData
+
+                Layout.fillWidth: true
+                text: modelData.text
+                active: modelData.page.visible
+                onClicked: emulationManagementView.switchVisiblePage(modelData.page)
+            }
+        }
+
+        Item {
+            Layout.fillHeight: true
+        }
+    }
+
+    Rectangle {
+        id: separator
+
+        anchors.left: pageButtons.right
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        width: 1
+        color: themeSeparatorColor
+    }
+
+    Item {
+        anchors.left: separator.right
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+
+        SensorsManagementPage {
+            id: sensorsManagementPage
+
+            objectName: "sensorsManagementPage"
+
+            anchors.fill: parent
+        }
+
+        SensorsValuesPage {
+            id: sensorsValuesPage
+
+            objectName: "sensorsValuesPage"
+
+            anchors.fill: parent
+            active: true
+        }
+
+        SmartphoneModelPage {
+            id: smartphoneModelPage
+
+            objectName: "smartphoneModelPage"
+
+            anchors.fill: parent
+        }
+
+        GpsManagementPage {
+            id: gpsManagementPage
+
+            objectName: "gpsManagementPage"
+
+            anchors.fill: parent
+        }
+
+        CameraManagementPage {
+            id: cameraManagementPage
+
+            objectName: "cameraManagementPage"
+
+            anchors.fill: parent
+        }
+    }
 }

@@ -1,0 +1,3 @@
+TextDialog {
+    title: qsTr("Error")
+}

@@ -1,0 +1,13 @@
+import QtQuick
+
+Item {
+    id: page
+
+    property bool active: false
+
+    function exitPage(callback) {
+        callback();
+    }
+
+    visible: active
+}

@@ -1,0 +1,61 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import org.mirel 1.0
+import "../js/sensor-controls-view-logic.js" as Logic
+
+SensorControls {
+    sensorName: "als"
+    title: qsTr("Light Sensor")
+    controls: ColumnLayout {
+        function clearFocus() {
+            lux.clearFocus();
+        }
+
+        function followLux(value) {
+            const index = Logic.lightLevelIndex(value, levels.model.map(level => level.value));
+            if (index >= 0)
+                levels.currentIndex = index;
+        }
+
+        ReadingSlider {
+            id: lux
+
+            objectName: "als"
+            Layout.fillWidth: true
+            label: qsTr("lux")
+            model: sensorsEmulationManager.als
+            modelProperty: "lux"
+            minValue: -1
+            maxValue: 3000
+            valueUnits: qsTr("lx")
+            onValueChanged: parent.followLux(value)
+            onSliderSubmited: value => sensorsEmulationManager.setAlsLuxValue(value)
+        }
+
+        RowLayout {
+            Label {
+                text: qsTr("Light level")
+            }
+
+            ComboBox {
+                id: levels
+
+                objectName: "lightLevels"
+                Layout.fillWidth: true
+                Accessible.name: qsTr("Light level")
+                textRole: "text"
+                valueRole: "value"
+                model: [
+                    { text: qsTr("Undefined"), value: AlsModel.Undefined },
+                    { text: qsTr("Dark"), value: AlsModel.Dark },
+                    { text: qsTr("Twilight"), value: AlsModel.Twilight },
+                    { text: qsTr("Light"), value: AlsModel.Light },
+                    { text: qsTr("Bright"), value: AlsModel.Bright },
+                    { text: qsTr("Sunny"), value: AlsModel.Sunny }
+                ]
+                onActivated: sensorsEmulationManager.setAlsLightLevel(currentValue)
+            }
+        }
+    }
+}

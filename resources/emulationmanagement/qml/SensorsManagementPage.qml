@@ -1,0 +1,194 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Dialogs
+import QtQuick.Layouts
+import org.mirel 1.0
+import "../js/sensor-controls-view-logic.js" as Logic
+
+Item {
+    id: sensorsManagement
+
+    property bool active: false
+    readonly property var sensorsControlsIds: [accelerometerCheckBox, compassCheckBox,
+        orientationCheckBox, magnetometerCheckBox, gyroscopeCheckBox, alsCheckBox,
+        proximityCheckBox, tapCheckBox]
+    // The check boxes that follow a click on a sensor's check box, by new state.
+    readonly property var sensorControlsRelations: ({
+        accelerometer: { "true": ["accelerometer"], "false": ["accelerometer", "compass", "orientation"] },
+        als: { "true": ["als"], "false": ["als"] },
+        compass: { "true": ["compass", "accelerometer", "magnetometer"], "false": ["compass"] },
+        gyroscope: { "true": ["gyroscope"], "false": ["gyroscope"] },
+        magnetometer: { "true": ["magnetometer"], "false": ["magnetometer", "compass"] },
+        proximity: { "true": ["proximity"], "false": ["proximity"] },
+        tap: { "true": ["tap"], "false": ["tap"] },
+        orientation: { "true": ["orientation", "accelerometer"], "false": ["orientation"] }
+    })
+
+    function submit() {
+        for (const checkBox of sensorsControlsIds)
+            Logic.sensorEnabledCheckboxClickHandler(checkBox.checked, checkBox.sensorName);
+        reset();
+    }
+
+    function reset() {
+        Logic.updateSensorsControlsCheckedState();
+    }
+
+    // The check box of one sensor shows the manager's state again.
+    function followSensorState(sensorName) {
+        const checkBox = sensorsControlsIds.find(item => item.sensorName === sensorName);
+        checkBox.checked = sensorsEmulationManager.sensorsEnabledStates[sensorName] === true;
+    }
+
+    function exitPage(callback) {
+        if (!Logic.sensorsStatesHasChanged()) {
+            callback();
+            return;
+        }
+        exitWarning.callback = callback;
+        exitWarning.show();
+    }
+
+    visible: active
+    onVisibleChanged: {
+        if (visible)
+            reset();
+    }
+
+    Connections {
+        target: sensorsEmulationManager
+
+        function onSensorsAvailabilityChanged() {
+            Logic.updateSensorsControlsCheckedState();
+            Logic.updateSensorsControlsVisibility();
+        }
+    }
+
+    WarningDialog {
+        id: exitWarning
+
+        property var callback
+
+        text: qsTr("The sensor configuration has been changed. Apply or discard changes?")
+        // The same values as QMessageBox's; the tools know neither type.
+        standardButtons: MessageDialog.Discard | MessageDialog.Apply // qmllint disable type
+        onAccepted: {
+            const proceed = callback;
+            sensorsManagement.submit();
+            proceed();
+        }
+        onRejected: {
+            const proceed = callback;
+            sensorsManagement.reset();
+            proceed();
+        }
+    }
+
+    ScrollView {
+        id: scrollView
+
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: footer.top
+        contentWidth: availableWidth
+
+        ColumnLayout {
+            x: 15
+            y: 15
+            width: scrollView.availableWidth - 30
+            spacing: 5
+
+            SensorCheckBox {
+                id: accelerometerCheckBox
+
+                text: qsTr("Accelerometer")
+                sensorName: "accelerometer"
+                onClicked: Logic.dependentSensorsEnabledHandler(checked, sensorName)
+            }
+            SensorCheckBox {
+                id: compassCheckBox
+
+                text: qsTr("Compass")
+                sensorName: "compass"
+                onClicked: Logic.dependentSensorsEnabledHandler(checked, sensorName)
+            }
+            SensorCheckBox {
+                id: orientationCheckBox
+
+                text: qsTr("Orientation Sensor")
+                sensorName: "orientation"
+                onClicked: Logic.dependentSensorsEnabledHandler(checked, sensorName)
+            }
+            SensorCheckBox {
+                id: magnetometerCheckBox
+
+                text: qsTr("Magnetometer")
+                sensorName: "magnetometer"
+                onClicked: Logic.dependentSensorsEnabledHandler(checked, sensorName)
+            }
+            SensorCheckBox {
+                id: gyroscopeCheckBox
+
+                text: qsTr("Gyroscope")
+                sensorName: "gyroscope"
+                onClicked: Logic.dependentSensorsEnabledHandler(checked, sensorName)
+            }
+            SensorCheckBox {
+                id: alsCheckBox
+
+                text: qsTr("Light Sensor")
+                sensorName: "als"
+                onClicked: Logic.dependentSensorsEnabledHandler(checked, sensorName)
+            }
+            SensorCheckBox {
+                id: proximityCheckBox
+
+                text: qsTr("Proximity Sensor")
+                sensorName: "proximity"
+                onClicked: Logic.dependentSensorsEnabledHandler(checked, sensorName)
+            }
+            SensorCheckBox {
+                id: tapCheckBox
+
+                text: qsTr("Tap Sensor")
+                sensorName: "tap"
+                onClicked: Logic.dependentSensorsEnabledHandler(checked, sensorName)
+            }
+        }
+    }
+
+    ColumnLayout {
+        id: footer
+
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: 15
+        spacing: 10
+
+        Label {
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            text: qsTr("After applying changes, all applications retrieving data from sensors must be restarted.")
+        }
+
+        RowLayout {
+            Layout.alignment: Qt.AlignRight
+
+            Button {
+                objectName: "resetButton"
+                text: qsTr("Reset")
+                Accessible.name: text
+                onClicked: sensorsManagement.reset()
+            }
+
+            Button {
+                objectName: "applyButton"
+                text: qsTr("Apply")
+                Accessible.name: text
+                onClicked: sensorsManagement.submit()
+            }
+        }
+    }
+}

@@ -1,0 +1,85 @@
+#include "qmltestenvironment.h"
+
+#include "plugin/qmlregistration.h"
+
+#include <extensionsystem/pluginmanager.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickWindow>
+
+using namespace EmulationManagement::Internal;
+
+QmlTestEnvironment::QmlTestEnvironment()
+    : m_settings(std::make_unique<Utils::QtcSettings>(
+        m_settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat))
+    , m_core(std::make_unique<Core::ICore>(nullptr, m_settings.get(), Utils::FilePath()))
+    , m_theme(qEnvironmentVariable("EM_THEME", QStringLiteral("light")))
+{
+    ExtensionSystem::PluginManager::setSettings(m_settings.get());
+    Utils::setCreatorTheme(&m_theme);
+    connect(&m_answerer, &Host::ModalAnswerer::answered, this, &QmlTestEnvironment::dialogAnswered);
+    m_wire.listen();
+    m_gpsManager.setRdbusinvoker(&m_invoker);
+    m_sensorsManager.setRdbusinvoker(&m_invoker);
+    m_sensorsManager.setAllSensorsAvailable();
+}
+
+QmlTestEnvironment::~QmlTestEnvironment()
+{
+    Utils::setCreatorTheme(nullptr);
+}
+
+QStringList QmlTestEnvironment::dialogTexts() const
+{
+    QStringList texts;
+    for (const Host::ModalAnswerer::Box &box : m_answerer.boxes)
+        texts.append(box.text);
+    return texts;
+}
+
+void QmlTestEnvironment::answerDialogsWith(int button, bool checkBoxChecked)
+{
+    m_answerer.setButton(QMessageBox::StandardButton(button));
+    m_answerer.setCheckBoxChecked(checkBoxChecked);
+}
+
+bool QmlTestEnvironment::saveScreenshot(const QString &name) const
+{
+    const QString directory = qEnvironmentVariable("EM_SCREENSHOT_DIR");
+    auto window = qobject_cast<QQuickWindow *>(QGuiApplication::focusWindow());
+    if (directory.isEmpty() || !window)
+        return false;
+    const QString file = QStringLiteral("%1/%2-%3.png").arg(directory, name, m_theme.name());
+    return window->grabWindow().save(QDir(directory).filePath(file));
+}
+
+void QmlTestEnvironment::setSensorAvailability(const QString &sensorName, bool available)
+{
+    m_sensorsManager.setSensorAvailability(sensorName, available);
+}
+
+void QmlTestEnvironment::restartSettings()
+{
+    m_settings = std::make_unique<Utils::QtcSettings>(
+        m_settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    m_core = std::make_unique<Core::ICore>(nullptr, m_settings.get(), Utils::FilePath());
+    ExtensionSystem::PluginManager::setSettings(m_settings.get());
+}
+
+void QmlTestEnvironment::qmlEngineAvailable(QQmlEngine *engine)
+{
+    registerQmlTypes();
+    QQmlContext *context = engine->rootContext();
+    setThemeContextProperties(context);
+    context->setContextProperty(QStringLiteral("testEnvironment"), this);
+    context->setContextProperty(QStringLiteral("wire"), &m_wire);
+    context->setContextProperty(QStringLiteral("remoteDBusInvokerService"), &m_invoker);
+    context->setContextProperty(QStringLiteral("gpsEmulationManager"), &m_gpsManager);
+    context->setContextProperty(QStringLiteral("sensorsEmulationManager"), &m_sensorsManager);
+    context->setContextProperty(QStringLiteral("smartphone3DModelConfig"), &m_modelConfig);
+    context->setContextProperty(QStringLiteral("cameraEmulationManager"), &m_cameraManager);
+    m_invoker.connectToEmulator();
+}
