@@ -1,5 +1,6 @@
 #include "qmlregistration.h"
 
+#include "gps/gpxtrackreader.h"
 #include "sensors/alsmodel.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
@@ -29,6 +30,7 @@ void registerQmlTypes()
         qmlModule, 1, 0, "AlsModel", QStringLiteral("Could not create the AlsModel instance"));
     qmlRegisterUncreatableType<TapModel>(
         qmlModule, 1, 0, "TapModel", QStringLiteral("Could not create the TapModel instance"));
+    qmlRegisterType<GpxTrackReader>(qmlModule, 1, 0, "GpxTrackReader");
 }
 
 void setThemeContextProperties(QQmlContext *context)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gps/gpxtrackreader.h"
 #include "sensors/alsmodel.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
@@ -56,6 +57,13 @@ struct TapModelInfo
     QML_FOREIGN(EmulationManagement::Internal::TapModel)
     QML_NAMED_ELEMENT(TapModel)
     QML_UNCREATABLE("Could not create the TapModel instance")
+};
+
+struct GpxTrackReaderInfo
+{
+    Q_GADGET
+    QML_FOREIGN(EmulationManagement::Internal::GpxTrackReader)
+    QML_NAMED_ELEMENT(GpxTrackReader)
 };
 
 } // namespace EmulationManagement::Internal::QmlTypeInfo
