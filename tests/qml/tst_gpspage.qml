@@ -135,6 +135,7 @@ Item {
             clickRow(2);
             compare(child("currentAltitude").text, "1,234.50");
             compare(gpsEmulationManager.currentPosition.altitude, 1234.5);
+            testEnvironment.saveScreenshot("gps-page");
         }
 
         function test_reconnectionSendsTheTrackAgain() {

@@ -59,7 +59,10 @@ function loadTrackText(text, gpx) {
     }
 }
 
+// The selection of the first row sends no track of its own: the load sends
+// the new one right after, and a long track would go out twice.
 function loadPoints(points) {
+    page.loadingPoints = true;
     page.loadTableRows(points);
     page.loadTrackPoints(points);
     if (Nmea.trackHasPointsWithoutDateTime(points)) {
@@ -68,6 +71,7 @@ function loadPoints(points) {
     }
     gpsEmulationManager.currentPositionIndex = 0;
     page.selectTrackPoint(0);
+    page.loadingPoints = false;
     page.setCurrentTrackPointAsCurrentCoordinate();
 }
 
@@ -194,7 +198,7 @@ function replyFromEmulatorReceived(reply) {
 function currentRowChanged(row) {
     if (rowCount() === 0 || row < 0)
         return;
-    if (!gpsEmulationManager.trackLoaded)
+    if (!gpsEmulationManager.trackLoaded && !page.loadingPoints)
         gpsEmulationManager.loadTrack(page.actualTrackPoints);
     gpsEmulationManager.goToPositionOnTrack(row);
     const wasRunning = trackTimer.running;

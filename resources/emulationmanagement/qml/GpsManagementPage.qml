@@ -25,6 +25,7 @@ Item {
     property bool trackStopped: true
     property string nmeaFileUrl: ""
     property bool loading: false
+    property bool loadingPoints: false
     // Playback schedule: when it started and the waits scheduled since.
     property double scheduleStart: 0
     property double scheduledWaits: 0
