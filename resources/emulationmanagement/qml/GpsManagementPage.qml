@@ -161,6 +161,9 @@ Item {
                 spacing: 15
 
                 ColumnLayout {
+                    id: controlColumn
+
+                    Layout.alignment: Qt.AlignTop
                     Layout.preferredWidth: 620
                     Layout.maximumWidth: 620
                     spacing: 15
@@ -287,6 +290,7 @@ Item {
                                 Layout.preferredWidth: 32
                                 Layout.preferredHeight: 32
                                 running: page.loading
+                                visible: running
                                 Accessible.name: qsTr("Loading track")
                             }
                         }
@@ -391,7 +395,7 @@ Item {
                 TrackPlot {
                     objectName: "trackPlot"
                     Layout.fillWidth: true
-                    Layout.fillHeight: true
+                    Layout.preferredHeight: controlColumn.implicitHeight
                     Layout.minimumWidth: 150
                     records: page.actualTrackPoints
                     currentIndex: gpsEmulationManager.currentPositionIndex
