@@ -79,10 +79,11 @@ Item {
             const dialog = child("errorDialog");
             dialog.close();
             tryCompare(dialog, "visible", false);
-            gpsEmulationManager.setTrackLooped(false);
-            gpsEmulationManager.setTrackSpeed(1);
             page.stopTrack();
             page.trackStopped = true;
+            gpsEmulationManager.setTrackLooped(false);
+            gpsEmulationManager.setTrackSpeed(1);
+            tryVerify(() => calls()[wire.frames.length - 1] === "setTrackSpeed int32:1", 5000, "the settings arrive");
             wire.clearFrames();
         }
 
@@ -147,6 +148,30 @@ Item {
             const texts = sent(2);
             verify(texts[0].startsWith("loadTrack array:array:double:48.1173000"), texts[0]);
             compare(texts[1], "goToPositionOnTrack int32:1");
+        }
+
+        function typeInto(name, keys) {
+            mouseClick(child(name));
+            keySequence(StandardKey.SelectAll);
+            for (const key of keys)
+                keyClick(key);
+        }
+
+        function test_coordinateFields() {
+            typeInto("latitudeField", "-33.8688");
+            keyClick(Qt.Key_Return);
+            compare(sent(1), ["setLatitude double:-33.8688000"]);
+            typeInto("altitudeField", "1234.5");
+            typeInto("longitudeField", "151.2093");
+            load("track.nmea");
+            mouseClick(child("playButton"));
+            tryVerify(() => calls().includes("startTrack "), 5000, "playing");
+            wire.clearFrames();
+            mouseClick(child("setButton"));
+            // "Set" while playing pauses first.
+            compare(sent(3), ["pauseTrack ", "goToPositionOnTrack int32:0", "setPosition double:-33.8688000 double:151.2093000 double:1234.50"]);
+            compare(trackTimer().running, false);
+            compare(child("currentAltitude").text, "1,234.50");
         }
 
         function test_unreadableFileIsEmpty() {
