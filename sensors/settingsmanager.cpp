@@ -242,9 +242,13 @@ QVariant SettingsManager::value(const char *key, const QVariant &defaultValue) c
     return m_settings->value(fullKey(key), defaultValue);
 }
 
+// Every change makes the settings file be written out again (and flushed to
+// disk); the phone page sends its still gyroscope ten times a second.
 void SettingsManager::setValue(const char *key, const QVariant &value)
 {
-    m_settings->setValue(fullKey(key), value);
+    const Utils::Key settingsKey = fullKey(key);
+    if (m_settings->value(settingsKey) != value)
+        m_settings->setValue(settingsKey, value);
 }
 
 } // namespace EmulationManagement::Internal

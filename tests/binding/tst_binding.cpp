@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -23,8 +24,6 @@ namespace {
 
 const QByteArray allPackages = "sensorfw-qt5-emulator-plugins-0.1\nremote-dbus-invoker-1.0\n"
                                "geoclue-emulator-0.1\ngstreamer-emulator-1.0\n";
-const QVariantList oneTrackPoint{
-    QVariantMap{{"latitude", 1}, {"longitude", 2}, {"altitude", 3}, {"interval", 0}}};
 
 // Device sensor tables beside the running executable, where the plug-in reads them.
 struct TableFile
@@ -44,6 +43,17 @@ const TableFile tableFiles[] = {
 };
 // clang-format on
 
+QString tablePath(const QString &name)
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+}
+
+bool writeFile(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+}
+
 } // namespace
 
 class BindingTest : public QObject
@@ -56,30 +66,26 @@ private slots:
     void cleanup();
     void cleanupTestCase();
 
-    void noEmulatorShowsMessageA();
+    void messageAOnceNoEmulatorIsLeft();
     void runningMachineWithoutForwardingShowsMessageB();
-    void coldMachineIsPreparedStartedCheckedAndShown();
-    void forwardingAnsweredBeforeTheWaitStillEndsIt();
+    void coldMachineIsStartedCheckedShownAndSeenOff();
+    void forwardingWaitEndsOnceWhateverHappensMeanwhile();
     void emulatorRemovedWhileAForwardingIsAdded();
     void failedChecksAreShownOnceEach();
-    void readyEmulatorOnlyShowsTheWindowUntilSeenOff();
-    void menuActionWaitsForAnAdditionInProgress();
-    void removedEmulatorIsLetGo();
-    void lostConnectionWithoutTrackShowsNothing();
-    void lostConnectionWithTrackShowsMessageCOnce();
+    void repliesAndLostConnections();
     void deviceSensorTableIsApplied();
     void deviceSensorTablesAreRead();
-    void unknownSensorInATableIsLeftOut();
     void qmlTypes();
-    void oneReplyReachesEachManagerOnce();
 
 private:
-    void start(int emulators = 1, const QString &deviceModel = QStringLiteral("Phone A"));
+    void start(int emulators = 1);
     const QList<Host::ModalAnswerer::Box> &boxes() const { return m_ide->answerer.boxes; }
-    void setPackages(const QByteArray &list);
+    void setPackages(const QByteArray &list)
+    {
+        QVERIFY(writeFile(m_sshDir.filePath("packages"), list));
+    }
     int sshRuns() const;
     void bringUp();
-    QString writeTable(const QString &name, const QByteArray &text);
 
     QTemporaryDir m_sshDir;
     std::unique_ptr<IdeEnvironment> m_ide;
@@ -87,7 +93,6 @@ private:
     Vesk::Emulator *m_emulator = nullptr;
     Machine *m_machine = nullptr;
     std::unique_ptr<RecordingServer> m_server;
-    QStringList m_tableFiles;
 };
 
 void BindingTest::initTestCase()
@@ -96,29 +101,19 @@ void BindingTest::initTestCase()
     for (const QString &old : dir.entryList({QStringLiteral("*.ini")}, QDir::Files))
         QFile::remove(dir.filePath(old));
     for (const TableFile &table : tableFiles)
-        writeTable(QString::fromLatin1(table.name), table.text);
+        QVERIFY(writeFile(tablePath(table.name), table.text));
     // An ssh client that logs its runs and lists the packages file.
-    QFile script(m_sshDir.filePath(QStringLiteral("ssh")));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nd=$(dirname \"$0\")\necho run >> \"$d/runs\"\ncat \"$d/packages\"\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QSsh::SshSettings::setSshFilePath(script.fileName());
-}
-
-QString BindingTest::writeTable(const QString &name, const QByteArray &text)
-{
-    QFile ini(QDir(QCoreApplication::applicationDirPath()).filePath(name));
-    if (ini.open(QIODevice::WriteOnly))
-        ini.write(text);
-    m_tableFiles.append(ini.fileName());
-    return ini.fileName();
+    const QString ssh = m_sshDir.filePath("ssh");
+    QVERIFY(writeFile(
+        ssh, "#!/bin/sh\nd=$(dirname \"$0\")\necho run >> \"$d/runs\"\ncat \"$d/packages\"\n"));
+    QFile::setPermissions(ssh, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QSsh::SshSettings::setSshFilePath(ssh);
 }
 
 void BindingTest::cleanupTestCase()
 {
-    for (const QString &file : std::as_const(m_tableFiles))
-        QFile::remove(file);
+    for (const TableFile &table : tableFiles)
+        QFile::remove(tablePath(table.name));
 }
 
 void BindingTest::init()
@@ -136,23 +131,16 @@ void BindingTest::cleanup()
     m_server.reset();
 }
 
-void BindingTest::start(int emulators, const QString &deviceModel)
+void BindingTest::start(int emulators)
 {
     m_ide = std::make_unique<IdeEnvironment>();
     m_plugin = std::make_unique<EmulationManagementPlugin>();
     QVERIFY(m_plugin->initialize({}, nullptr));
     m_plugin->extensionsInitialized();
     for (int i = 1; i <= emulators; ++i)
-        m_ide->addEmulator(QStringLiteral("Strova OS Emulator %1").arg(i), deviceModel);
-    m_emulator = emulators > 0 ? Vesk::Sdk::emulators().first() : nullptr;
-    m_machine = m_emulator ? m_emulator->virtualMachine() : nullptr;
-}
-
-void BindingTest::setPackages(const QByteArray &list)
-{
-    QFile file(m_sshDir.filePath(QStringLiteral("packages")));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(list);
+        m_ide->addEmulator(QStringLiteral("Strova OS Emulator %1").arg(i), "Phone A");
+    m_emulator = Vesk::Sdk::emulators().first();
+    m_machine = m_emulator->virtualMachine();
 }
 
 int BindingTest::sshRuns() const
@@ -171,9 +159,14 @@ void BindingTest::bringUp()
     QVERIFY(m_server->waitForConnections(1));
 }
 
-void BindingTest::noEmulatorShowsMessageA()
+// Emulators removed by the SDK are let go, the next one bound in their place.
+void BindingTest::messageAOnceNoEmulatorIsLeft()
 {
-    start(0);
+    start(2);
+    m_ide->sdk.removeEmulator(m_emulator);
+    QCOMPARE(m_plugin->emulator(), Vesk::Sdk::emulators().first());
+    m_ide->sdk.removeEmulator(Vesk::Sdk::emulators().first());
+    QCOMPARE(m_plugin->emulator(), nullptr);
     IdeEnvironment::triggerMenuEntry();
     QCOMPARE(boxes().size(), 1);
     const Host::ModalAnswerer::Box box = boxes().first();
@@ -188,7 +181,6 @@ void BindingTest::noEmulatorShowsMessageA()
     QCOMPARE(box.parent, &m_ide->window);
     QVERIFY(box.flags.testFlag(Qt::MSWindowsFixedSizeDialogHint));
     QVERIFY(!m_plugin->view()->isVisible());
-    QCOMPARE(sshRuns(), 0);
 }
 
 void BindingTest::runningMachineWithoutForwardingShowsMessageB()
@@ -206,7 +198,7 @@ void BindingTest::runningMachineWithoutForwardingShowsMessageB()
     QCOMPARE(sshRuns(), 0);
 }
 
-void BindingTest::coldMachineIsPreparedStartedCheckedAndShown()
+void BindingTest::coldMachineIsStartedCheckedShownAndSeenOff()
 {
     start();
     QSignalSpy showed(m_plugin.get(), &EmulationManagementPlugin::emulationManagementViewShowed);
@@ -226,15 +218,42 @@ void BindingTest::coldMachineIsPreparedStartedCheckedAndShown()
     QVERIFY(m_server->waitForConnections(1));
     QCOMPARE(showed.size(), 0); // only a menu action on a running machine announces it
     QVERIFY(boxes().isEmpty());
+
+    // Ready: the menu entry only shows the same window again.
+    m_plugin->view()->rootObject()->setObjectName(QStringLiteral("state kept"));
+    m_plugin->view()->close();
+    IdeEnvironment::triggerMenuEntry();
+    QVERIFY(m_plugin->view()->isVisible());
+    QCOMPARE(m_plugin->view()->rootObject()->objectName(), QStringLiteral("state kept"));
+    QCOMPARE(showed.size(), 1);
+    QCOMPARE(sshRuns(), 1);
+    QCOMPARE(m_machine->connectRequestCount(), 1);
+    QCOMPARE(m_server->connectionCount, 1);
+
+    // Seen off: hidden, and checked again after the next start.
+    m_machine->setOff(true);
+    QVERIFY(!m_plugin->view()->isVisible());
+    IdeEnvironment::triggerMenuEntry();
+    QCOMPARE(m_machine->connectRequestCount(), 2);
+    QCOMPARE(m_machine->portForwardings().size(), 2); // nothing added twice
+    m_machine->setState(Machine::Connected);
+    QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 10000));
+    QCOMPARE(sshRuns(), 2);
 }
 
-void BindingTest::forwardingAnsweredBeforeTheWaitStillEndsIt()
+// The SDK answers before its call returns, and the user chooses the menu
+// entry again while the plug-in waits: still one preparation.
+void BindingTest::forwardingWaitEndsOnceWhateverHappensMeanwhile()
 {
     start();
     m_machine->setCallbackTiming(Machine::CallbackTiming::BeforeReturn);
+    connect(m_machine, &Machine::portForwardingsChanged, this, [] {
+        IdeEnvironment::triggerMenuEntry();
+    });
     IdeEnvironment::triggerMenuEntry(); // would never return if the early answer were lost
     QCOMPARE(m_machine->portForwardings().size(), 2);
     QCOMPARE(m_machine->connectRequestCount(), 1);
+    QVERIFY(boxes().isEmpty());
 }
 
 void BindingTest::emulatorRemovedWhileAForwardingIsAdded()
@@ -291,67 +310,7 @@ void BindingTest::failedChecksAreShownOnceEach()
     QCOMPARE(boxes().size(), 2);
 }
 
-void BindingTest::readyEmulatorOnlyShowsTheWindowUntilSeenOff()
-{
-    start();
-    bringUp();
-    m_plugin->view()->close();
-    QSignalSpy showed(m_plugin.get(), &EmulationManagementPlugin::emulationManagementViewShowed);
-    IdeEnvironment::triggerMenuEntry();
-    QVERIFY(m_plugin->view()->isVisible());
-    QCOMPARE(showed.size(), 1);
-    QCOMPARE(sshRuns(), 1);
-    QCOMPARE(m_machine->connectRequestCount(), 1);
-    QCOMPARE(m_server->connectionCount, 1);
-
-    // Seen off: hidden, and checked again after the next start.
-    m_machine->setOff(true);
-    QVERIFY(!m_plugin->view()->isVisible());
-    IdeEnvironment::triggerMenuEntry();
-    QCOMPARE(m_machine->connectRequestCount(), 2);
-    QCOMPARE(m_machine->portForwardings().size(), 2); // nothing added twice
-    m_machine->setState(Machine::Connected);
-    QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 10000));
-    QCOMPARE(sshRuns(), 2);
-}
-
-void BindingTest::menuActionWaitsForAnAdditionInProgress()
-{
-    start();
-    // A second menu action while the first waits for the SDK.
-    connect(m_machine, &Machine::portForwardingsChanged, this, [] {
-        IdeEnvironment::triggerMenuEntry();
-    });
-    IdeEnvironment::triggerMenuEntry();
-    QCOMPARE(m_machine->portForwardings().size(), 2);
-    QCOMPARE(m_machine->connectRequestCount(), 1);
-    QVERIFY(boxes().isEmpty());
-}
-
-void BindingTest::removedEmulatorIsLetGo()
-{
-    start(2);
-    m_ide->sdk.removeEmulator(m_emulator);
-    QCOMPARE(m_plugin->emulator(), Vesk::Sdk::emulators().first());
-    m_ide->sdk.removeEmulator(Vesk::Sdk::emulators().first());
-    QCOMPARE(m_plugin->emulator(), nullptr);
-    IdeEnvironment::triggerMenuEntry();
-    QCOMPARE(boxes().size(), 1);
-    QVERIFY(boxes().first().text.contains(QStringLiteral("add Strova OS Emulator to the list")));
-}
-
-void BindingTest::lostConnectionWithoutTrackShowsNothing()
-{
-    start();
-    bringUp();
-    QSignalSpy replies(m_plugin->gpsManager(), &EmulationManager::replyFromEmulatorReceived);
-    m_server->dropClients();
-    QVERIFY(m_server->waitForConnections(2));
-    QVERIFY(boxes().isEmpty());
-    QVERIFY(replies.isEmpty());
-}
-
-void BindingTest::lostConnectionWithTrackShowsMessageCOnce()
+void BindingTest::repliesAndLostConnections()
 {
     start();
     // Repeated SDK signals must not connect anything twice.
@@ -363,9 +322,26 @@ void BindingTest::lostConnectionWithTrackShowsMessageCOnce()
     QCOMPARE(availability.size(), 1); // one table application: all sensors available
     bringUp();
     GPSEmulationManager *gps = m_plugin->gpsManager();
-    gps->loadTrack(oneTrackPoint);
-    QSignalSpy replies(gps, &EmulationManager::replyFromEmulatorReceived);
+    QSignalSpy gpsReplies(gps, &EmulationManager::replyFromEmulatorReceived);
+    QSignalSpy sensorReplies(m_plugin->sensorsManager(),
+                             &EmulationManager::replyFromEmulatorReceived);
+    m_server->reply(QStringLiteral("setLux:100::org.freedesktop.DBus.Error.Failed:Failed"));
+    QVERIFY(sensorReplies.wait());
+    QTest::qWait(50);
+    QCOMPARE(gpsReplies.size(), 1);
+    QCOMPARE(sensorReplies.size(), 1);
+    QCOMPARE(sensorReplies.first().first().toString(),
+             QStringLiteral("org.freedesktop.DBus.Error.Failed Failed"));
 
+    // Lost without a track: reconnected without a word.
+    m_server->dropClients();
+    QVERIFY(m_server->waitForConnections(2));
+    QVERIFY(boxes().isEmpty());
+    QCOMPARE(gpsReplies.size(), 1);
+
+    // Lost with a track: message C once, and the track is dropped.
+    gps->loadTrack(
+        {QVariantMap{{"latitude", 1}, {"longitude", 2}, {"altitude", 3}, {"interval", 0}}});
     m_server->close(); // the emulator went away: the invoker keeps trying
     QVERIFY(QTest::qWaitFor([&] { return boxes().size() == 1; }, 5000));
     QTest::qWait(600);
@@ -373,14 +349,14 @@ void BindingTest::lostConnectionWithTrackShowsMessageCOnce()
     QCOMPARE(boxes().first().text,
              QStringLiteral("Emulator connection is lost. Please, run Strova OS Emulator 1 if it "
                             "is needed and load the GPS-track again."));
-    QCOMPARE(replies.size(), 1);
-    QCOMPARE(replies.first().first().toString(), QString());
+    QCOMPARE(gpsReplies.size(), 2);
+    QCOMPARE(gpsReplies.last().first().toString(), QString());
     QVERIFY(!gps->trackLoaded());
 
     // Back again: the GPS state goes out with the next connection.
     const int before = int(m_server->frames.size());
     QVERIFY(m_server->listen());
-    QVERIFY(m_server->waitForConnections(2, 5000));
+    QVERIFY(m_server->waitForConnections(3, 5000));
     QVERIFY(m_server->waitForFrames(before + 1));
 }
 
@@ -411,29 +387,31 @@ void BindingTest::deviceSensorTableIsApplied()
 
 void BindingTest::deviceSensorTablesAreRead()
 {
+    const QString field = tablePath("field.ini");
+    QVERIFY(writeFile(field, "device-name=Field\n[sensors]\nmagneticField=true\ntap=false\n"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable(QStringLiteral("Device sensor table %1: \"magneticField\" is "
+                                                   "not a switchable sensor, ignored")
+                                        .arg(field)));
     const QString directory = QCoreApplication::applicationDirPath();
-    const QStringList names{"accelerometer",
-                            "als",
-                            "compass",
-                            "gyroscope",
-                            "magnetometer",
-                            "orientation",
-                            "proximity",
-                            "tap"};
+    const QStringList names
+        = QStringLiteral(
+              "accelerometer als compass gyroscope magnetometer orientation proximity tap")
+              .split(' ');
     const QVariantMap tables = EmulationManagementPlugin::readDeviceSensorTables(directory, names);
-    QCOMPARE(tables.value("Phone A").toMap(),
-             (QVariantMap{{"tap", false}, {"als", false}, {"proximity", true}}));
-    QCOMPARE(tables.value("Bools").toMap(),
-             (QVariantMap{{"accelerometer", false},
-                          {"als", false},
-                          {"compass", false},
-                          {"gyroscope", false},
-                          {"magnetometer", true},
-                          {"orientation", true},
-                          {"tap", true}}));
-    QCOMPARE(tables.value("").toMap(), (QVariantMap{{"tap", false}}));
-    QVERIFY(tables.contains("Groupless"));
-    QCOMPARE(tables.value("Groupless").toMap(), QVariantMap());
+    QFile::remove(field);
+    QCOMPARE(tables.keys(), (QStringList{"", "Bools", "Field", "Groupless", "Phone A", "Phone B"}));
+    // clang-format off
+    const std::pair<const char *, QVariantMap> rows[] = {
+        {"Phone A", {{"tap", false}, {"als", false}, {"proximity", true}}},
+        {"Bools", {{"accelerometer", false}, {"als", false}, {"compass", false}, {"gyroscope", false}, {"magnetometer", true}, {"orientation", true}, {"tap", true}}},
+        {"", {{"tap", false}}},
+        {"Groupless", {}},
+        {"Field", {{"tap", false}}}, // only the switchable sensors
+    };
+    // clang-format on
+    for (const auto &[device, table] : rows)
+        QCOMPARE(tables.value(device).toMap(), table);
     // The later file in directory order wins.
     const QStringList order
         = QDir(directory).entryList({QStringLiteral("phone-b-*.ini")}, QDir::Files, QDir::Unsorted);
@@ -442,45 +420,29 @@ void BindingTest::deviceSensorTablesAreRead()
              (QVariantMap{{secondLast ? "gyroscope" : "compass", false}}));
 }
 
-void BindingTest::unknownSensorInATableIsLeftOut()
-{
-    const QString file
-        = writeTable(QStringLiteral("field.ini"),
-                     "device-name=Field\n[sensors]\nmagneticField=true\ntap=false\n");
-    const QString warning
-        = QStringLiteral("Device sensor table %1: \"magneticField\" is not a switchable sensor, "
-                         "ignored")
-              .arg(file);
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
-    start(1, QStringLiteral("Field"));
-    QFile::remove(file);
-    bringUp();
-    QTest::qWait(300);
-    const QVariantMap availability = m_plugin->sensorsManager()->sensorsAvailability();
-    QVERIFY(!availability.contains("magneticField"));
-    QVERIFY(!m_plugin->sensorsManager()->sensorsEnabledStates().contains("magneticField"));
-    QCOMPARE(availability.value("tap").toBool(), false);
-    for (const QString &frame : std::as_const(m_server->frames))
-        QVERIFY2(!frame.contains("magneticField"), qPrintable(frame));
-}
-
 void BindingTest::qmlTypes()
 {
     start();
-    QQmlEngine *engine = m_plugin->view()->engine();
-    auto errorOf = [engine](const QByteArray &type) {
-        QQmlComponent component(engine);
-        component.setData("import QtQuick\nimport org.mirel 1.0\n" + type + " {}\n", QUrl());
-        std::unique_ptr<QObject> object(component.create());
-        return component.errorString();
+    // clang-format off
+    const std::pair<const char *, const char *> rows[] = {
+        {"AlsModel", "Could not create the AlsModel instance"},
+        {"TapModel", "Could not create the TapModel instance"},
+        {"SettingsManager", ""},
+        {"WarningDialog", ""},
+        {"TextFieldDoubleValidator", ""},
     };
-    QVERIFY(errorOf("AlsModel").contains("Could not create the AlsModel instance"));
-    QVERIFY(errorOf("TapModel").contains("Could not create the TapModel instance"));
-    for (const char *type : {"SettingsManager", "WarningDialog", "TextFieldDoubleValidator"})
-        QCOMPARE(errorOf(type), QString());
+    // clang-format on
+    for (const auto &[type, error] : rows) {
+        QQmlComponent component(m_plugin->view()->engine());
+        component.setData(QByteArray("import QtQuick\nimport org.mirel 1.0\n") + type + " {}\n",
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(*error ? component.errorString().contains(error) : component.errors().isEmpty(),
+                 qPrintable(component.errorString()));
+    }
 
     // The enumerations reach the invokables under their declared names.
-    QQmlComponent enums(engine);
+    QQmlComponent enums(m_plugin->view()->engine());
     enums.setData("import QtQuick\nimport org.mirel 1.0\nQtObject {\n"
                   "    Component.onCompleted: {\n"
                   "        sensorsEmulationManager.setAlsLightLevel(AlsModel.Dark)\n"
@@ -491,21 +453,6 @@ void BindingTest::qmlTypes()
     QVERIFY2(object, qPrintable(enums.errorString()));
     QCOMPARE(m_plugin->sensorsManager()->tap()->property("tapDirection").toInt(),
              int(TapModel::X_Pos));
-}
-
-void BindingTest::oneReplyReachesEachManagerOnce()
-{
-    start();
-    bringUp();
-    QSignalSpy gps(m_plugin->gpsManager(), &EmulationManager::replyFromEmulatorReceived);
-    QSignalSpy sensors(m_plugin->sensorsManager(), &EmulationManager::replyFromEmulatorReceived);
-    m_server->reply(QStringLiteral("setLux:100::org.freedesktop.DBus.Error.Failed:Failed"));
-    QVERIFY(sensors.wait());
-    QTest::qWait(50);
-    QCOMPARE(gps.size(), 1);
-    QCOMPARE(sensors.size(), 1);
-    QCOMPARE(sensors.first().first().toString(),
-             QStringLiteral("org.freedesktop.DBus.Error.Failed Failed"));
 }
 
 QTEST_MAIN(BindingTest)

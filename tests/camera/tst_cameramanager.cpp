@@ -98,13 +98,11 @@ private slots:
     void init();
 
     void devicesAreFoundWithTheirResolutions();
-    void cameraNamesInCodeUnitOrder();
     void hotPluggedCamerasComeAndGo();
     void firstCameraToAppearAppliesTheSettings();
     void camerasWithOneNameShareAnEntryUntilTheLastGoes();
     void removingTheSelectedCameraWhileStreaming();
-    void removingTheLastCameraKeepsTheSelection();
-    void openingAGoneCameraFailsAndSaysSo();
+    void lastCameraGoneKeepsTheSelectionAndFailsToOpen();
     void updatingTheListRebuildsTheCameraPipeline();
     void setCameraNameSignalOrder();
     void resolutionIndexOutOfRangeReadsNothing();
@@ -154,38 +152,32 @@ void CameraManagerTest::devicesAreFoundWithTheirResolutions()
         QStringLiteral("video/x-raw, width=(int)1280, height=(int)720, framerate=(fraction)30/1"));
 }
 
-void CameraManagerTest::cameraNamesInCodeUnitOrder()
-{
-    virtual_camera_plug(0, "b-cam");
-    virtual_camera_plug(1, "A-cam");
-    CameraEmulationManager manager;
-    manager.populateCameras();
-    QCOMPARE(manager.cameras(), (QStringList{"A-cam", "b-cam"}));
-    QCOMPARE(manager.cameraName(), QStringLiteral("A-cam"));
-    QCOMPARE(sourceDeviceIndex(manager), 1);
-}
-
+// Names are in code unit order, not the locale's.
 void CameraManagerTest::hotPluggedCamerasComeAndGo()
 {
-    virtual_camera_plug(0, "Virtual Camera 1");
+    virtual_camera_plug(0, "virtual camera 1");
+    virtual_camera_plug(2, "Virtual Camera 3");
     CameraEmulationManager manager;
     manager.populateCameras();
     drainEvents();
+    QCOMPARE(manager.cameras(), (QStringList{"Virtual Camera 3", "virtual camera 1"}));
+    QCOMPARE(manager.cameraName(), QStringLiteral("Virtual Camera 3"));
+    QCOMPARE(sourceDeviceIndex(manager), 2);
     SignalRecorder recorder(&manager);
 
     virtual_camera_plug(1, "Virtual Camera 2");
-    QVERIFY(waitForCameras(manager, {"Virtual Camera 1", "Virtual Camera 2"}));
+    QVERIFY(waitForCameras(manager, {"Virtual Camera 2", "Virtual Camera 3", "virtual camera 1"}));
     QCOMPARE(recorder.names,
              (QStringList{"camerasChanged", "resolutionsChanged", "frameratesChanged"}));
-    QCOMPARE(manager.cameraName(), QStringLiteral("Virtual Camera 1"));
-    QCOMPARE(sourceDeviceIndex(manager), 0);
+    QCOMPARE(manager.cameraName(), QStringLiteral("Virtual Camera 3"));
+    QCOMPARE(sourceDeviceIndex(manager), 2);
 
     // Unplugging a camera that is not selected only shortens the list.
     recorder.clear();
     virtual_camera_unplug(1);
-    QVERIFY(waitForCameras(manager, {"Virtual Camera 1"}));
+    QVERIFY(waitForCameras(manager, {"Virtual Camera 3", "virtual camera 1"}));
     QCOMPARE(recorder.names, QStringList{"camerasChanged"});
-    QCOMPARE(manager.cameraName(), QStringLiteral("Virtual Camera 1"));
+    QCOMPARE(manager.cameraName(), QStringLiteral("Virtual Camera 3"));
 }
 
 void CameraManagerTest::firstCameraToAppearAppliesTheSettings()
@@ -262,7 +254,7 @@ void CameraManagerTest::removingTheSelectedCameraWhileStreaming()
     QCOMPARE(sourceDeviceIndex(manager), 1);
 }
 
-void CameraManagerTest::removingTheLastCameraKeepsTheSelection()
+void CameraManagerTest::lastCameraGoneKeepsTheSelectionAndFailsToOpen()
 {
     virtual_camera_plug(0, "A");
     CameraEmulationManager manager;
@@ -283,19 +275,10 @@ void CameraManagerTest::removingTheLastCameraKeepsTheSelection()
     manager.setCameraName(QStringLiteral("gone"));
     QCOMPARE(QSize(manager.width(), manager.height()), QSize(640, 480));
     QCOMPARE(manager.framerate(), QStringLiteral("30/1"));
-}
-
-void CameraManagerTest::openingAGoneCameraFailsAndSaysSo()
-{
-    virtual_camera_plug(0, "A");
-    CameraEmulationManager manager;
-    manager.populateCameras();
-    virtual_camera_unplug(0);
-    QVERIFY(waitForCameras(manager, {}));
-    QSignalSpy failed(&manager, &CameraEmulationManager::streamFailed);
-    SignalRecorder recorder(&manager);
 
     // The source element still points at the camera that is gone.
+    QSignalSpy failed(&manager, &CameraEmulationManager::streamFailed);
+    recorder.clear();
     manager.startCameraStream();
     QVERIFY(failed.wait());
     QCOMPARE(failed.first().first().toString(),
@@ -381,10 +364,6 @@ void CameraManagerTest::pipelinesAreBuiltAsNamed()
 {
     virtual_camera_plug(0, "A");
     CameraEmulationManager manager;
-    QCOMPARE(QString::fromUtf8(GST_OBJECT_NAME(manager.videoPipeline())),
-             QStringLiteral("video-stream-pipeline"));
-    QCOMPARE(QString::fromUtf8(GST_OBJECT_NAME(manager.cameraPipeline())),
-             QStringLiteral("camera-stream-pipeline"));
     QCOMPARE(elementsOf(manager.videoPipeline()),
              (QStringList{"decodebin:decodebin",
                           "filesrc:filesrc",

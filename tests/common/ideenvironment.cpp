@@ -22,22 +22,14 @@ IdeEnvironment::~IdeEnvironment()
     Utils::setCreatorTheme(nullptr);
 }
 
-Vesk::Emulator *IdeEnvironment::addEmulator(const QString &name,
-                                            const QString &deviceModel,
-                                            bool running)
+Vesk::Emulator *IdeEnvironment::addEmulator(const QString &name, const QString &deviceModel)
 {
     auto emulator = new Vesk::Emulator(name, deviceModel);
-    Vesk::VirtualMachine *machine = emulator->virtualMachine();
     QSsh::SshConnectionParameters ssh;
     ssh.setHost(QStringLiteral("127.0.0.1"));
     ssh.setPort(2223);
     ssh.timeout = 2;
-    machine->setSshParameters(ssh);
-    if (running) {
-        machine->setPortForwardings({{"emulationmanagementtcp", "tcp", 5454, 1234},
-                                     {"emulationmanagementudp", "udp", 34343, 34343}});
-        machine->setState(Vesk::VirtualMachine::Connected);
-    }
+    emulator->virtualMachine()->setSshParameters(ssh);
     sdk.addEmulator(emulator);
     return emulator;
 }

@@ -28,11 +28,9 @@ public:
                             const QString &themeName = QStringLiteral("light"));
     ~IdeEnvironment();
 
-    // Adds an emulator to the SDK, its SSH parameters on 127.0.0.1:2223 with a
-    // 2 s timeout. running: the machine runs and has both forwardings.
-    Vesk::Emulator *addEmulator(const QString &name,
-                                const QString &deviceModel,
-                                bool running = false);
+    // Adds an emulator with a machine that is off to the SDK, its SSH
+    // parameters on 127.0.0.1:2223 with a 2 s timeout.
+    Vesk::Emulator *addEmulator(const QString &name, const QString &deviceModel);
 
     // Chooses Tools > "Emulation Management…"; false when the entry is missing.
     static bool triggerMenuEntry();

@@ -1,6 +1,5 @@
 #include "rtpjpegreceiver.h"
 
-#include <QDeadlineTimer>
 #include <QTest>
 
 #include <gst/gst.h>
@@ -53,13 +52,7 @@ int RtpJpegReceiver::frames(const QSize &size) const
 
 bool RtpJpegReceiver::waitForFrames(int count, const QSize &size, int timeoutMs) const
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (frames(size) < count) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
+    return QTest::qWaitFor([&] { return frames(size) >= count; }, timeoutMs);
 }
 
 void RtpJpegReceiver::onFrame(GstElement *, GstBuffer *, GstPad *pad, void *data)

@@ -2,10 +2,6 @@
 
 #include <QProcess>
 
-namespace {
-const QString vp9Encoding = QStringLiteral("vp9enc deadline=1 cpu-used=8 ! webmmux");
-}
-
 QString TestMedia::make(const QString &fileName,
                         const QString &encoding,
                         int frames,
@@ -24,33 +20,4 @@ QString TestMedia::make(const QString &fileName,
     const bool made = launch.waitForFinished(30000) && launch.exitStatus() == QProcess::NormalExit
                       && launch.exitCode() == 0;
     return made ? target : QString();
-}
-
-QString TestMedia::vp8(const QString &fileName, int frames)
-{
-    return make(fileName, QStringLiteral("vp8enc deadline=1 ! webmmux"), frames);
-}
-
-QString TestMedia::vp9(const QString &fileName, int frames)
-{
-    return make(fileName, vp9Encoding, frames);
-}
-
-QString TestMedia::vp8WithSound(const QString &fileName, int frames)
-{
-    return make(fileName,
-                QStringLiteral("vp8enc deadline=1 ! webmmux name=mux audiotestsrc num-buffers=%1 ! "
-                               "audioconvert ! vorbisenc ! mux. mux.")
-                    .arg(frames * 43 / 30),
-                frames);
-}
-
-QString TestMedia::theora(const QString &fileName, int frames)
-{
-    return make(fileName, QStringLiteral("theoraenc ! oggmux"), frames);
-}
-
-QString TestMedia::vp9TenBit(const QString &fileName, int frames)
-{
-    return make(fileName, vp9Encoding, frames, QStringLiteral("I420_10LE"));
 }

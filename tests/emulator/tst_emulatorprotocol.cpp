@@ -1,4 +1,3 @@
-#include "emulator/emulatoroptions.h"
 #include "emulator/frameratemeter.h"
 #include "emulator/invokerprotocol.h"
 
@@ -12,32 +11,11 @@ class EmulatorProtocolTest : public QObject
     Q_OBJECT
 
 private slots:
-    void callsNeedSixFields();
     void argumentsBecomeTypedValues();
     void badArgumentsAreNamed();
     void valuesAreWrittenInTheCLocale();
-    void replyHasFiveFields();
     void frameRateOverTheWindow();
-    void options();
 };
-
-void EmulatorProtocolTest::callsNeedSixFields()
-{
-    const QString prefix = QStringLiteral("system a.b /a/b a.b ");
-    const std::optional<Call> call = parseCall(prefix + "setPosition double:1 double:2");
-    QVERIFY(call);
-    QCOMPARE((QStringList{call->bus,
-                          call->service,
-                          call->path,
-                          call->interface,
-                          call->method,
-                          call->argumentText}),
-             (QStringList{"system", "a.b", "/a/b", "a.b", "setPosition", "double:1 double:2"}));
-    QCOMPARE(parseCall(prefix + "stopTrack ")->argumentText, QString());
-    QVERIFY(parseCall("     "));
-    for (const QString &text : {QString(), prefix + "stopTrack", QStringLiteral("hello")})
-        QVERIFY2(!parseCall(text), qPrintable(text));
-}
 
 void EmulatorProtocolTest::argumentsBecomeTypedValues()
 {
@@ -96,35 +74,18 @@ void EmulatorProtocolTest::valuesAreWrittenInTheCLocale()
 {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QStringList texts
-        = valueTexts({-100,
-                      150.0,
-                      4.3e-05,
-                      1.1459155902616465,
-                      true,
-                      QStringLiteral("als"),
-                      QVariant::fromValue(DoubleArrays{{1.5, -2, 0, 1000}, {3, 4, 5, 6}}),
-                      QVariant::fromValue(DoubleArrays{})});
+    const DoubleArrays track{{1.5, -2, 0, 1000}, {3, 4, 5, 6}};
+    const QStringList texts = valueTexts({-100,
+                                          150.0,
+                                          4.3e-05,
+                                          1.1459155902616465,
+                                          true,
+                                          "als",
+                                          QVariant::fromValue(track),
+                                          QVariant::fromValue(DoubleArrays{})});
     QLocale::setDefault(previous);
-    QCOMPARE(texts,
-             (QStringList{"-100",
-                          "150",
-                          "4.3e-05",
-                          "1.1459155902616465",
-                          "true",
-                          "als",
-                          "1.5,-2,0,1000;3,4,5,6",
-                          ""}));
-}
-
-void EmulatorProtocolTest::replyHasFiveFields()
-{
-    QCOMPARE(reply("enabled", {"gyroscope"}, "true"), "enabled:gyroscope:true::");
-    QCOMPARE(reply("setAccelerometerValues", {"0", "0", "1000"}, {}),
-             "setAccelerometerValues:0|0|1000:::");
-    QCOMPARE(reply("stopTrack", {}, {}), "stopTrack::::");
-    QCOMPARE(reply("nope", {"1"}, {}, "org.freedesktop.DBus.Error.UnknownMethod", "No such method"),
-             "nope:1::org.freedesktop.DBus.Error.UnknownMethod:No such method");
+    QCOMPARE(texts.join('|'),
+             QStringLiteral("-100|150|4.3e-05|1.1459155902616465|true|als|1.5,-2,0,1000;3,4,5,6|"));
 }
 
 void EmulatorProtocolTest::frameRateOverTheWindow()
@@ -139,52 +100,6 @@ void EmulatorProtocolTest::frameRateOverTheWindow()
     QCOMPARE(meter.framesPerSecond(), 34.0);
     meter.sample(3200, 70);
     QCOMPARE(meter.framesPerSecond(), 0.0); // frames stopped
-}
-
-void EmulatorProtocolTest::options()
-{
-    QString error;
-    bool help = false;
-    const std::optional<EmulatorOptions> all = EmulatorOptions::parse({"strova-emulator",
-                                                                       "--port",
-                                                                       "15454",
-                                                                       "--camera-port",
-                                                                       "44343",
-                                                                       "--state-file",
-                                                                       "/tmp/s.json",
-                                                                       "--log-file",
-                                                                       "/tmp/e.log",
-                                                                       "--save-frame",
-                                                                       "/tmp/f.jpg",
-                                                                       "--show-camera",
-                                                                       "--sensors-off",
-                                                                       "gyroscope,tap"},
-                                                                      &error,
-                                                                      &help);
-    QVERIFY2(all, qPrintable(error));
-    QCOMPARE((QList<int>{all->webSocketPort, all->cameraPort}), (QList<int>{15454, 44343}));
-    QCOMPARE((QStringList{all->stateFile, all->logFile, all->frameFile}),
-             (QStringList{"/tmp/s.json", "/tmp/e.log", "/tmp/f.jpg"}));
-    QVERIFY(all->showCamera);
-    QCOMPARE(all->switchedOffSensors, (QStringList{"gyroscope", "tap"}));
-
-    // clang-format off
-    const std::pair<QStringList, const char *> rejected[] = {
-        {{"--port", "0"}, "1 to 65535"},
-        {{"--camera-port", "65536"}, "1 to 65535"},
-        {{"--port", "http"}, "1 to 65535"},
-        {{"--sensors-off", "tap,barometer"}, "barometer"},
-        {{"--verbose"}, "verbose"},
-        {{"extra"}, "extra"},
-    };
-    // clang-format on
-    for (const auto &[arguments, errorPart] : rejected) {
-        QVERIFY(!EmulatorOptions::parse(QStringList{"strova-emulator"} + arguments, &error, &help));
-        QVERIFY(!help);
-        QVERIFY2(error.contains(QLatin1String(errorPart)), qPrintable(error));
-    }
-    QVERIFY(!EmulatorOptions::parse({"strova-emulator", "--help"}, &error, &help));
-    QVERIFY(help);
 }
 
 QTEST_GUILESS_MAIN(EmulatorProtocolTest)

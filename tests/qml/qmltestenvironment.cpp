@@ -2,7 +2,7 @@
 
 #include "plugin/qmlregistration.h"
 
-#include <extensionsystem/pluginmanager.h>
+#include "transport/remotedbusinvokerservice.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -13,17 +13,12 @@
 using namespace EmulationManagement::Internal;
 
 QmlTestEnvironment::QmlTestEnvironment()
-    : m_settings(std::make_unique<Utils::QtcSettings>(
-        m_settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat))
-    , m_core(std::make_unique<Core::ICore>(nullptr, m_settings.get(), Utils::FilePath()))
-    , m_theme(qEnvironmentVariable("EM_THEME", QStringLiteral("light")))
+    : m_theme(qEnvironmentVariable("EM_THEME", QStringLiteral("light")))
 {
-    ExtensionSystem::PluginManager::setSettings(m_settings.get());
     Utils::setCreatorTheme(&m_theme);
     connect(&m_answerer, &Host::ModalAnswerer::answered, this, &QmlTestEnvironment::dialogAnswered);
-    m_wire.listen();
-    m_gpsManager.setRdbusinvoker(&m_invoker);
-    m_sensorsManager.setRdbusinvoker(&m_invoker);
+    m_gpsManager.setRdbusinvoker(m_fixture.invoker());
+    m_sensorsManager.setRdbusinvoker(m_fixture.invoker());
     m_sensorsManager.setAllSensorsAvailable();
 }
 
@@ -63,10 +58,7 @@ void QmlTestEnvironment::setSensorAvailability(const QString &sensorName, bool a
 
 void QmlTestEnvironment::restartSettings()
 {
-    m_settings = std::make_unique<Utils::QtcSettings>(
-        m_settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    m_core = std::make_unique<Core::ICore>(nullptr, m_settings.get(), Utils::FilePath());
-    ExtensionSystem::PluginManager::setSettings(m_settings.get());
+    m_fixture.restartSettings();
 }
 
 void QmlTestEnvironment::qmlEngineAvailable(QQmlEngine *engine)
@@ -75,11 +67,12 @@ void QmlTestEnvironment::qmlEngineAvailable(QQmlEngine *engine)
     QQmlContext *context = engine->rootContext();
     setThemeContextProperties(context);
     context->setContextProperty(QStringLiteral("testEnvironment"), this);
-    context->setContextProperty(QStringLiteral("wire"), &m_wire);
-    context->setContextProperty(QStringLiteral("remoteDBusInvokerService"), &m_invoker);
+    context->setContextProperty(QStringLiteral("wire"), &m_fixture.server());
+    context->setContextProperty(QStringLiteral("remoteDBusInvokerService"), m_fixture.invoker());
     context->setContextProperty(QStringLiteral("gpsEmulationManager"), &m_gpsManager);
     context->setContextProperty(QStringLiteral("sensorsEmulationManager"), &m_sensorsManager);
     context->setContextProperty(QStringLiteral("smartphone3DModelConfig"), &m_modelConfig);
     context->setContextProperty(QStringLiteral("cameraEmulationManager"), &m_cameraManager);
-    m_invoker.connectToEmulator();
+    context->setContextProperty(QStringLiteral("cameraRig"), &m_cameraRig);
+    m_fixture.invoker()->connectToEmulator();
 }

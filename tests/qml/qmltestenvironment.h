@@ -1,32 +1,27 @@
 #pragma once
 
+#include "cameratestrig.h"
+#include "managerfixture.h"
 #include "modalanswerer.h"
-#include "recordingserver.h"
 
 #include "camera/cameraemulationmanager.h"
 #include "gps/gpsemulationmanager.h"
 #include "sensors/sensorsemulationmanager.h"
-#include "transport/remotedbusinvokerservice.h"
 #include "ui/smartphone3dmodelconfig.h"
 
-#include <coreplugin/icore.h>
-#include <utils/qtcsettings.h>
 #include <utils/theme/theme.h>
 
 #include <QObject>
-#include <QTemporaryDir>
-
-#include <memory>
 
 QT_BEGIN_NAMESPACE
 class QQmlEngine;
 QT_END_NAMESPACE
 
 // What the plug-in gives its window, for Qt Quick Tests: the real managers
-// bound to an invoker that talks to a recording WebSocket server, the IDE's
-// settings in a temporary folder, the theme named by EM_THEME ("light" by
-// default), and an answerer for the native message boxes. QML reaches it as
-// "testEnvironment", the server as "wire" and the managers by their names.
+// bound to the manager fixture's invoker and recording server, the theme
+// named by EM_THEME ("light" by default), an answerer for the native message
+// boxes and the camera page's test rig. QML reaches it as "testEnvironment",
+// the server as "wire", the rig as "cameraRig" and the managers by their names.
 class QmlTestEnvironment : public QObject
 {
     Q_OBJECT
@@ -56,15 +51,13 @@ signals:
     void dialogAnswered();
 
 private:
-    QTemporaryDir m_settingsDir;
-    std::unique_ptr<Utils::QtcSettings> m_settings;
-    std::unique_ptr<Core::ICore> m_core;
+    ManagerFixture m_fixture;
     Utils::Theme m_theme;
-    RecordingServer m_wire;
     Host::ModalAnswerer m_answerer;
-    EmulationManagement::Internal::RemoteDBusInvokerService m_invoker;
     EmulationManagement::Internal::GPSEmulationManager m_gpsManager;
     EmulationManagement::Internal::SensorsEmulationManager m_sensorsManager;
     EmulationManagement::Internal::Smartphone3DModelConfig m_modelConfig;
+    // Before the manager, whose device monitor then finds the virtual cameras.
+    CameraTestRig m_cameraRig;
     CameraEmulationManager m_cameraManager;
 };

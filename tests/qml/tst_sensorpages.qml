@@ -62,6 +62,11 @@ Item {
         function init() {
             allSensorsOn();
             showPage("Sensors Values");
+            // What earlier steps sent (showing the phone page sends readings)
+            // arrives before this call's echo.
+            wire.clearFrames();
+            sensorsEmulationManager.enableSensor("tap");
+            tryVerify(() => wire.frames[wire.frames.length - 1] === call("enableSensor string:tap"));
             wire.clearFrames();
         }
 

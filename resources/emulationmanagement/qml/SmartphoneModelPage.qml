@@ -1,13 +1,368 @@
 import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "../js/smartphone-model-page-logic.js" as Logic
 
 Item {
-    id: page
+    id: root
 
+    property var locale: Qt.locale("en_US")
     property bool active: false
+    property real stepSize: 0.01
+    property int numberRoundingSize: 3
+    property bool integer: false
+    property real rotMinValue: -180
+    property real rotMaxValue: 180
+    property real moveMinValue: -2
+    property real moveMaxValue: 2
+    property real gravityAccelEarth: 9.80665
+    property real accGravityCoef: 1000 / gravityAccelEarth
+    property real timerInterval: 0.1
+    property real phoneSizeCoefficient: 0.06
+    property real microToWholeCoef: 0.000001
+    property bool controlModifierPressed: false
+
+    property real xMovePrevPrevValue: 0
+    property real yMovePrevPrevValue: 0
+    property real zMovePrevPrevValue: 0
+    property real xMovePrevValue: 0
+    property real yMovePrevValue: 0
+    property real zMovePrevValue: 0
+    property real xMoveInitSpeed: 0
+    property real yMoveInitSpeed: 0
+    property real zMoveInitSpeed: 0
+
+    property real xGyroPrevValue: 0
+    property real yGyroPrevValue: 0
+    property real zGyroPrevValue: 0
+    property real xGyroRotFrequency: 0
+    property real yGyroRotFrequency: 0
+    property real zGyroRotFrequency: 0
+    property bool xRotSliderReset: false
+    property bool yRotSliderReset: false
+    property bool zRotSliderReset: false
+
+    property real accXValue: 0
+    property real accYValue: 0
+    property real accZValue: 0
+    property real gyroXValue: 0
+    property real gyroYValue: 0
+    property real gyroZValue: 0
+    property real magnetXValue: 0
+    property real magnetYValue: 0
+    property real magnetZValue: 0
 
     function exitPage(callback) {
         callback();
     }
 
+    // The page timer's tick, callable on its own so that ticks can be driven.
+    function tick() {
+        Logic.timerTick();
+    }
+
     visible: active
+
+    // Visibility follows active; the readings wait for it, since the
+    // accelerometer is sent only while its label is shown.
+    onVisibleChanged: {
+        if (!visible)
+            return;
+        scrollView.forceActiveFocus();
+        Logic.pageActivated();
+    }
+    onControlModifierPressedChanged: Logic.toggleMode()
+
+    Component.onCompleted: {
+        Logic.updateResultLabelsVisibility();
+        Logic.updateResultLabelsEnabledState();
+        Logic.updatePoseReadings();
+    }
+
+    Timer {
+        id: pageTimer
+
+        objectName: "pageTimer"
+        interval: root.timerInterval * 1000
+        repeat: true
+        running: root.active
+        onTriggered: root.tick()
+    }
+
+    Connections {
+        function onSensorsAvailabilityChanged() {
+            Logic.updateResultLabelsVisibility();
+        }
+
+        function onSensorsEnabledStatesChanged() {
+            Logic.updateResultLabelsEnabledState();
+        }
+
+        target: sensorsEmulationManager
+    }
+
+    ButtonGroup {
+        id: modeGroup
+    }
+
+    ScrollView {
+        id: scrollView
+
+        anchors.fill: parent
+        contentWidth: Math.max(availableWidth, 450)
+        contentHeight: Math.max(availableHeight, 300)
+        Keys.onPressed: event => {
+            event.accepted = Logic.keyPressed(event);
+        }
+        Keys.onReleased: event => {
+            Logic.keyReleased(event);
+            event.accepted = false;
+        }
+
+        ColumnLayout {
+            width: scrollView.contentWidth
+            height: scrollView.contentHeight
+            spacing: 0
+
+            SmartphoneModel {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+            }
+
+            Rectangle {
+                Layout.fillWidth: true
+                Layout.preferredHeight: 1
+                color: themeSeparatorColor
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.margins: 15
+                spacing: 15
+
+                ColumnLayout {
+                    Layout.preferredWidth: 1
+                    Layout.fillWidth: true
+                    Layout.alignment: Qt.AlignTop
+
+                    RowLayout {
+                        RadioButton {
+                            id: rotationRadioButton
+
+                            objectName: "rotationRadioButton"
+                            text: qsTr("Rotation")
+                            checked: true
+                            ButtonGroup.group: modeGroup
+                        }
+
+                        RadioButton {
+                            id: moveRadioButton
+
+                            objectName: "moveRadioButton"
+                            text: qsTr("Move")
+                            ButtonGroup.group: modeGroup
+                        }
+                    }
+
+                    GridLayout {
+                        columns: 2
+                        visible: rotationRadioButton.checked
+
+                        Label {
+                            text: qsTr("X-Rot")
+                        }
+
+                        SliderWithTextField {
+                            id: xRotSlider
+
+                            objectName: "xRotSlider"
+                            Layout.fillWidth: true
+                            Accessible.name: qsTr("X-Rot")
+                            integer: root.integer
+                            minValue: root.rotMinValue
+                            maxValue: root.rotMaxValue
+                            stepSize: root.stepSize
+                            numberRoundingSize: root.numberRoundingSize
+                            value: 0
+                            onSliderSubmited: Logic.updatePoseReadings()
+                        }
+
+                        Label {
+                            text: qsTr("Y-Rot")
+                        }
+
+                        SliderWithTextField {
+                            id: yRotSlider
+
+                            objectName: "yRotSlider"
+                            Layout.fillWidth: true
+                            Accessible.name: qsTr("Y-Rot")
+                            integer: root.integer
+                            minValue: root.rotMinValue
+                            maxValue: root.rotMaxValue
+                            stepSize: root.stepSize
+                            numberRoundingSize: root.numberRoundingSize
+                            value: 0
+                            onSliderSubmited: Logic.updatePoseReadings()
+                        }
+
+                        Label {
+                            text: qsTr("Z-Rot")
+                        }
+
+                        SliderWithTextField {
+                            id: zRotSlider
+
+                            objectName: "zRotSlider"
+                            Layout.fillWidth: true
+                            Accessible.name: qsTr("Z-Rot")
+                            integer: root.integer
+                            minValue: root.rotMinValue
+                            maxValue: root.rotMaxValue
+                            stepSize: root.stepSize
+                            numberRoundingSize: root.numberRoundingSize
+                            value: 0
+                            onSliderSubmited: Logic.updatePoseReadings()
+                        }
+                    }
+
+                    GridLayout {
+                        columns: 2
+                        visible: moveRadioButton.checked
+
+                        Label {
+                            text: qsTr("X")
+                        }
+
+                        SliderWithTextField {
+                            id: xMoveSlider
+
+                            objectName: "xMoveSlider"
+                            Layout.fillWidth: true
+                            Accessible.name: qsTr("X")
+                            integer: root.integer
+                            minValue: root.moveMinValue
+                            maxValue: root.moveMaxValue
+                            stepSize: root.stepSize
+                            numberRoundingSize: root.numberRoundingSize
+                            value: 0
+                        }
+
+                        Label {
+                            text: qsTr("Y")
+                        }
+
+                        SliderWithTextField {
+                            id: yMoveSlider
+
+                            objectName: "yMoveSlider"
+                            Layout.fillWidth: true
+                            Accessible.name: qsTr("Y")
+                            integer: root.integer
+                            minValue: root.moveMinValue
+                            maxValue: root.moveMaxValue
+                            stepSize: root.stepSize
+                            numberRoundingSize: root.numberRoundingSize
+                            value: 0
+                        }
+
+                        Label {
+                            text: qsTr("Z")
+                        }
+
+                        SliderWithTextField {
+                            id: zMoveSlider
+
+                            objectName: "zMoveSlider"
+                            Layout.fillWidth: true
+                            Accessible.name: qsTr("Z")
+                            integer: root.integer
+                            minValue: root.moveMinValue
+                            maxValue: root.moveMaxValue
+                            stepSize: root.stepSize
+                            numberRoundingSize: root.numberRoundingSize
+                            value: 0
+                        }
+                    }
+                }
+
+                ColumnLayout {
+                    Layout.preferredWidth: 1
+                    Layout.fillWidth: true
+                    Layout.alignment: Qt.AlignTop
+
+                    Label {
+                        text: qsTr("Device rotation")
+                    }
+
+                    Row {
+                        spacing: 5
+
+                        Repeater {
+                            model: [qsTr("Upright"), qsTr("On its side, button edge left"),
+                                qsTr("Upside down"), qsTr("On its side, button edge right"),
+                                qsTr("Lying flat, screen up"), qsTr("Lying flat, screen down")]
+
+                            delegate: Button {
+                                required property int index
+                                required property string modelData
+
+                                objectName: "preset" + (index + 1)
+                                width: 40
+                                height: 40
+                                padding: 2
+                                display: AbstractButton.IconOnly
+                                icon.source: Logic.phoneIconSource(index + 1, darkUserInterface)
+                                icon.width: 36
+                                icon.height: 36
+                                icon.color: "transparent"
+                                Accessible.name: modelData
+                                ToolTip.text: modelData
+                                ToolTip.visible: hovered
+                                ToolTip.delay: 500
+                                onClicked: Logic.switchOrientation(index + 1)
+                            }
+                        }
+                    }
+
+                    ColumnLayout {
+                        id: resultsColumn
+
+                        Label {
+                            text: qsTr("Resulting values")
+                        }
+
+                        Label {
+                            id: accelerometerLabel
+
+                            objectName: "accelerometerLabel"
+                            text: Logic.formatValues(qsTr("Accelerometer (m/s²)"), [
+                                    Logic.receivedAcceleration(root.accXValue, root.accGravityCoef),
+                                    Logic.receivedAcceleration(root.accYValue, root.accGravityCoef),
+                                    Logic.receivedAcceleration(root.accZValue, root.accGravityCoef)
+                                ], root.locale, root.numberRoundingSize)
+                        }
+
+                        Label {
+                            id: gyroscopeLabel
+
+                            objectName: "gyroscopeLabel"
+                            text: Logic.formatValues(qsTr("Gyroscope (°/s)"),
+                                [root.gyroXValue, root.gyroYValue, root.gyroZValue],
+                                root.locale, root.numberRoundingSize)
+                        }
+
+                        Label {
+                            id: magnetometerLabel
+
+                            objectName: "magnetometerLabel"
+                            text: Logic.formatValues(qsTr("Magnetometer (μT)"),
+                                [root.magnetXValue, root.magnetYValue, root.magnetZValue],
+                                root.locale, root.numberRoundingSize)
+                        }
+                    }
+                }
+            }
+        }
+    }
 }
