@@ -64,9 +64,11 @@ void measurePlayback(QQuickItem *page, EmulationManagement::Internal::GPSEmulati
         &EmulationManagement::Internal::GPSEmulationManager::currentPositionIndexChanged,
         &loop,
         [&] {
+            // The sync timer repeats the index; only arrivals count.
             const int index = manager->currentPositionIndex();
-            if (index == 0 || !clock.isValid())
+            if (index == reached || !clock.isValid())
                 return;
+            reached = index;
             const double at = clock.nsecsElapsed() / 1e6;
             worstLag = std::max(worstLag, std::abs(at - index * 200.0));
             if (index == 599) {
