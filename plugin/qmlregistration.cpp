@@ -1,5 +1,6 @@
 #include "qmlregistration.h"
 
+#include "gps/gpxtrackreader.h"
 #include "sensors/alsmodel.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
@@ -31,6 +32,7 @@ void registerQmlTypes()
     qmlRegisterUncreatableType<TapModel>(
         qmlModule, 1, 0, "TapModel", QStringLiteral("Could not create the TapModel instance"));
     qmlRegisterType<SmartphoneModelFiles>(qmlModule, 1, 0, "SmartphoneModelFiles");
+    qmlRegisterType<GpxTrackReader>(qmlModule, 1, 0, "GpxTrackReader");
 }
 
 void setThemeContextProperties(QQmlContext *context)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gps/gpxtrackreader.h"
 #include "sensors/alsmodel.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
@@ -64,6 +65,13 @@ struct SmartphoneModelFilesInfo
     Q_GADGET
     QML_FOREIGN(EmulationManagement::Internal::SmartphoneModelFiles)
     QML_NAMED_ELEMENT(SmartphoneModelFiles)
+};
+
+struct GpxTrackReaderInfo
+{
+    Q_GADGET
+    QML_FOREIGN(EmulationManagement::Internal::GpxTrackReader)
+    QML_NAMED_ELEMENT(GpxTrackReader)
 };
 
 } // namespace EmulationManagement::Internal::QmlTypeInfo

@@ -49,6 +49,7 @@ class NmeaParsingTest : public QObject
 private slots:
     void initTestCase();
     void parse();
+    void longCorruptLines();
 
 private:
     QString summary(const char *key, const QString &text);
@@ -185,6 +186,44 @@ void NmeaParsingTest::parse()
         }
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+}
+
+// One line of a million commas took the reader's former whole-line patterns
+// hours to reject; the watchdog's limit is far above what a linear parse
+// takes on any machine.
+void NmeaParsingTest::longCorruptLines()
+{
+    struct Row
+    {
+        const char *line;
+        const char *expected;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"$GPGGA,123519,4807.038,N,01131.000,E", "Incorrect NMEA file@1"},
+        {"$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4", "Incorrect NMEA file@1"},
+        {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47", "1 point"},
+        {"$GPGLL,4916.45,N,12311.12,W,225444", "1 point"},
+    };
+    // clang-format on
+    const QString commas(1000000, QLatin1Char(','));
+    for (const Row &row : rows) {
+        const QVariantMap result
+            = m_harness->parseWithin(QLatin1String(row.line) + commas, std::chrono::seconds(20));
+        const QString actual
+            = result.contains(QStringLiteral("points"))
+                  ? QStringLiteral("%1 point").arg(result.value("points").toList().size())
+                  : QStringLiteral("%1@%2").arg(result.value("message").toString(),
+                                                result.value("incorrectLine").toString());
+        QVERIFY2(actual == QLatin1String(row.expected),
+                 qPrintable(QLatin1String(row.line) + " gives " + actual));
+    }
+    // A date that an extra field moves away from its place is no date.
+    const char shiftedDate[] = "$GPRMC,000001,A,4807.038,N,01131.000,E,1,2,x,010123,3,W";
+    QCOMPARE(summary("error",
+                     expand(QStringLiteral("R:010123,000000")) + QLatin1Char('\n')
+                         + QLatin1String(shiftedDate)),
+             QStringLiteral("Incorrect NMEA file@2"));
 }
 
 QTEST_GUILESS_MAIN(NmeaParsingTest)

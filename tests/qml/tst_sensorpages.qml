@@ -210,7 +210,8 @@ Item {
             wire.reply("setAlsValue:1::org.freedesktop.DBus.Error.Failed:again");
             tryCompare(errorDialog, "text", "org.freedesktop.DBus.Error.Failed again");
             compare(sensorsEmulationManager.sensorsEnabledStates.tap, false, "no name remembered: nothing undone");
-            compare(wire.frames.length, 8, "the undo sends nothing");
+            // The GPS page stops its track on every error reply; only sensor calls count here.
+            compare(wire.frames.filter(frame => frame.startsWith(window.sensorsService)).length, 8, "the undo sends nothing");
             mouseClick(errorDialog.standardButton(Dialog.Ok));
             tryVerify(() => !errorDialog.visible);
         }

@@ -88,6 +88,8 @@ Rectangle {
 
     TextDialog {
         id: messageDialog
+
+        objectName: "messageDialog"
     }
 
     SettingsManager {
