@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QSocketNotifier>
 #include <QTest>
+#include <QVideoSink>
 
 #include <gst/gst.h>
 
@@ -36,8 +37,10 @@ struct Measurement
     double seconds = 0;
     double cpu = 0;
     int frames = 0;
+    int shown = 0;
 
     double fps() const { return frames / seconds; }
+    double shownFps() const { return shown / seconds; }
     double cpuShare() const { return 100.0 * cpu / seconds; }
 };
 
@@ -68,13 +71,25 @@ int runReceiver()
     return QCoreApplication::exec();
 }
 
-Measurement measureCamera(QProcess &receiver, int seconds)
+bool startReceiver(QProcess &receiver, const QString &program)
+{
+    receiver.start(program, {QStringLiteral("--receiver")});
+    return receiver.waitForReadyRead(5000) && receiver.readLine().trimmed() == "listening";
+}
+
+// With a preview sink the stream carries the page's preview branch.
+Measurement measureCamera(QProcess &receiver, int seconds, QVideoSink *preview)
 {
     CameraEmulationManager manager;
     manager.populateCameras();
+    manager.setPreviewSink(preview);
+    int shown = 0;
+    if (preview)
+        QObject::connect(preview, &QVideoSink::videoFrameChanged, &manager, [&shown] { ++shown; });
     manager.startCameraStream();
     QTest::qWait(500);
     receiver.write("reset\n");
+    shown = 0;
     const double cpuStart = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
@@ -86,7 +101,9 @@ Measurement measureCamera(QProcess &receiver, int seconds)
     receiver.waitForReadyRead(5000);
     const QList<QByteArray> report = receiver.readLine().trimmed().split(' ');
     result.frames = report.value(0).toInt();
+    result.shown = shown;
     manager.stopCameraStream();
+    receiver.waitForFinished(5000);
     return result;
 }
 
@@ -126,8 +143,9 @@ Measurement measureBare(int seconds)
 } // namespace
 
 // Streams the virtual camera at 1280x720@30 to a receiver on UDP
-// 127.0.0.1:34343 and prints the frames per second received and the sender's
-// CPU, next to a bare videotestsrc ! jpegenc ! fakesink of the same picture.
+// 127.0.0.1:34343, without and with the camera page's preview, and prints the
+// frames per second received and the sender's CPU, next to a bare
+// videotestsrc ! jpegenc ! fakesink of the same picture.
 // Run it under flock /tmp/port34343.lock; the argument is seconds per run.
 int main(int argc, char *argv[])
 {
@@ -142,18 +160,29 @@ int main(int argc, char *argv[])
     virtual_camera_plug(0, "Virtual Camera 1");
 
     QProcess receiver;
-    receiver.start(app.applicationFilePath(), {QStringLiteral("--receiver")});
-    if (!receiver.waitForReadyRead(5000) || receiver.readLine().trimmed() != "listening") {
+    if (!startReceiver(receiver, app.applicationFilePath())) {
         std::fprintf(stderr, "no receiver: UDP port 34343 is taken\n");
         return 1;
     }
-    const Measurement camera = measureCamera(receiver, seconds);
-    receiver.waitForFinished(5000);
+    const Measurement camera = measureCamera(receiver, seconds, nullptr);
+    QVideoSink sink;
+    if (!startReceiver(receiver, app.applicationFilePath())) {
+        std::fprintf(stderr, "no receiver: UDP port 34343 is taken\n");
+        return 1;
+    }
+    const Measurement previewed = measureCamera(receiver, seconds, &sink);
     const Measurement bare = measureBare(seconds);
 
     std::printf("camera stream 1280x720@30 over UDP: %.1f fps received, sender %.1f %% of a core\n",
                 camera.fps(),
                 camera.cpuShare());
+    std::printf("same with the preview: %.1f fps received, %.1f preview fps shown, sender %.1f %% "
+                "of a core\n",
+                previewed.fps(),
+                previewed.shownFps(),
+                previewed.cpuShare());
+    std::printf("the preview adds %.1f %% of a core (goal: at most 10; received goal: 29.5 fps)\n",
+                previewed.cpuShare() - camera.cpuShare());
     std::printf("bare videotestsrc ! jpegenc ! fakesink: %.1f fps, %.1f %% of a core\n",
                 bare.fps(),
                 bare.cpuShare());

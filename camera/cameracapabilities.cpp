@@ -78,11 +78,12 @@ std::optional<int> rangeBound(const QString &rangeText, int k)
 
 QList<int> expandRange(std::optional<int> lower, std::optional<int> upper)
 {
-    const int low = lower.value_or(1);
-    const int high
-        = std::min(upper.value_or(maxExpandedFramerate), std::max(low, maxExpandedFramerate));
+    const int low = std::max(lower.value_or(minExpandedFramerate), minExpandedFramerate);
+    const int high = std::min(upper.value_or(maxExpandedFramerate), maxExpandedFramerate);
+    if (low > high)
+        return {};
     QList<int> rates{low};
-    if (low >= high)
+    if (low == high)
         return rates;
     rates.append(low + 1);
     while (rates.last() < high) {

@@ -12,8 +12,10 @@
 // fields of each caps structure, so that every rule can be checked with texts.
 namespace EmulationManagement::Internal::CameraCapabilities {
 
-// Ranges are expanded only up to this many frames per second (or up to their
-// lower bound when that is higher), so that an open-ended range stays short.
+// Ranges are expanded only within these frame rates: an open-ended range stays
+// short, and a faulty provider's zero or negative lower bound cannot make
+// millions of entries.
+constexpr int minExpandedFramerate = 1;
 constexpr int maxExpandedFramerate = 120;
 
 // The serialised "framerate", "width" and "height" fields of one caps
@@ -37,8 +39,10 @@ QStringList parseFramerates(const QString &framerateText);
 std::optional<int> rangeBound(const QString &rangeText, int k);
 
 // The whole frame rates offered for a range: both bounds, the step above the
-// lower one and the multiples of 5 between. An absent lower bound counts as 1,
-// an absent upper one as maxExpandedFramerate.
+// lower one and the multiples of 5 between, after both bounds are clamped to
+// minExpandedFramerate..maxExpandedFramerate; nothing when no rate of the range
+// lies there. An absent lower bound counts as the minimum, an absent upper one
+// as the maximum.
 QList<int> expandRange(std::optional<int> lower, std::optional<int> upper);
 
 // Largest numerator first; the denominator is not compared, ties keep their order.

@@ -4,6 +4,7 @@
 #include "camera/cameradevice.h"
 #include "camera/cameraselection.h"
 #include "camera/pipelinecontrol.h"
+#include "camera/previewbranch.h"
 #include "camera/videocodecprobe.h"
 
 #include <QFile>
@@ -57,11 +58,12 @@ void removeWatch(unsigned &id)
     id = 0;
 }
 
-// Runs on a streaming thread: whatever the decoder offers goes to the encoder;
-// a pad that cannot link (audio, a second video) stays unlinked.
+// Runs on a streaming thread: whatever the decoder offers goes to the encoder
+// (through the preview's tee while there is one); a pad that cannot link
+// (audio, a second video) stays unlinked.
 void onDecoderPadAdded(GstElement *, GstPad *pad, gpointer encoder)
 {
-    GstPad *sinkPad = gst_element_get_static_pad(GST_ELEMENT(encoder), "sink");
+    GstPad *sinkPad = PreviewBranch::encoderInput(GST_ELEMENT(encoder));
     gst_pad_link(pad, sinkPad);
     gst_object_unref(sinkPad);
 }
@@ -79,6 +81,12 @@ GstPadProbeReturn onVideoSinkEvent(GstPad *, GstPadProbeInfo *info, gpointer man
 CameraEmulationManager::CameraEmulationManager(QObject *parent)
     : QObject(parent)
 {
+    connect(
+        &m_preview, &CameraPreview::sinkChanged, this, &CameraEmulationManager::previewSinkChanged);
+    connect(&m_preview,
+            &CameraPreview::sentFrameRateChanged,
+            this,
+            &CameraEmulationManager::sentFrameRateChanged);
     gst_init(nullptr, nullptr);
     setUpDeviceMonitor();
     readSourceFactoryName();
@@ -89,6 +97,7 @@ CameraEmulationManager::CameraEmulationManager(QObject *parent)
 CameraEmulationManager::~CameraEmulationManager()
 {
     if (m_videoPipeline) {
+        m_preview.forget(m_videoPipeline);
         removeWatch(m_videoBusWatch);
         gst_element_set_state(m_videoPipeline, GST_STATE_NULL);
         gst_object_unref(m_videoPipeline);
@@ -156,6 +165,11 @@ void CameraEmulationManager::setCameraName(const QString &name)
     emit cameraNameChanged();
     emit resolutionsChanged();
     emit frameratesChanged();
+}
+
+void CameraEmulationManager::setPreviewSink(QVideoSink *sink)
+{
+    m_preview.setSink(sink);
 }
 
 void CameraEmulationManager::populateCameras()
@@ -335,6 +349,8 @@ void CameraEmulationManager::createVideoPipeline()
         gst_object_unref(sinkPad);
     }
     m_videoBusWatch = watchBus(m_videoPipeline, onVideoBusMessage, this);
+    if (m_videoEncoder)
+        m_preview.watch(m_videoPipeline, m_videoEncoder);
     connect(this,
             &CameraEmulationManager::videoStreamStopped,
             this,
@@ -360,6 +376,7 @@ void CameraEmulationManager::releaseCameraPipeline()
 {
     if (!m_cameraPipeline)
         return;
+    m_preview.forget(m_cameraPipeline);
     removeWatch(m_cameraBusWatch);
     gst_element_set_state(m_cameraPipeline, GST_STATE_NULL);
     gst_object_unref(m_cameraPipeline);
@@ -384,13 +401,11 @@ void CameraEmulationManager::assembleCameraPipeline()
     for (GstElement *element : chain)
         addToBin(m_cameraPipeline, element);
     const bool complete = std::all_of(chain.begin(), chain.end(), [](GstElement *e) { return e; });
-    if (fresh && complete)
-        gst_element_link_many(m_cameraSource,
-                              m_capsFilter,
-                              m_cameraEncoder,
-                              m_cameraPayloader,
-                              m_cameraSink,
-                              nullptr);
+    if (!fresh || !complete)
+        return;
+    gst_element_link_many(
+        m_cameraSource, m_capsFilter, m_cameraEncoder, m_cameraPayloader, m_cameraSink, nullptr);
+    m_preview.watch(m_cameraPipeline, m_cameraEncoder);
 }
 
 void CameraEmulationManager::applyCameraSettings()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "camera/camerapreview.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QVariantList>
@@ -28,6 +30,11 @@ class CameraEmulationManager : public QObject
     Q_PROPERTY(int resolutionIndex READ resolutionIndex WRITE setResolutionIndex NOTIFY
                    resolutionIndexChanged)
     Q_PROPERTY(QString cameraName READ cameraName WRITE setCameraName NOTIFY cameraNameChanged)
+    // Where the frames as sent go, scaled down, while the camera page shows them; null for none.
+    Q_PROPERTY(
+        QVideoSink *previewSink READ previewSink WRITE setPreviewSink NOTIFY previewSinkChanged)
+    // Frames per second that left the encoder, measured while the preview is on.
+    Q_PROPERTY(qreal sentFrameRate READ sentFrameRate NOTIFY sentFrameRateChanged)
 
 public:
     explicit CameraEmulationManager(QObject *parent = nullptr);
@@ -42,12 +49,15 @@ public:
     int height() const { return m_height; }
     int resolutionIndex() const { return m_resolutionIndex; }
     QString cameraName() const { return m_cameraName; }
+    QVideoSink *previewSink() const { return m_preview.sink(); }
+    qreal sentFrameRate() const { return m_preview.sentFrameRate(); }
 
     void setFramerate(const QString &framerate);
     void setWidth(int width);
     void setHeight(int height);
     void setResolutionIndex(int index);
     void setCameraName(const QString &name);
+    void setPreviewSink(QVideoSink *sink);
 
     // Fills the camera list from the devices present and selects the first camera.
     void populateCameras();
@@ -78,6 +88,8 @@ signals:
     void videoFileCodecChecked(bool success, QString codecName);
     // A playing pipeline failed and was stopped; the text is GStreamer's.
     void streamFailed(QString message);
+    void previewSinkChanged();
+    void sentFrameRateChanged();
 
 private:
     // GLib and GStreamer callbacks, declared with the types their typedefs stand for.
@@ -128,4 +140,5 @@ private:
     unsigned m_deviceMonitorWatch = 0;
     unsigned m_videoBusWatch = 0;
     unsigned m_cameraBusWatch = 0;
+    EmulationManagement::Internal::CameraPreview m_preview;
 };

@@ -4,6 +4,7 @@
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
 #include "sensors/tapmodel.h"
+#include "ui/smartphonemodelfiles.h"
 #include "ui/textfielddoublevalidator.h"
 #include "ui/warningdialog.h"
 
@@ -29,6 +30,7 @@ void registerQmlTypes()
         qmlModule, 1, 0, "AlsModel", QStringLiteral("Could not create the AlsModel instance"));
     qmlRegisterUncreatableType<TapModel>(
         qmlModule, 1, 0, "TapModel", QStringLiteral("Could not create the TapModel instance"));
+    qmlRegisterType<SmartphoneModelFiles>(qmlModule, 1, 0, "SmartphoneModelFiles");
 }
 
 void setThemeContextProperties(QQmlContext *context)

@@ -4,6 +4,7 @@
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
 #include "sensors/tapmodel.h"
+#include "ui/smartphonemodelfiles.h"
 #include "ui/warningdialog.h"
 
 #include <QDoubleValidator>
@@ -56,6 +57,13 @@ struct TapModelInfo
     QML_FOREIGN(EmulationManagement::Internal::TapModel)
     QML_NAMED_ELEMENT(TapModel)
     QML_UNCREATABLE("Could not create the TapModel instance")
+};
+
+struct SmartphoneModelFilesInfo
+{
+    Q_GADGET
+    QML_FOREIGN(EmulationManagement::Internal::SmartphoneModelFiles)
+    QML_NAMED_ELEMENT(SmartphoneModelFiles)
 };
 
 } // namespace EmulationManagement::Internal::QmlTypeInfo

@@ -33,11 +33,14 @@ for figure in floor initialize "first show" "page switch"; do
 done
 rm -f "$times"
 
+echo "== phone page's 3D model (Mesa software OpenGL under Xvfb unless a display is set)"
+run_gui env QT_QPA_PLATFORM=xcb "$build/bench/bench_smartphonemodel" 2>/dev/null
+
 echo "== reconnection while the emulator is down"
 "$build/bench/bench_reconnect" 5
 
 for bench in "$build"/bench/bench_*; do
-    case "$bench" in */bench_reconnect | */bench_window) continue ;; esac
+    case "$bench" in */bench_reconnect | */bench_window | */bench_smartphonemodel) continue ;; esac
     [ -f "$bench" ] && [ -x "$bench" ] || continue
     echo "== $(basename "$bench")"
     "$bench"

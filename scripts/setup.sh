@@ -15,6 +15,10 @@ packages=(
     qml6-module-qt-labs-qmlmodels qml6-module-qtqml qml6-module-qtqml-models
     qml6-module-qtqml-workerscript qml6-module-qtsensors qml6-module-qtmultimedia
     qml6-module-qttest qml6-module-qt-labs-folderlistmodel
+    # the phone's 3D model: Qt Quick 3D, its mesh converter (balsam) and Mesa's
+    # software OpenGL for headless runs under Xvfb
+    qt6-quick3d-dev qt6-quick3d-dev-tools qt6-quick3d-assetimporters-plugin
+    qml6-module-quick3d libgl1-mesa-dri
     # GStreamer
     libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-tools
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-base-apps

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVideoSink>
 
 #include <gst/gst.h>
 
@@ -261,10 +262,14 @@ void CameraStreamsTest::teardownLeavesNoObjectAlive()
     const auto lifetime = [this] {
         RtpJpegReceiver receiver;
         QVERIFY(receiver.isListening());
+        QVideoSink preview;
         auto manager = streamingManager();
+        manager->setPreviewSink(&preview);
         manager->startCameraStream();
         QVERIFY(receiver.waitForFrames(3, hd));
+        manager->setPreviewSink(nullptr);
         manager->setCameraStreamSettings();
+        manager->setPreviewSink(&preview);
         manager->startVideoStream(m_vp9);
         QVERIFY(receiver.waitForFrames(3, fileSize));
         manager->startVideoStream(m_media.path(QStringLiteral("missing.webm")));

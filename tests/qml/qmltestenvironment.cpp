@@ -56,6 +56,11 @@ void QmlTestEnvironment::setSensorAvailability(const QString &sensorName, bool a
     m_sensorsManager.setSensorAvailability(sensorName, available);
 }
 
+void QmlTestEnvironment::selectDeviceModel(const QString &deviceModel)
+{
+    m_modelConfig.selectModelConfig(deviceModel);
+}
+
 void QmlTestEnvironment::restartSettings()
 {
     m_fixture.restartSettings();
@@ -73,5 +78,6 @@ void QmlTestEnvironment::qmlEngineAvailable(QQmlEngine *engine)
     context->setContextProperty(QStringLiteral("sensorsEmulationManager"), &m_sensorsManager);
     context->setContextProperty(QStringLiteral("smartphone3DModelConfig"), &m_modelConfig);
     context->setContextProperty(QStringLiteral("cameraEmulationManager"), &m_cameraManager);
+    context->setContextProperty(QStringLiteral("cameraRig"), &m_cameraRig);
     m_fixture.invoker()->connectToEmulator();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cameratestrig.h"
 #include "managerfixture.h"
 #include "modalanswerer.h"
 
@@ -18,9 +19,9 @@ QT_END_NAMESPACE
 
 // What the plug-in gives its window, for Qt Quick Tests: the real managers
 // bound to the manager fixture's invoker and recording server, the theme
-// named by EM_THEME ("light" by default), and an answerer for the native
-// message boxes. QML reaches it as
-// "testEnvironment", the server as "wire" and the managers by their names.
+// named by EM_THEME ("light" by default), an answerer for the native message
+// boxes and the camera page's test rig. QML reaches it as "testEnvironment",
+// the server as "wire", the rig as "cameraRig" and the managers by their names.
 class QmlTestEnvironment : public QObject
 {
     Q_OBJECT
@@ -40,6 +41,9 @@ public:
     Q_INVOKABLE bool saveScreenshot(const QString &name) const;
     // A device sensor table's entry, as the plug-in applies it.
     Q_INVOKABLE void setSensorAvailability(const QString &sensorName, bool available);
+    // The bound emulator's device model changing: the 3D model lookup selects
+    // that model's files.
+    Q_INVOKABLE void selectDeviceModel(const QString &deviceModel);
     // The IDE restarting: a new settings object over the same file.
     Q_INVOKABLE void restartSettings();
 
@@ -56,5 +60,7 @@ private:
     EmulationManagement::Internal::GPSEmulationManager m_gpsManager;
     EmulationManagement::Internal::SensorsEmulationManager m_sensorsManager;
     EmulationManagement::Internal::Smartphone3DModelConfig m_modelConfig;
+    // Before the manager, whose device monitor then finds the virtual cameras.
+    CameraTestRig m_cameraRig;
     CameraEmulationManager m_cameraManager;
 };

@@ -189,6 +189,28 @@ function updatePoseReadings() {
     updateMagnetometerValues();
 }
 
+// Turns a rotation slider by some degrees, coming back at the other end past
+// ±180 (the same pose); returns whether it wrapped.
+function turnSlider(slider, degrees) {
+    var value = slider.value + degrees;
+    var wrapped = Math.abs(value) > rotMaxValue;
+    if (wrapped)
+        value -= 2 * rotMaxValue * Math.sign(value);
+    slider.value = value;
+    return wrapped;
+}
+
+// A drag on the phone model is a step of the Z-Rot and X-Rot sliders: they
+// move, a wrap is marked for the gyroscope's next tick as the page's own wrap
+// is, and the readings follow as after a slider submission.
+function modelDragged(zDegrees, xDegrees) {
+    if (turnSlider(zRotSlider, zDegrees))
+        zRotSliderReset = true;
+    if (turnSlider(xRotSlider, xDegrees))
+        xRotSliderReset = true;
+    updatePoseReadings();
+}
+
 // Speeds from the last two ticks, then the reading, then the history moves on.
 function moveTick() {
     xMoveInitSpeed = (xMovePrevValue - xMovePrevPrevValue) / timerInterval;

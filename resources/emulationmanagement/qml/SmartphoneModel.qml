@@ -1,6 +1,90 @@
 import QtQuick
+import org.mirel 1.0
+import "../js/smartphone-model-logic.js" as Logic
 
-// The area of the page that belongs to the phone's 3D model: it draws
-// nothing and takes no input.
+// The phone page's model area: the emulated device's 3D model in the page's
+// pose. Draws nothing when the window has no 3D-capable graphics API or the
+// selected model's files are unusable; a drag on it asks the page to turn
+// the phone.
 Item {
+    id: smartphoneModel
+
+    // Pose: rotations in degrees, displacements in slider units.
+    property real xRotation: 0
+    property real yRotation: 0
+    property real zRotation: 0
+    property real xPosition: 0
+    property real yPosition: 0
+    property real zPosition: 0
+    // Metres per displacement slider unit, as the page's physics uses.
+    property real phoneSizeCoefficient: 0.06
+    // Whether the window's graphics API can draw 3D content; false under the
+    // software scene graph, where no OpenGL context could be made.
+    readonly property bool available: GraphicsInfo.api === GraphicsInfo.OpenGL
+                                      || GraphicsInfo.api === GraphicsInfo.Vulkan
+                                      || GraphicsInfo.api === GraphicsInfo.Direct3D11
+                                      || GraphicsInfo.api === GraphicsInfo.Metal
+    // The selected model's files once vetted; empty when unusable.
+    property string meshSource: ""
+    property string textureSource: ""
+    readonly property bool showing: available && meshSource !== ""
+
+    signal rotationDragged(real zDegrees, real xDegrees)
+
+    function reloadFiles() {
+        const mesh = smartphone3DModelConfig.smartphone3DModelMeshUri;
+        const texture = smartphone3DModelConfig.smartphone3DModelTextureUri;
+        const usable = modelFiles.check(mesh, texture);
+        meshSource = usable ? mesh : "";
+        textureSource = usable ? texture : "";
+    }
+
+    Accessible.role: Accessible.Graphic
+    Accessible.name: qsTr("Phone model")
+    Component.onCompleted: reloadFiles()
+
+    SmartphoneModelFiles {
+        id: modelFiles
+    }
+
+    Connections {
+        function onSmartphone3DModelConfigChanged() {
+            smartphoneModel.reloadFiles();
+        }
+
+        target: smartphone3DModelConfig
+    }
+
+    Loader {
+        id: sceneLoader
+
+        objectName: "smartphoneModelSceneLoader"
+        anchors.fill: parent
+        active: smartphoneModel.showing
+        sourceComponent: SmartphoneModelScene {
+            xRotation: smartphoneModel.xRotation
+            yRotation: smartphoneModel.yRotation
+            zRotation: smartphoneModel.zRotation
+            phonePosition: Qt.vector3d(smartphoneModel.xPosition, smartphoneModel.yPosition,
+                                       smartphoneModel.zPosition).times(smartphoneModel.phoneSizeCoefficient)
+            meshSource: smartphoneModel.meshSource
+            textureSource: smartphoneModel.textureSource
+            backgroundColor: themeBackgroundColorNormal
+        }
+    }
+
+    MouseArea {
+        property point lastPosition
+
+        objectName: "smartphoneModelDragArea"
+        anchors.fill: parent
+        enabled: smartphoneModel.showing
+        cursorShape: pressed ? Qt.ClosedHandCursor : Qt.OpenHandCursor
+        onPressed: mouse => lastPosition = Qt.point(mouse.x, mouse.y)
+        onPositionChanged: mouse => {
+            const turn = Logic.dragRotation(mouse.x - lastPosition.x, mouse.y - lastPosition.y);
+            lastPosition = Qt.point(mouse.x, mouse.y);
+            smartphoneModel.rotationDragged(turn.z, turn.x);
+        }
+    }
 }

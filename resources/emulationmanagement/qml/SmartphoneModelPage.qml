@@ -125,8 +125,17 @@ Item {
             spacing: 0
 
             SmartphoneModel {
+                objectName: "smartphoneModel"
                 Layout.fillWidth: true
                 Layout.fillHeight: true
+                xRotation: xRotSlider.value
+                yRotation: yRotSlider.value
+                zRotation: zRotSlider.value
+                xPosition: xMoveSlider.value
+                yPosition: yMoveSlider.value
+                zPosition: zMoveSlider.value
+                phoneSizeCoefficient: root.phoneSizeCoefficient
+                onRotationDragged: (zDegrees, xDegrees) => Logic.modelDragged(zDegrees, xDegrees)
             }
 
             Rectangle {
