@@ -14,14 +14,10 @@ using namespace EmulationManagement::Internal;
 namespace {
 
 const QStringList hdRates{"30/1", "25/1", "20/1", "15/1", "10/1", "6/1", "5/1"};
-const QStringList selectionSignals{"widthChanged",
-                                   "heightChanged",
-                                   "framerateChanged",
-                                   "resolutionIndexChanged",
-                                   "frameratesChanged"};
-const QStringList cameraNameSignals
-    = selectionSignals
-      + QStringList{"cameraNameChanged", "resolutionsChanged", "frameratesChanged"};
+// clang-format off
+const QStringList selectionSignals{"widthChanged", "heightChanged", "framerateChanged", "resolutionIndexChanged", "frameratesChanged"};
+const QStringList cameraNameSignals = selectionSignals + QStringList{"cameraNameChanged", "resolutionsChanged", "frameratesChanged"};
+// clang-format on
 
 // Runs what is pending on the main thread, the device monitor's bus among it.
 void drainEvents()
@@ -40,46 +36,20 @@ GstElement *child(GstElement *pipeline, const char *name)
     return gst_bin_get_by_name(GST_BIN(pipeline), name);
 }
 
-// A property of a pipeline element as text, "-" when the element is missing.
-QString propertyText(GstElement *pipeline, const char *elementName, const char *property)
-{
-    GstElement *element = child(pipeline, elementName);
-    if (!element)
-        return QStringLiteral("-");
-    GValue value = G_VALUE_INIT;
-    g_object_get_property(G_OBJECT(element), property, &value);
-    gchar *text = G_VALUE_HOLDS_STRING(&value)   ? g_value_dup_string(&value)
-                  : GST_VALUE_HOLDS_CAPS(&value) ? gst_caps_to_string(gst_value_get_caps(&value))
-                                                 : gst_value_serialize(&value);
-    const QString result = QString::fromUtf8(text);
-    g_free(text);
-    g_value_unset(&value);
-    gst_object_unref(element);
-    return result;
-}
-
 int sourceDeviceIndex(const CameraEmulationManager &manager)
 {
-    return propertyText(manager.cameraPipeline(), "sourcePluginCam", "device-index").toInt();
+    GstElement *source = child(manager.cameraPipeline(), "sourcePluginCam");
+    int index = -1;
+    if (source) {
+        g_object_get(source, "device-index", &index, nullptr);
+        gst_object_unref(source);
+    }
+    return index;
 }
 
-// Names of the pipeline's elements and of their factories, in name order.
-QStringList elementsOf(GstElement *pipeline)
+int elementCount(GstElement *pipeline)
 {
-    QStringList elements;
-    GstIterator *iterator = gst_bin_iterate_elements(GST_BIN(pipeline));
-    GValue item = G_VALUE_INIT;
-    while (gst_iterator_next(iterator, &item) == GST_ITERATOR_OK) {
-        auto element = GST_ELEMENT(g_value_get_object(&item));
-        elements.append(QStringLiteral("%1:%2").arg(
-            QString::fromUtf8(GST_OBJECT_NAME(element)),
-            QString::fromUtf8(GST_OBJECT_NAME(gst_element_get_factory(element)))));
-        g_value_reset(&item);
-    }
-    g_value_unset(&item);
-    gst_iterator_free(iterator);
-    elements.sort();
-    return elements;
+    return GST_BIN(pipeline)->numchildren;
 }
 
 int stateOf(GstElement *pipeline)
@@ -99,14 +69,9 @@ private slots:
 
     void devicesAreFoundWithTheirResolutions();
     void hotPluggedCamerasComeAndGo();
-    void firstCameraToAppearAppliesTheSettings();
     void camerasWithOneNameShareAnEntryUntilTheLastGoes();
     void removingTheSelectedCameraWhileStreaming();
-    void lastCameraGoneKeepsTheSelectionAndFailsToOpen();
-    void updatingTheListRebuildsTheCameraPipeline();
-    void setCameraNameSignalOrder();
-    void resolutionIndexOutOfRangeReadsNothing();
-    void pipelinesAreBuiltAsNamed();
+    void selectingACameraOrAResolution();
     void waitsForStateChangesAreBounded();
 };
 
@@ -144,31 +109,34 @@ void CameraManagerTest::devicesAreFoundWithTheirResolutions()
                     {"framerates", QStringList{"30/1", "15/1"}}}};
     QCOMPARE(manager.resolutions(), expected);
     QCOMPARE(manager.cameraName(), QStringLiteral("Virtual Camera 4"));
-    QCOMPARE(QSize(manager.width(), manager.height()), QSize(1280, 720));
-    QCOMPARE(manager.framerate(), QStringLiteral("30/1"));
     QCOMPARE(sourceDeviceIndex(manager), 3);
-    QCOMPARE(
-        propertyText(manager.cameraPipeline(), "capsfilterCam", "caps"),
-        QStringLiteral("video/x-raw, width=(int)1280, height=(int)720, framerate=(fraction)30/1"));
+    // Filling the list again joins no element a second time.
+    manager.populateCameras();
+    QCOMPARE(elementCount(manager.cameraPipeline()), 5);
 }
 
-// Names are in code unit order, not the locale's.
+// Names are in code unit order, not the locale's. A camera appearing does
+// not select itself.
 void CameraManagerTest::hotPluggedCamerasComeAndGo()
 {
-    virtual_camera_plug(0, "virtual camera 1");
-    virtual_camera_plug(2, "Virtual Camera 3");
+    const QStringList listed{"camerasChanged", "resolutionsChanged", "frameratesChanged"};
     CameraEmulationManager manager;
     manager.populateCameras();
-    drainEvents();
-    QCOMPARE(manager.cameras(), (QStringList{"Virtual Camera 3", "virtual camera 1"}));
-    QCOMPARE(manager.cameraName(), QStringLiteral("Virtual Camera 3"));
-    QCOMPARE(sourceDeviceIndex(manager), 2);
+    QVERIFY(!child(manager.cameraPipeline(), "sourcePluginCam"));
     SignalRecorder recorder(&manager);
+    virtual_camera_plug(2, "Virtual Camera 3");
+    QVERIFY(waitForCameras(manager, {"Virtual Camera 3"}));
+    QCOMPARE(recorder.names, listed + QStringList{"cameraStreamSettingsApplied"});
+    QCOMPARE(manager.cameraName(), QString());
+    QVERIFY(manager.resolutions().isEmpty());
+    // Only a new list gives the source element the camera's factory.
+    manager.updateCamerasList();
 
+    recorder.clear();
+    virtual_camera_plug(0, "virtual camera 1");
     virtual_camera_plug(1, "Virtual Camera 2");
     QVERIFY(waitForCameras(manager, {"Virtual Camera 2", "Virtual Camera 3", "virtual camera 1"}));
-    QCOMPARE(recorder.names,
-             (QStringList{"camerasChanged", "resolutionsChanged", "frameratesChanged"}));
+    QCOMPARE(recorder.names, listed + listed);
     QCOMPARE(manager.cameraName(), QStringLiteral("Virtual Camera 3"));
     QCOMPARE(sourceDeviceIndex(manager), 2);
 
@@ -180,27 +148,8 @@ void CameraManagerTest::hotPluggedCamerasComeAndGo()
     QCOMPARE(manager.cameraName(), QStringLiteral("Virtual Camera 3"));
 }
 
-void CameraManagerTest::firstCameraToAppearAppliesTheSettings()
-{
-    CameraEmulationManager manager;
-    manager.populateCameras();
-    QVERIFY(manager.cameras().isEmpty());
-    // Without a camera there is no factory for the source element.
-    QVERIFY(!child(manager.cameraPipeline(), "sourcePluginCam"));
-    SignalRecorder recorder(&manager);
-
-    virtual_camera_plug(2, "Late");
-    QVERIFY(waitForCameras(manager, {"Late"}));
-    QCOMPARE(recorder.names,
-             (QStringList{"camerasChanged",
-                          "resolutionsChanged",
-                          "frameratesChanged",
-                          "cameraStreamSettingsApplied"}));
-    // A camera appearing does not select itself.
-    QCOMPARE(manager.cameraName(), QString());
-    QVERIFY(manager.resolutions().isEmpty());
-}
-
+// Cameras with one name share an entry, which follows the other device when
+// its own goes. When the last goes, the selection stays and starting fails.
 void CameraManagerTest::camerasWithOneNameShareAnEntryUntilTheLastGoes()
 {
     virtual_camera_plug(0, "Twin");
@@ -214,7 +163,6 @@ void CameraManagerTest::camerasWithOneNameShareAnEntryUntilTheLastGoes()
     QCOMPARE(manager.cameras(), QStringList{"Twin"});
     QCOMPARE(sourceDeviceIndex(manager), 0);
 
-    // The entry's own device goes: the entry follows the other one.
     virtual_camera_unplug(0);
     drainEvents();
     QCOMPARE(manager.cameras(), QStringList{"Twin"});
@@ -223,107 +171,82 @@ void CameraManagerTest::camerasWithOneNameShareAnEntryUntilTheLastGoes()
     manager.startCameraStream();
     QCOMPARE(stateOf(manager.cameraPipeline()), int(GST_STATE_PLAYING));
     manager.stopCameraStream();
+    drainEvents();
 
+    recorder.clear();
     virtual_camera_unplug(1);
     QVERIFY(waitForCameras(manager, {}));
-}
-
-void CameraManagerTest::removingTheSelectedCameraWhileStreaming()
-{
-    virtual_camera_plug(0, "A");
-    virtual_camera_plug(1, "B");
-    CameraEmulationManager manager;
-    manager.populateCameras();
-    manager.setResolutionIndex(1);
-    manager.setCameraStreamSettings();
-    manager.startCameraStream();
-    QCOMPARE(stateOf(manager.cameraPipeline()), int(GST_STATE_PLAYING));
-    drainEvents();
-    SignalRecorder recorder(&manager);
-
-    virtual_camera_unplug(0);
-    QVERIFY(waitForCameras(manager, {"B"}));
-    drainEvents();
-    QCOMPARE(recorder.names,
-             (QStringList{"streamRunningChanged", "camerasChanged"} + cameraNameSignals
-              + QStringList{"cameraStreamSettingsApplied"}));
-    QCOMPARE(manager.streamRunning(), false);
-    QCOMPARE(stateOf(manager.cameraPipeline()), int(GST_STATE_NULL));
-    QCOMPARE(manager.cameraName(), QStringLiteral("B"));
-    QCOMPARE(manager.width(), 1280);
-    QCOMPARE(sourceDeviceIndex(manager), 1);
-}
-
-void CameraManagerTest::lastCameraGoneKeepsTheSelectionAndFailsToOpen()
-{
-    virtual_camera_plug(0, "A");
-    CameraEmulationManager manager;
-    manager.populateCameras();
-    manager.setResolutionIndex(1);
-    drainEvents();
-    SignalRecorder recorder(&manager);
-
-    virtual_camera_unplug(0);
-    QVERIFY(waitForCameras(manager, {}));
     QCOMPARE(recorder.names, QStringList{"camerasChanged"});
-    QCOMPARE(manager.cameraName(), QStringLiteral("A"));
+    QCOMPARE(manager.cameraName(), QStringLiteral("Twin"));
     QVERIFY(manager.resolutions().isEmpty());
-    QVERIFY(manager.framerates().isEmpty());
-
-    // Nothing left to choose from: the size and rate stay as they are.
-    manager.setResolutionIndex(0);
-    manager.setCameraName(QStringLiteral("gone"));
-    QCOMPARE(QSize(manager.width(), manager.height()), QSize(640, 480));
-    QCOMPARE(manager.framerate(), QStringLiteral("30/1"));
-
-    // The source element still points at the camera that is gone.
     QSignalSpy failed(&manager, &CameraEmulationManager::streamFailed);
     recorder.clear();
     manager.startCameraStream();
     QVERIFY(failed.wait());
     QCOMPARE(failed.first().first().toString(),
-             QStringLiteral("Virtual camera 0 is not connected."));
+             QStringLiteral("Virtual camera 1 is not connected."));
     QCOMPARE(manager.streamRunning(), false);
     QCOMPARE(stateOf(manager.cameraPipeline()), int(GST_STATE_NULL));
     QCOMPARE(recorder.names,
              (QStringList{"streamRunningChanged", "streamRunningChanged", "streamFailed"}));
 
     // Once the camera is back, the same pipeline plays again.
-    virtual_camera_plug(0, "A");
-    QVERIFY(waitForCameras(manager, {"A"}));
+    virtual_camera_plug(1, "Twin");
+    QVERIFY(waitForCameras(manager, {"Twin"}));
     manager.startCameraStream();
     QCOMPARE(stateOf(manager.cameraPipeline()), int(GST_STATE_PLAYING));
     drainEvents();
     QCOMPARE(failed.size(), 1);
 }
 
-void CameraManagerTest::updatingTheListRebuildsTheCameraPipeline()
+// The selected camera goes while it streams, unplugged and then missing from
+// an updated list: the stream stops and the first camera left is selected.
+void CameraManagerTest::removingTheSelectedCameraWhileStreaming()
 {
     virtual_camera_plug(0, "A");
     virtual_camera_plug(1, "B");
+    virtual_camera_plug(2, "C");
     CameraEmulationManager manager;
     manager.populateCameras();
-    manager.setCameraName(QStringLiteral("B"));
+    manager.setResolutionIndex(1);
+    manager.setCameraStreamSettings();
+    manager.startCameraStream();
+    QCOMPARE(stateOf(manager.cameraPipeline()), int(GST_STATE_PLAYING));
+    drainEvents();
+    SignalRecorder recorder(&manager);
+
+    virtual_camera_unplug(0);
+    QVERIFY(waitForCameras(manager, {"B", "C"}));
+    drainEvents();
+    QCOMPARE(recorder.names,
+             (QStringList{"streamRunningChanged", "camerasChanged"} + cameraNameSignals
+              + QStringList{"cameraStreamSettingsApplied"}));
+    QCOMPARE(stateOf(manager.cameraPipeline()), int(GST_STATE_NULL));
+    QCOMPARE(manager.cameraName(), QStringLiteral("B"));
+    QCOMPARE(manager.width(), 1280);
+    QCOMPARE(sourceDeviceIndex(manager), 1);
+
+    manager.setCameraName(QStringLiteral("C"));
+    manager.setCameraStreamSettings();
     manager.startCameraStream();
     gpointer oldPipeline = manager.cameraPipeline();
     g_object_add_weak_pointer(G_OBJECT(oldPipeline), &oldPipeline);
-    SignalRecorder recorder(&manager);
-
-    virtual_camera_unplug(1);
+    virtual_camera_unplug(2);
     manager.updateCamerasList();
     QVERIFY(!oldPipeline);
-    QCOMPARE(recorder.names.first(), QStringLiteral("streamRunningChanged"));
     QCOMPARE(manager.streamRunning(), false);
-    QCOMPARE(manager.cameras(), QStringList{"A"});
-    QCOMPARE(manager.cameraName(), QStringLiteral("A"));
-    QCOMPARE(sourceDeviceIndex(manager), 0);
-    QCOMPARE(elementsOf(manager.cameraPipeline()).size(), 5);
+    QCOMPARE(manager.cameras(), QStringList{"B"});
+    QCOMPARE(manager.cameraName(), QStringLiteral("B"));
+    QCOMPARE(sourceDeviceIndex(manager), 1);
+    QCOMPARE(elementCount(manager.cameraPipeline()), 5);
     // The new monitor still reports changes.
-    virtual_camera_plug(1, "B");
-    QVERIFY(waitForCameras(manager, {"A", "B"}));
+    virtual_camera_plug(2, "C");
+    QVERIFY(waitForCameras(manager, {"B", "C"}));
 }
 
-void CameraManagerTest::setCameraNameSignalOrder()
+// A new camera starts at its first resolution, applied only when the
+// settings are set; an index out of range reads nothing.
+void CameraManagerTest::selectingACameraOrAResolution()
 {
     virtual_camera_plug(0, "A");
     virtual_camera_plug(1, "B");
@@ -332,60 +255,22 @@ void CameraManagerTest::setCameraNameSignalOrder()
     manager.setResolutionIndex(1);
     drainEvents();
     SignalRecorder recorder(&manager);
-
     manager.setCameraName(QStringLiteral("B"));
     QCOMPARE(recorder.names, cameraNameSignals);
     QCOMPARE(manager.resolutionIndex(), 0);
     QCOMPARE(QSize(manager.width(), manager.height()), QSize(1280, 720));
-    // Nothing is applied until the settings are set.
     QCOMPARE(sourceDeviceIndex(manager), 0);
     manager.setCameraStreamSettings();
     QCOMPARE(sourceDeviceIndex(manager), 1);
-}
 
-void CameraManagerTest::resolutionIndexOutOfRangeReadsNothing()
-{
-    virtual_camera_plug(0, "A");
-    CameraEmulationManager manager;
-    manager.populateCameras();
     for (const int index : {2, 1000, -1}) {
         manager.setResolutionIndex(1);
-        SignalRecorder recorder(&manager);
+        recorder.clear();
         manager.setResolutionIndex(index);
         QCOMPARE(recorder.names, selectionSignals);
-        QCOMPARE(manager.resolutionIndex(), index);
         QCOMPARE(QSize(manager.width(), manager.height()), QSize(640, 480));
         QCOMPARE(manager.framerate(), QStringLiteral("30/1"));
         QVERIFY(manager.framerates().isEmpty());
-    }
-}
-
-void CameraManagerTest::pipelinesAreBuiltAsNamed()
-{
-    virtual_camera_plug(0, "A");
-    CameraEmulationManager manager;
-    QCOMPARE(elementsOf(manager.videoPipeline()),
-             (QStringList{"decodebin:decodebin",
-                          "filesrc:filesrc",
-                          "jpegencVS:jpegenc",
-                          "m_rtpjpegpayVS:rtpjpegpay",
-                          "udpsinkVS:udpsink"}));
-    // The camera elements join their pipeline once, when the list is first filled.
-    QVERIFY(elementsOf(manager.cameraPipeline()).isEmpty());
-    manager.populateCameras();
-    manager.populateCameras();
-    QCOMPARE(elementsOf(manager.cameraPipeline()),
-             (QStringList{"capsfilterCam:capsfilter",
-                          "jpegencCam:jpegenc",
-                          "rtpjpegpayCam:rtpjpegpay",
-                          "sourcePluginCam:virtualcamerasrc",
-                          "udpsinkCam:udpsink"}));
-    for (const auto &[pipeline, encoder, sink] :
-         {std::tuple{manager.videoPipeline(), "jpegencVS", "udpsinkVS"},
-          std::tuple{manager.cameraPipeline(), "jpegencCam", "udpsinkCam"}}) {
-        QCOMPARE(propertyText(pipeline, encoder, "quality"), QStringLiteral("50"));
-        QCOMPARE(propertyText(pipeline, sink, "host"), QStringLiteral("127.0.0.1"));
-        QCOMPARE(propertyText(pipeline, sink, "port"), QStringLiteral("34343"));
     }
 }
 

