@@ -28,6 +28,7 @@ namespace {
 // The window's imports and nothing else: what loading any such document costs.
 const char floorDocument[] = "import QtQuick\nimport QtQuick.Window\nimport QtQuick.Layouts\n"
                              "import QtQuick.Controls\nimport QtQuick.Dialogs\nimport QtSensors\n"
+                             "import QtMultimedia\nimport QtQuick3D\nimport Qt.labs.qmlmodels\n"
                              "import org.mirel 1.0\nRectangle { width: 1100; height: 600 }\n";
 
 double waitForFrame(QQuickWindow *window, const std::function<void()> &change)
