@@ -44,8 +44,6 @@ public:
     // The bound emulator's device model changing: the 3D model lookup selects
     // that model's files.
     Q_INVOKABLE void selectDeviceModel(const QString &deviceModel);
-    // The IDE restarting: a new settings object over the same file.
-    Q_INVOKABLE void restartSettings();
 
 public slots:
     void qmlEngineAvailable(QQmlEngine *engine);
