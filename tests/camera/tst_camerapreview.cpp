@@ -56,8 +56,6 @@ private slots:
         QTest::addColumn<bool>("whilePlaying");
 
         QTest::newRow("camera, preview first") << true << hd << QSize(320, 180) << false;
-        QTest::newRow("camera, preview while sending") << true << hd << QSize(320, 180) << true;
-        QTest::newRow("video, preview first") << false << fileSize << fileSize << false;
         QTest::newRow("video, preview while sending") << false << fileSize << fileSize << true;
     }
 
@@ -98,8 +96,13 @@ private slots:
         m_receiver->reset();
         QVERIFY(m_receiver->waitForFrames(10, sent));
 
-        // Taken out while sending: the emulator goes on receiving.
-        manager->setPreviewSink(nullptr);
+        // Put in and taken out while sending, after waits of varying length
+        // that hit buffers, restarts and idle moments: the emulator goes on
+        // receiving.
+        for (int i = 0; i <= 40; ++i) {
+            manager->setPreviewSink(i % 2 ? &sink : nullptr);
+            QTest::qWait(i * 7 % 30);
+        }
         QCOMPARE(childCount(pipeline), 5);
         QCOMPARE(manager->sentFrameRate(), 0.0);
         m_receiver->reset();
@@ -120,23 +123,6 @@ private slots:
         QCOMPARE(manager->previewSink(), nullptr);
         QCOMPARE(childCount(manager->cameraPipeline()), 5);
         QCOMPARE(childCount(manager->videoPipeline()), 5);
-    }
-
-    void togglingWhileSendingNeverCutsTheStream()
-    {
-        const QString video = m_media.make("short.webm", vp8, 10);
-        auto manager = streamingManager();
-        QVideoSink sink;
-        for (const bool camera : {true, false}) {
-            camera ? manager->startCameraStream() : manager->startVideoStream(video);
-            // Short waits of varying length hit buffers, restarts and idle moments.
-            for (int i = 0; i < 40; ++i) {
-                manager->setPreviewSink(i % 2 ? nullptr : &sink);
-                QTest::qWait(i * 7 % 30);
-            }
-            m_receiver->reset();
-            QVERIFY(m_receiver->waitForFrames(10, camera ? hd : fileSize));
-        }
     }
 
 private:
