@@ -100,13 +100,6 @@ ViewTestCase {
         compare(page.gyroZValue, data.gz);
     }
 
-    function test_gyroscopeTicks() {
-        page.tick();
-        keys(Array(9).fill(Qt.Key_Right));
-        compare(sent(() => page.tick()), ["setGyroscopeValues double:0 double:0 double:90"]);
-        compare(sent(() => page.tick()), [atRest]);
-    }
-
     function test_moveMode() {
         keyPress(Qt.Key_Control, Qt.ControlModifier);
         verify(child("moveRadioButton").checked, "holding Control switches the mode");
@@ -120,43 +113,31 @@ ViewTestCase {
         verify(child("rotationRadioButton").checked, "releasing Control switches back");
     }
 
-    function test_limits() {
-        setSliders("Rot", [0, 0, -180]);
-        page.tick();
-        setSliders("Rot", [0, 0, 180]);
-        compare(sent(() => page.tick()), ["setGyroscopeValues double:0 double:0 double:3000"]);
-        compare(child("gyroscopeLabel").text, "Gyroscope (°/s): 0.000 0.000 3,600.000");
-        setMode(true);
-        child("xMoveSlider").value = -2;
-        [1, 2].forEach(() => page.tick());
-        child("xMoveSlider").value = 2;
-        compare(sent(() => page.tick()), ["setAccelerometerValues int32:-3000 int32:-1000 int32:0"]);
-        compare(child("accelerometerLabel").text, "Accelerometer (m/s²): -47.994 -9.807 0.000");
-    }
-
-    function test_gates_data() {
+    // Rows: what comes before (sensor states, page, sliders), the step, the
+    // calls it sends and, for some, a label's text after it.
+    function test_steps_data() {
         const shown = ["setAccelerometerValues int32:0 int32:1000 int32:0", atRest, "setMagnetometerValues double:1.2e-05 double:-3.4e-05 double:5.6e-05"];
+        const hide = () => { showPage("Sensors Values"); verify(!child("pageTimer").running); };
+        const turn = () => { page.tick(); keys(Array(9).fill(Qt.Key_Right)); };
         return [
-            { tag: "magnetometer disabled", disable: "magnetometer", step: () => keyClick(Qt.Key_Up), calls: ["setAccelerometerValues int32:0 int32:999 int32:-17"] },
-            { tag: "accelerometer unavailable", unavailable: "accelerometer", step: () => keyClick(Qt.Key_Up), calls: ["setMagnetometerValues double:1.2e-05 double:-3.30175e-05 double:5.65849e-05"] },
-            { tag: "gyroscope disabled", disable: "gyroscope", step: () => { keyClick(Qt.Key_Right); page.tick(); }, calls: ["setAccelerometerValues int32:17 int32:999 int32:0", "setMagnetometerValues double:1.14048e-05 double:-3.42043e-05 double:5.6e-05"] },
-            { tag: "page hidden, Move mode", hide: true, move: true, step: () => { page.tick(); page.tick(); }, calls: [] },
-            { tag: "page shown", hide: true, step: () => showPage("Orientation Management"), calls: shown },
-            { tag: "shown, gyroscope disabled", hide: true, disable: "gyroscope", step: () => showPage("Orientation Management"), calls: shown }
+            { tag: "9 degrees within one tick", before: turn, step: () => page.tick(), calls: ["setGyroscopeValues double:0 double:0 double:90"] },
+            { tag: "the next tick at rest", before: () => { turn(); page.tick(); }, step: () => page.tick(), calls: [atRest] },
+            { tag: "gyroscope limited", before: () => { setSliders("Rot", [0, 0, -180]); page.tick(); setSliders("Rot", [0, 0, 180]); }, step: () => page.tick(), calls: ["setGyroscopeValues double:0 double:0 double:3000"], label: "gyroscopeLabel", text: "Gyroscope (°/s): 0.000 0.000 3,600.000" },
+            { tag: "accelerometer limited", before: () => { setSliders("Rot", [0, 0, 180]); setMode(true); child("xMoveSlider").value = -2; page.tick(); page.tick(); child("xMoveSlider").value = 2; }, step: () => page.tick(), calls: ["setAccelerometerValues int32:-3000 int32:-1000 int32:0"], label: "accelerometerLabel", text: "Accelerometer (m/s²): -47.994 -9.807 0.000" },
+            { tag: "magnetometer disabled", before: () => sensorsEmulationManager.setSensorEnabled("magnetometer", false), step: () => keyClick(Qt.Key_Up), calls: ["setAccelerometerValues int32:0 int32:999 int32:-17"] },
+            { tag: "accelerometer unavailable", before: () => testEnvironment.setSensorAvailability("accelerometer", false), step: () => keyClick(Qt.Key_Up), calls: ["setMagnetometerValues double:1.2e-05 double:-3.30175e-05 double:5.65849e-05"] },
+            { tag: "gyroscope disabled", before: () => sensorsEmulationManager.setSensorEnabled("gyroscope", false), step: () => { keyClick(Qt.Key_Right); page.tick(); }, calls: ["setAccelerometerValues int32:17 int32:999 int32:0", "setMagnetometerValues double:1.14048e-05 double:-3.42043e-05 double:5.6e-05"] },
+            { tag: "page hidden, Move mode", before: () => { setMode(true); hide(); }, step: () => { page.tick(); page.tick(); }, calls: [] },
+            { tag: "page shown", before: hide, step: () => showPage("Orientation Management"), calls: shown },
+            { tag: "shown, gyroscope disabled", before: () => { sensorsEmulationManager.setSensorEnabled("gyroscope", false); hide(); }, step: () => showPage("Orientation Management"), calls: shown }
         ];
     }
-    function test_gates(data) {
-        if (data.disable)
-            sensorsEmulationManager.setSensorEnabled(data.disable, false);
-        if (data.unavailable)
-            testEnvironment.setSensorAvailability(data.unavailable, false);
-        setMode(data.move === true);
-        if (data.hide) {
-            showPage("Sensors Values");
-            verify(!child("pageTimer").running);
-        }
+    function test_steps(data) {
+        data.before();
         compare(sent(data.step), data.calls);
         compare(child("pageTimer").running, page.visible);
+        if (data.label)
+            compare(child(data.label).text, data.text);
     }
 
     // Rows: pose (x, y, z), then a turn of the three angles within one tick or
