@@ -136,11 +136,6 @@ ViewTestCase {
         compare([child("trackTimer").running, child("currentAltitude").text], [false, "1,234.50"]);
     }
 
-    function test_unreadableFileIsEmpty() {
-        loadFailing("missing.nmea");
-        compare(child("errorDialog").text, "NMEA file is empty");
-    }
-
     function test_errorReplyDropsTheTrack() {
         load("track.nmea");
         mouseClick(child("playButton"));
@@ -149,11 +144,16 @@ ViewTestCase {
         compare([page.nmeaFileUrl, child("trackTimer").running], ["", false]);
     }
 
-    function test_malformedGpx() {
+    function test_rejectedFile_data() {
+        return [
+            { tag: "unreadable", file: "missing.nmea", text: "NMEA file is empty" },
+            { tag: "malformed GPX", file: "broken.gpx", text: "GPX file is not well-formed XML: Opening and ending tag mismatch., line: 4" }
+        ];
+    }
+    function test_rejectedFile(data) {
         load("track.nmea");
-        loadFailing("broken.gpx");
-        compare(child("errorDialog").text, "GPX file is not well-formed XML: Opening and ending tag mismatch., line: 4");
-        compare(page.actualTrackPoints.length, 4);
+        loadFailing(data.file);
+        compare([child("errorDialog").text, page.actualTrackPoints.length], [data.text, 4], "the previous track stays");
     }
 
     // Last by name: after a file without times the page stays in
