@@ -48,28 +48,26 @@ ViewTestCase {
         compare(checkedNames(), sensorNames);
     }
 
-    function test_applySendsAllEight() {
-        showPage("Sensors Management");
-        mouseClick(child("compassCheckBox"));
-        mouseClick(child("applyButton"));
-        tryCompare(wire, "frames", sensorNames.map(name => call((name === "compass" ? "disableSensor" : "enableSensor") + " string:" + name)));
-        compare(child("compassCheckBox").checked, false);
-    }
-
-    function test_exitWarning_data() {
+    // Apply, or leaving the page and answering the warning with a button.
+    function test_applyOrDiscard_data() {
         return [
-            { tag: "discard", button: 0x800000, frames: 0, tapChecked: true },
-            { tag: "apply", button: 0x2000000, frames: 8, tapChecked: false }
+            { tag: "Apply", box: "compass", button: 0, sent: true },
+            { tag: "leaving, discard", box: "tap", button: 0x800000, sent: false },
+            { tag: "leaving, apply", box: "tap", button: 0x2000000, sent: true }
         ];
     }
-    function test_exitWarning(data) {
+    function test_applyOrDiscard(data) {
         showPage("Sensors Management");
-        mouseClick(child("tapCheckBox"));
+        mouseClick(child(data.box + "CheckBox"));
         testEnvironment.answerDialogsWith(data.button);
-        showPage("Sensors Values");
-        compare(testEnvironment.dialogTexts[testEnvironment.dialogTexts.length - 1], "The sensor configuration has been changed. Apply or discard changes?");
-        tryVerify(() => wire.frames.length === data.frames);
-        compare([child("sensorsValuesPage").visible, child("tapCheckBox").checked], [true, data.tapChecked]);
+        if (data.button) {
+            showPage("Sensors Values");
+            compare([testEnvironment.dialogTexts[testEnvironment.dialogTexts.length - 1], child("sensorsValuesPage").visible], ["The sensor configuration has been changed. Apply or discard changes?", true]);
+        } else {
+            mouseClick(child("applyButton"));
+        }
+        tryCompare(wire, "frames", data.sent ? sensorNames.map(name => call((name === data.box ? "disableSensor" : "enableSensor") + " string:" + name)) : []);
+        compare(child(data.box + "CheckBox").checked, !data.sent);
         testEnvironment.answerDialogsWith(0);
     }
 
@@ -82,20 +80,25 @@ ViewTestCase {
         compare([child("gyroscopeControls").enabled, child("accelerometerControls").enabled], [false, true]);
     }
 
-    function test_typedValue_data() {
+    function test_valueEntered_data() {
         return [
             { tag: "accelerometer x, Enter", field: "accelerometer.x", keys: ["1", ".", "5", Qt.Key_Return], call: "setAccelerometerX int32:1500", shown: "1.500", calculated: "14.710 m/s\u00b2" },
             { tag: "accelerometer y, Tab", field: "accelerometer.y", keys: ["-", "0", ".", "2", Qt.Key_Tab], call: "setAccelerometerY int32:-200", shown: "-0.200", calculated: "-1.961 m/s\u00b2" },
             { tag: "magnetometer in microtesla", field: "magnetometer.x", keys: ["4", "0", Qt.Key_Return], call: "setMagnetometerX double:4e-05", shown: "40.000" },
             { tag: "gyroscope", field: "gyroscope.z", keys: ["2", "4", ".", "1", "2", "5", Qt.Key_Return], call: "setGyroscopeZ double:24.125", shown: "24.125" },
             { tag: "calibration level", field: "compass.calibrationLevel", keys: ["2", Qt.Key_Return], call: "setMagnetometerCalibrationLevel int32:2", shown: "2" },
-            { tag: "reflectance", field: "proximity.reflectance", keys: ["7", Qt.Key_Return], call: "setProximitySensorValue int32:7", shown: "7", calculated: "0.68426 " }
+            { tag: "reflectance", field: "proximity.reflectance", keys: ["7", Qt.Key_Return], call: "setProximitySensorValue int32:7", shown: "7", calculated: "0.68426 " },
+            { tag: "light level chosen", field: "als.lux", level: 4, call: "setAlsValue int32:400", shown: "400" }
         ];
     }
-    function test_typedValue(data) {
-        let field;
-        compare(sent(() => field = typeInto(data.field + "Field", data.keys)), [data.call]);
-        compare(field.text, data.shown);
+    function test_valueEntered(data) {
+        const levels = child("lightLevels");
+        if (data.level) {
+            mouseClick(levels);
+            tryVerify(() => levels.popup.opened);
+        }
+        compare(sent(() => data.level ? mouseClick(levels.popup.contentItem.itemAtIndex(data.level)) : typeInto(data.field + "Field", data.keys)), [data.call]);
+        compare(child(data.field + "Field").text, data.shown);
         if (data.calculated)
             compare(child(data.field + "Calculated").text, data.calculated);
     }
@@ -117,14 +120,6 @@ ViewTestCase {
     function test_lightLevelFollowsLux(data) {
         typeInto("als.luxField", data.lux.split("").concat([Qt.Key_Return]));
         compare(child("lightLevels").currentText, data.level);
-    }
-
-    function test_lightLevelChoiceSetsLux() {
-        const levels = child("lightLevels");
-        mouseClick(levels);
-        tryVerify(() => levels.popup.opened);
-        compare(sent(() => mouseClick(levels.popup.contentItem.itemAtIndex(4))), ["setAlsValue int32:400"]);
-        compare(child("als.luxField").text, "400");
     }
 
     function test_errorReplyUndoesLastEnabledChange() {
