@@ -109,8 +109,7 @@ ViewTestCase {
         const resolutions = child("resolutionComboBox");
         resolutions.forceActiveFocus();
         keyClick(Qt.Key_Down);
-        compare(cameraEmulationManager.resolutionIndex, 1);
-        compare(child("currentResolution").text, "1280x720");
+        compare([cameraEmulationManager.resolutionIndex, child("currentResolution").text], [1, "1280x720"]);
         click("setSettingsButton");
         compare(child("currentResolution").text, resolutions.currentText);
         resolutions.forceActiveFocus();

@@ -100,26 +100,14 @@ ViewTestCase {
         compare(page.gyroZValue, data.gz);
     }
 
-    function test_moveMode() {
-        keyPress(Qt.Key_Control, Qt.ControlModifier);
-        verify(child("moveRadioButton").checked, "holding Control switches the mode");
-        [1, 2].forEach(() => page.tick());
-        const calls = sent(() => {
-            keyPress(Qt.Key_Right, Qt.ControlModifier);
-            [1, 2, 3].forEach(() => page.tick());
-        });
-        compare(calls, ["setAccelerometerValues int32:12 int32:1000 int32:0", "setAccelerometerValues int32:-12 int32:1000 int32:0", "setAccelerometerValues int32:0 int32:1000 int32:0"]);
-        keyRelease(Qt.Key_Right, Qt.ControlModifier);
-        verify(child("rotationRadioButton").checked, "releasing Control switches back");
-    }
-
-    // Rows: what comes before (sensor states, page, sliders), the step, the
-    // calls it sends and, for some, a label's text after it.
+    // Rows: what comes before (sensor states, page, sliders, keys held), the
+    // step, the calls it sends and, for some, what follows.
     function test_steps_data() {
         const shown = ["setAccelerometerValues int32:0 int32:1000 int32:0", atRest, "setMagnetometerValues double:1.2e-05 double:-3.4e-05 double:5.6e-05"];
         const hide = () => { showPage("Sensors Values"); verify(!child("pageTimer").running); };
         const turn = () => { page.tick(); keys(Array(9).fill(Qt.Key_Right)); };
         return [
+            { tag: "Control held: Move mode", before: () => { keyPress(Qt.Key_Control, Qt.ControlModifier); verify(child("moveRadioButton").checked); page.tick(); page.tick(); }, step: () => { keyPress(Qt.Key_Right, Qt.ControlModifier); [1, 2, 3].forEach(() => page.tick()); }, calls: ["setAccelerometerValues int32:12 int32:1000 int32:0", "setAccelerometerValues int32:-12 int32:1000 int32:0", "setAccelerometerValues int32:0 int32:1000 int32:0"], after: () => { keyRelease(Qt.Key_Right, Qt.ControlModifier); verify(child("rotationRadioButton").checked, "releasing Control switches back"); } },
             { tag: "9 degrees within one tick", before: turn, step: () => page.tick(), calls: ["setGyroscopeValues double:0 double:0 double:90"] },
             { tag: "the next tick at rest", before: () => { turn(); page.tick(); }, step: () => page.tick(), calls: [atRest] },
             { tag: "gyroscope limited", before: () => { setSliders("Rot", [0, 0, -180]); page.tick(); setSliders("Rot", [0, 0, 180]); }, step: () => page.tick(), calls: ["setGyroscopeValues double:0 double:0 double:3000"], label: "gyroscopeLabel", text: "Gyroscope (°/s): 0.000 0.000 3,600.000" },
@@ -138,6 +126,8 @@ ViewTestCase {
         compare(child("pageTimer").running, page.visible);
         if (data.label)
             compare(child(data.label).text, data.text);
+        if (data.after)
+            data.after();
     }
 
     // Rows: pose (x, y, z), then a turn of the three angles within one tick or
