@@ -23,14 +23,6 @@ int childCount(GstElement *pipeline)
     return int(GST_BIN_NUMCHILDREN(GST_BIN(pipeline)));
 }
 
-bool hasBranch(GstElement *pipeline)
-{
-    GstElement *tee = gst_bin_get_by_name(GST_BIN(pipeline), "previewTee");
-    if (tee)
-        gst_object_unref(tee);
-    return tee;
-}
-
 } // namespace
 
 class CameraPreviewTest : public QObject
@@ -115,8 +107,8 @@ private slots:
         auto sink = std::make_unique<QVideoSink>();
         manager->setPreviewSink(sink.get());
         manager->updateCamerasList();
-        QVERIFY(hasBranch(manager->cameraPipeline()));
-        QVERIFY(hasBranch(manager->videoPipeline()));
+        QVERIFY(childCount(manager->cameraPipeline()) > 5);
+        QVERIFY(childCount(manager->videoPipeline()) > 5);
 
         // The video output goes away with the page.
         sink.reset();

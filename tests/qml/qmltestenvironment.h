@@ -12,10 +12,7 @@
 #include <utils/theme/theme.h>
 
 #include <QObject>
-
-QT_BEGIN_NAMESPACE
-class QQmlEngine;
-QT_END_NAMESPACE
+#include <QQmlEngine>
 
 // What the plug-in gives its window, for Qt Quick Tests: the real managers
 // bound to the manager fixture's invoker and recording server, the theme

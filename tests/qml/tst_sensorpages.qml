@@ -34,8 +34,7 @@ ViewTestCase {
             { tag: "accelerometer off and on", clicks: ["accelerometer", "accelerometer"], off: ["compass", "orientation"] },
             { tag: "magnetometer off", clicks: ["magnetometer"], off: ["compass", "magnetometer"] },
             { tag: "compass on", clicks: ["accelerometer", "magnetometer", "compass"], off: ["orientation"] },
-            { tag: "orientation on", clicks: ["accelerometer", "orientation"], off: ["compass"] },
-            { tag: "tap off", clicks: ["tap"], off: ["tap"] }
+            { tag: "orientation on", clicks: ["accelerometer", "orientation"], off: ["compass"] }
         ];
     }
     function test_dependentCheckBoxes(data) {
