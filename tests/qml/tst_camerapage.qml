@@ -23,12 +23,6 @@ ViewTestCase {
         cameraRig.resetReceiver();
         tryVerify(() => cameraRig.receivedFrames(width, height) >= 5, 10000, width + "x" + height + " frames");
     }
-    function errorShown(text) {
-        const dialog = child("errorDialog");
-        tryVerify(() => dialog.visible, 10000, "the error dialog opens");
-        text instanceof RegExp ? verify(text.test(dialog.text), dialog.text) : compare(dialog.text, text);
-        dialog.close();
-    }
 
     name: "CameraPage"
 
@@ -79,7 +73,10 @@ ViewTestCase {
         chooseFile(cameraRig.media("vp8", "clip.webm"));
         verify(cameraEmulationManager.streamRunning);
         chooseFile(cameraRig.media(data.kind, data.file));
-        errorShown(data.text);
+        const dialog = child("errorDialog");
+        tryVerify(() => dialog.visible, 10000, "the error dialog opens");
+        verify(data.text instanceof RegExp ? data.text.test(dialog.text) : dialog.text === data.text, dialog.text);
+        dialog.close();
         compare([cameraEmulationManager.streamRunning, child("stopStreamButton").enabled], [false, false], "the page marks the stream stopped");
     }
 
@@ -99,12 +96,11 @@ ViewTestCase {
         chooseFile(path);
         compare(page.videoFilePath, path);
         framesArrive(320, 240);
-        click("hostCameraButton");
-        verify(cameraEmulationManager.streamRunning);
-        framesArrive(1280, 720);
-        click("videoFileButton");
-        verify(cameraEmulationManager.streamRunning);
-        framesArrive(320, 240);
+        for (const [button, width, height] of [["hostCameraButton", 1280, 720], ["videoFileButton", 320, 240]]) {
+            click(button);
+            verify(cameraEmulationManager.streamRunning);
+            framesArrive(width, height);
+        }
         verify(!child("errorDialog").visible);
     }
 

@@ -32,11 +32,6 @@ ViewTestCase {
             skip("No OpenGL context could be made on this platform: the 3D model is not drawn");
         tryVerify(() => scene() !== null && scene().phoneRadius > 0, 5000, "the mesh is loaded");
     }
-    function preset(index) {
-        mouseClick(child("preset" + index));
-        testEnvironment.saveScreenshot("phone-model-preset" + index);
-        return silhouette();
-    }
 
     name: "SmartphoneModel"
 
@@ -79,7 +74,11 @@ ViewTestCase {
 
     function test_presetSilhouettes() {
         requireOpenGL();
-        const [upright, onItsSide, lyingFlat] = [preset(1), preset(4), preset(5)];
+        const [upright, onItsSide, lyingFlat] = [1, 4, 5].map(index => {
+            mouseClick(child("preset" + index));
+            testEnvironment.saveScreenshot("phone-model-preset" + index);
+            return silhouette();
+        });
         verify(upright.height > 1.5 * upright.width, `upright ${JSON.stringify(upright)}`);
         verify(onItsSide.width > 1.5 * onItsSide.height, `on its side ${JSON.stringify(onItsSide)}`);
         verify(lyingFlat.width > 1.5 * lyingFlat.height, `lying flat ${JSON.stringify(lyingFlat)}`);
