@@ -1,15 +1,13 @@
 #include "gps/gpxtrackreader.h"
 
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QTest>
 
 using EmulationManagement::Internal::GpxTrackReader;
 
 namespace {
 
-// The points of a GPX text as "time/interval/timeString/latitude/longitude/
-// altitude" each, or the failure as "message@line".
+// The points of a GPX text as "format/index/time/interval/timeString/latitude/
+// longitude/altitude" each, or the failure as "message@line".
 QString summary(const QString &text)
 {
     const GpxTrackReader::Result result = GpxTrackReader::read(text);
@@ -18,15 +16,10 @@ QString summary(const QString &text)
     QStringList points;
     for (const QVariant &point : result.points) {
         QStringList fields;
-        for (const char *key : {"format",
-                                "index",
-                                "time",
-                                "interval",
-                                "timeString",
-                                "latitude",
-                                "longitude",
-                                "altitude"})
-            fields.append(point.toMap().value(QLatin1String(key)).toString());
+        const auto keys = QStringLiteral("format index time interval timeString latitude longitude "
+                                         "altitude");
+        for (const QString &key : keys.split(QLatin1Char(' ')))
+            fields.append(point.toMap().value(key).toString());
         points.append(fields.join(QLatin1Char('/')));
     }
     return points.join(QLatin1Char(' '));
@@ -47,7 +40,6 @@ class GpxTrackReaderTest : public QObject
 
 private slots:
     void read();
-    void loadGpxTrackThrowsIntoScripts();
 };
 
 void GpxTrackReaderTest::read()
@@ -89,39 +81,6 @@ void GpxTrackReaderTest::read()
     QCOMPARE(summary(QStringLiteral("<gpx>")),
              QStringLiteral("GPX file is not well-formed XML: Premature end of document.@1"));
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
-}
-
-// The page catches the reader's failures as it catches the NMEA reader's.
-void GpxTrackReaderTest::loadGpxTrackThrowsIntoScripts()
-{
-    qmlRegisterType<GpxTrackReader>("org.mirel", 1, 0, "GpxTrackReader");
-    QQmlEngine engine;
-    QQmlComponent component(&engine);
-    component.setData(R"(
-import QtQml
-import org.mirel 1.0
-GpxTrackReader {
-    function load(text) {
-        try {
-            return loadGpxTrack(text).length + " points";
-        } catch (error) {
-            return error.name + ": " + error.message + "@" + error.incorrectLine;
-        }
-    }
-})",
-                      QUrl());
-    std::unique_ptr<QObject> reader(component.create());
-    QVERIFY2(reader, qPrintable(component.errorString()));
-    const auto load = [&](const QString &text) {
-        QVariant result;
-        QMetaObject::invokeMethod(
-            reader.get(), "load", Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, text));
-        return result.toString();
-    };
-    QCOMPARE(load(gpx("<wpt lat=\"1\" lon=\"2\"/><wpt lat=\"3\" lon=\"4\"/>")),
-             QStringLiteral("2 points"));
-    QCOMPARE(load(gpx("<wpt lat=\"1\" lon=\"200\"/>")),
-             QStringLiteral("SyntaxError: GPX point has a longitude outside -180 to 180@3"));
 }
 
 QTEST_GUILESS_MAIN(GpxTrackReaderTest)

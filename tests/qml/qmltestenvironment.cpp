@@ -61,11 +61,6 @@ void QmlTestEnvironment::selectDeviceModel(const QString &deviceModel)
     m_modelConfig.selectModelConfig(deviceModel);
 }
 
-void QmlTestEnvironment::restartSettings()
-{
-    m_fixture.restartSettings();
-}
-
 void QmlTestEnvironment::qmlEngineAvailable(QQmlEngine *engine)
 {
     registerQmlTypes();

@@ -12,10 +12,7 @@
 #include <utils/theme/theme.h>
 
 #include <QObject>
-
-QT_BEGIN_NAMESPACE
-class QQmlEngine;
-QT_END_NAMESPACE
+#include <QQmlEngine>
 
 // What the plug-in gives its window, for Qt Quick Tests: the real managers
 // bound to the manager fixture's invoker and recording server, the theme
@@ -44,8 +41,6 @@ public:
     // The bound emulator's device model changing: the 3D model lookup selects
     // that model's files.
     Q_INVOKABLE void selectDeviceModel(const QString &deviceModel);
-    // The IDE restarting: a new settings object over the same file.
-    Q_INVOKABLE void restartSettings();
 
 public slots:
     void qmlEngineAvailable(QQmlEngine *engine);

@@ -1,0 +1,58 @@
+import QtQuick
+import QtTest
+
+// The plug-in's main view with what its tests share: named items, the page
+// buttons, typed text, and the sensor calls that one step sends.
+TestCase {
+    readonly property string sensorsService: "system ru.quor.SensorfwEmulationManagement /ru/quor/SensorfwEmulationManagement ru.quor.SensorfwEmulationManagement "
+    readonly property var view: viewLoader.item
+
+    function child(name, parent) {
+        const item = findChild(parent || view, name);
+        verify(item, name);
+        return item;
+    }
+    function showPage(text) {
+        mouseClick(Array.from(child("pageButtons").children).find(button => button.text === text));
+    }
+    function typeInto(name, keys) {
+        const field = child(name);
+        mouseClick(field);
+        keySequence(StandardKey.SelectAll);
+        for (const key of keys)
+            keyClick(key);
+        return field;
+    }
+    function waitForInvoker() {
+        tryVerify(() => wire.frames.length > 0, 5000, "the invoker connects");
+    }
+    // Waits for the echo of a marker call, which comes after all earlier calls.
+    function awaitSensorCalls() {
+        sensorsEmulationManager.enableSensor("tap");
+        tryVerify(() => wire.frames[wire.frames.length - 1] === sensorsService + "enableSensor string:tap");
+    }
+    function flushSensorCalls() {
+        wire.clearFrames();
+        awaitSensorCalls();
+        wire.clearFrames();
+    }
+    // The sensor calls (method and arguments) that a step sends.
+    function sent(step) {
+        flushSensorCalls();
+        step();
+        awaitSensorCalls();
+        return wire.frames.slice(0, -1).map(frame => frame.substring(sensorsService.length));
+    }
+
+    width: 1100
+    height: 600
+    visible: true
+    when: windowShown
+
+    Loader {
+        id: viewLoader
+
+        anchors.fill: parent
+        source: "qrc:/emulationmanagement/qml/EmulationManagementView.qml"
+    }
+}
