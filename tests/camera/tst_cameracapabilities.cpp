@@ -117,14 +117,10 @@ void CameraCapabilitiesTest::selectionRules()
     const QMap<QString, QString> values{
         {"device-path", "/dev/path-of-device"}, {"device-index", "2"}, {"device", "/dev/video2"}};
     for (const auto &[names, name, value] : properties) {
-        QStringList read;
-        const auto property = CameraSelection::chooseDeviceProperty(names, [&](const QString &n) {
-            read.append(n);
-            return values.value(n);
-        });
+        const auto property = CameraSelection::chooseDeviceProperty(
+            names, [&](const QString &n) { return values.value(n); });
         QCOMPARE(property.name, QString::fromLatin1(name));
         QCOMPARE(property.value, QString::fromLatin1(value));
-        QVERIFY(read.size() <= 2); // only the properties that matter are read
     }
     // An empty path is no choice.
     QCOMPARE(CameraSelection::chooseDeviceProperty({"device-path"},

@@ -45,8 +45,49 @@ private slots:
         // clang-format off
         const struct { bool camera; QSize sent; QSize shown; bool whilePlaying; } rows[] = {{true, hd, QSize(320, 180), false}, {false, fileSize, fileSize, true}};
         // clang-format on
-        for (const auto &[camera, sent, shown, whilePlaying] : rows)
-            showsWhatIsSent(camera, sent, shown, whilePlaying);
+        for (const auto &[camera, sent, shown, whilePlaying] : rows) {
+            // Half a second of video, so that the preview outlives several restarts.
+            const QString video = m_media.make("clip.webm", vp8, 15);
+            QVERIFY(!video.isEmpty());
+            auto manager = streamingManager();
+            GstElement *pipeline = camera ? manager->cameraPipeline() : manager->videoPipeline();
+            // The pictures a video output would show, as they reach the main thread.
+            QVideoSink sink;
+            QList<QSize> sizes;
+            QList<qint64> startTimes;
+            connect(&sink, &QVideoSink::videoFrameChanged, &sink, [&](const QVideoFrame &frame) {
+                sizes.append(frame.size());
+                startTimes.append(frame.startTime());
+            });
+            m_receiver.reset();
+
+            if (!whilePlaying)
+                manager->setPreviewSink(&sink);
+            camera ? manager->startCameraStream() : manager->startVideoStream(video);
+            QVERIFY(m_receiver.waitForFrames(3, sent));
+            manager->setPreviewSink(&sink);
+            QVERIFY(QTest::qWaitFor([&] { return sizes.size() >= 20; }, 15000));
+            QCOMPARE(sizes, QList<QSize>(sizes.size(), shown));
+            for (int i = 1; i < startTimes.size(); ++i) {
+                const qint64 step = startTimes.at(i) - startTimes.at(i - 1);
+                // A restarted video starts its times again; otherwise at most 15 per second.
+                QVERIFY2(step < 0 || step >= 66000, qPrintable(QString::number(step)));
+            }
+            m_receiver.reset();
+            QVERIFY(m_receiver.waitForFrames(10, sent));
+
+            // Put in and taken out while sending, after waits of varying length
+            // that hit buffers, restarts and idle moments: the emulator goes on
+            // receiving.
+            for (int i = 0; i <= 40; ++i) {
+                manager->setPreviewSink(i % 2 ? &sink : nullptr);
+                QTest::qWait(i * 7 % 30);
+            }
+            QCOMPARE(childCount(pipeline), 5);
+            QCOMPARE(manager->sentFrameRate(), 0.0);
+            m_receiver.reset();
+            QVERIFY(m_receiver.waitForFrames(10, sent));
+        }
     }
 
     void previewGoesWithItsVideoOutput()
@@ -66,51 +107,6 @@ private slots:
     }
 
 private:
-    void showsWhatIsSent(bool camera, QSize sent, QSize shown, bool whilePlaying)
-    {
-        // Half a second of video, so that the preview outlives several restarts.
-        const QString video = m_media.make("clip.webm", vp8, 15);
-        QVERIFY(!video.isEmpty());
-        auto manager = streamingManager();
-        GstElement *pipeline = camera ? manager->cameraPipeline() : manager->videoPipeline();
-        // The pictures a video output would show, as they reach the main thread.
-        QVideoSink sink;
-        QList<QSize> sizes;
-        QList<qint64> startTimes;
-        connect(&sink, &QVideoSink::videoFrameChanged, &sink, [&](const QVideoFrame &frame) {
-            sizes.append(frame.size());
-            startTimes.append(frame.startTime());
-        });
-        m_receiver.reset();
-
-        if (!whilePlaying)
-            manager->setPreviewSink(&sink);
-        camera ? manager->startCameraStream() : manager->startVideoStream(video);
-        QVERIFY(m_receiver.waitForFrames(3, sent));
-        manager->setPreviewSink(&sink);
-        QVERIFY(QTest::qWaitFor([&] { return sizes.size() >= 20; }, 15000));
-        QCOMPARE(sizes, QList<QSize>(sizes.size(), shown));
-        for (int i = 1; i < startTimes.size(); ++i) {
-            const qint64 step = startTimes.at(i) - startTimes.at(i - 1);
-            // A restarted video starts its times again; otherwise at most 15 per second.
-            QVERIFY2(step < 0 || step >= 66000, qPrintable(QString::number(step)));
-        }
-        m_receiver.reset();
-        QVERIFY(m_receiver.waitForFrames(10, sent));
-
-        // Put in and taken out while sending, after waits of varying length
-        // that hit buffers, restarts and idle moments: the emulator goes on
-        // receiving.
-        for (int i = 0; i <= 40; ++i) {
-            manager->setPreviewSink(i % 2 ? &sink : nullptr);
-            QTest::qWait(i * 7 % 30);
-        }
-        QCOMPARE(childCount(pipeline), 5);
-        QCOMPARE(manager->sentFrameRate(), 0.0);
-        m_receiver.reset();
-        QVERIFY(m_receiver.waitForFrames(10, sent));
-    }
-
     std::unique_ptr<CameraEmulationManager> streamingManager()
     {
         auto manager = std::make_unique<CameraEmulationManager>();
