@@ -49,8 +49,9 @@ private slots:
             // Half a second of video, so that the preview outlives several restarts.
             const QString video = m_media.make("clip.webm", vp8, 15);
             QVERIFY(!video.isEmpty());
-            auto manager = streamingManager();
-            GstElement *pipeline = camera ? manager->cameraPipeline() : manager->videoPipeline();
+            CameraEmulationManager manager;
+            manager.populateCameras();
+            GstElement *pipeline = camera ? manager.cameraPipeline() : manager.videoPipeline();
             // The pictures a video output would show, as they reach the main thread.
             QVideoSink sink;
             QList<QSize> sizes;
@@ -62,10 +63,10 @@ private slots:
             m_receiver.reset();
 
             if (!whilePlaying)
-                manager->setPreviewSink(&sink);
-            camera ? manager->startCameraStream() : manager->startVideoStream(video);
+                manager.setPreviewSink(&sink);
+            camera ? manager.startCameraStream() : manager.startVideoStream(video);
             QVERIFY(m_receiver.waitForFrames(3, sent));
-            manager->setPreviewSink(&sink);
+            manager.setPreviewSink(&sink);
             QVERIFY(QTest::qWaitFor([&] { return sizes.size() >= 20; }, 15000));
             QCOMPARE(sizes, QList<QSize>(sizes.size(), shown));
             for (int i = 1; i < startTimes.size(); ++i) {
@@ -80,11 +81,11 @@ private slots:
             // that hit buffers, restarts and idle moments: the emulator goes on
             // receiving.
             for (int i = 0; i <= 40; ++i) {
-                manager->setPreviewSink(i % 2 ? &sink : nullptr);
+                manager.setPreviewSink(i % 2 ? &sink : nullptr);
                 QTest::qWait(i * 7 % 30);
             }
             QCOMPARE(childCount(pipeline), 5);
-            QCOMPARE(manager->sentFrameRate(), 0.0);
+            QCOMPARE(manager.sentFrameRate(), 0.0);
             m_receiver.reset();
             QVERIFY(m_receiver.waitForFrames(10, sent));
         }
@@ -92,28 +93,22 @@ private slots:
 
     void previewGoesWithItsVideoOutput()
     {
-        auto manager = streamingManager();
+        CameraEmulationManager manager;
+        manager.populateCameras();
         auto sink = std::make_unique<QVideoSink>();
-        manager->setPreviewSink(sink.get());
-        manager->updateCamerasList();
-        QVERIFY(childCount(manager->cameraPipeline()) > 5);
-        QVERIFY(childCount(manager->videoPipeline()) > 5);
+        manager.setPreviewSink(sink.get());
+        manager.updateCamerasList();
+        QVERIFY(childCount(manager.cameraPipeline()) > 5);
+        QVERIFY(childCount(manager.videoPipeline()) > 5);
 
         // The video output goes away with the page.
         sink.reset();
-        QCOMPARE(manager->previewSink(), nullptr);
-        QCOMPARE(childCount(manager->cameraPipeline()), 5);
-        QCOMPARE(childCount(manager->videoPipeline()), 5);
+        QCOMPARE(manager.previewSink(), nullptr);
+        QCOMPARE(childCount(manager.cameraPipeline()), 5);
+        QCOMPARE(childCount(manager.videoPipeline()), 5);
     }
 
 private:
-    std::unique_ptr<CameraEmulationManager> streamingManager()
-    {
-        auto manager = std::make_unique<CameraEmulationManager>();
-        manager->populateCameras();
-        return manager;
-    }
-
     TestMedia m_media;
     RtpJpegReceiver m_receiver;
 };
