@@ -47,6 +47,7 @@ void CameraCapabilitiesTest::framerateTexts()
         {"[ 0/0, 2/1 ]", {"2/1", "1/1"}}, // absent bounds: 1 below, 120 above
         {"[ 100/1, 1/0 ]", {"120/1", "115/1", "110/1", "105/1", "101/1", "100/1"}},
         {"[ 5, 30/1 ]", {"30/1", "25/1", "20/1", "15/1", "10/1", "5/1", "2/1", "1/1"}}, // a bound that is no fraction is absent
+        {"[ 5/1, 2147483647/1 ]", {"120/1", "115/1", "110/1", "105/1", "100/1", "95/1", "90/1", "85/1", "80/1", "75/1", "70/1", "65/1", "60/1", "55/1", "50/1", "45/1", "40/1", "35/1", "30/1", "25/1", "20/1", "15/1", "10/1", "6/1", "5/1"}}, // an open-ended range stays short
         {"[ 100/1 ]", {"120/1", "115/1", "110/1", "105/1", "101/1", "100/1"}},
         {"[ -2147483648/1, 2/1 ]", {"2/1", "1/1"}}, // both bounds clamped to 1..120
         {"[ -2147483648/1, 0/1 ]", {}}, // nothing of the range in 1..120
@@ -58,11 +59,6 @@ void CameraCapabilitiesTest::framerateTexts()
     // clang-format on
     for (const auto &[text, expected] : rows)
         QCOMPARE(CameraCapabilities::parseFramerates(QString::fromLatin1(text)), expected);
-
-    // An open-ended range stays short.
-    const QStringList open = CameraCapabilities::parseFramerates("[ 5/1, 2147483647/1 ]");
-    QCOMPARE(open.size(), 25);
-    QCOMPARE(open.first(), QStringLiteral("120/1"));
 
     QStringList rates{"15/1", "30000/1001", "30/1", "60/2"};
     CameraCapabilities::sortFramerates(rates); // numerators only, ties keep their order

@@ -14,7 +14,6 @@ using PipelineControl::settledState;
 
 namespace {
 
-const QStringList hdRates{"30/1", "25/1", "20/1", "15/1", "10/1", "6/1", "5/1"};
 // clang-format off
 const QStringList selectionSignals{"widthChanged", "heightChanged", "framerateChanged", "resolutionIndexChanged", "frameratesChanged"};
 const QStringList cameraNameSignals = selectionSignals + QStringList{"cameraNameChanged", "resolutionsChanged", "frameratesChanged"};
@@ -87,7 +86,7 @@ void CameraManagerTest::devicesAreFoundWithTheirResolutions()
     QCOMPARE(manager.cameras(), QStringList{"Virtual Camera 4"});
     // The JPEG structure of 640x480 comes second and adds nothing.
     // clang-format off
-    const QVariantList expected{QVariantMap{{"width", 1280}, {"height", 720}, {"string", "1280x720"}, {"framerates", hdRates}},
+    const QVariantList expected{QVariantMap{{"width", 1280}, {"height", 720}, {"string", "1280x720"}, {"framerates", QStringList{"30/1", "25/1", "20/1", "15/1", "10/1", "6/1", "5/1"}}},
                                 QVariantMap{{"width", 640}, {"height", 480}, {"string", "640x480"}, {"framerates", QStringList{"30/1", "15/1"}}}};
     // clang-format on
     QCOMPARE(manager.resolutions(), expected);

