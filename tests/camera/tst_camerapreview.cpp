@@ -36,97 +36,80 @@ private slots:
         QVERIFY(virtual_camera_register_static());
         virtual_camera_unplug_all();
         virtual_camera_plug(0, "Virtual Camera 1");
-        m_receiver = std::make_unique<RtpJpegReceiver>();
-        QVERIFY2(m_receiver->isListening(), "UDP port 34343 is taken");
+        QVERIFY2(m_receiver.isListening(), "UDP port 34343 is taken");
     }
 
-    void previewShowsWhatIsSent_data()
-    {
-        QTest::addColumn<bool>("camera");
-        QTest::addColumn<QSize>("sent");
-        QTest::addColumn<QSize>("shown");
-        QTest::addColumn<bool>("whilePlaying");
-
-        QTest::newRow("camera, preview first") << true << hd << QSize(320, 180) << false;
-        QTest::newRow("video, preview while sending") << false << fileSize << fileSize << true;
-    }
-
+    // The camera is scaled down for the preview, a file shown at its size.
     void previewShowsWhatIsSent()
     {
-        QFETCH(bool, camera);
-        QFETCH(QSize, sent);
-        QFETCH(QSize, shown);
-        QFETCH(bool, whilePlaying);
-        // Half a second of video, so that the preview outlives several restarts.
-        const QString video = m_media.make("clip.webm", vp8, 15);
-        QVERIFY(!video.isEmpty());
-        auto manager = streamingManager();
-        GstElement *pipeline = camera ? manager->cameraPipeline() : manager->videoPipeline();
-        // The pictures a video output would show, as they reach the main thread.
-        QVideoSink sink;
-        QList<QSize> sizes;
-        QList<qint64> startTimes;
-        connect(&sink, &QVideoSink::videoFrameChanged, &sink, [&](const QVideoFrame &frame) {
-            sizes.append(frame.size());
-            startTimes.append(frame.startTime());
-        });
-        m_receiver->reset();
+        // clang-format off
+        const struct { bool camera; QSize sent; QSize shown; bool whilePlaying; } rows[] = {{true, hd, QSize(320, 180), false}, {false, fileSize, fileSize, true}};
+        // clang-format on
+        for (const auto &[camera, sent, shown, whilePlaying] : rows) {
+            // Half a second of video, so that the preview outlives several restarts.
+            const QString video = m_media.make("clip.webm", vp8, 15);
+            CameraEmulationManager manager;
+            manager.populateCameras();
+            GstElement *pipeline = camera ? manager.cameraPipeline() : manager.videoPipeline();
+            // The pictures a video output would show, as they reach the main thread.
+            QVideoSink sink;
+            QList<QSize> sizes;
+            QList<qint64> startTimes;
+            connect(&sink, &QVideoSink::videoFrameChanged, &sink, [&](const QVideoFrame &frame) {
+                sizes.append(frame.size());
+                startTimes.append(frame.startTime());
+            });
+            m_receiver.reset();
 
-        if (!whilePlaying)
-            manager->setPreviewSink(&sink);
-        camera ? manager->startCameraStream() : manager->startVideoStream(video);
-        QVERIFY(m_receiver->waitForFrames(3, sent));
-        manager->setPreviewSink(&sink);
-        QVERIFY(QTest::qWaitFor([&] { return sizes.size() >= 20; }, 15000));
-        QVERIFY(QTest::qWaitFor([&] { return manager->sentFrameRate() > 0; }, 5000));
-        QCOMPARE(sizes, QList<QSize>(sizes.size(), shown));
-        for (int i = 1; i < startTimes.size(); ++i) {
-            const qint64 step = startTimes.at(i) - startTimes.at(i - 1);
-            // A restarted video starts its times again; otherwise at most 15 per second.
-            QVERIFY2(step < 0 || step >= 66000, qPrintable(QString::number(step)));
-        }
-        m_receiver->reset();
-        QVERIFY(m_receiver->waitForFrames(10, sent));
+            if (!whilePlaying)
+                manager.setPreviewSink(&sink);
+            camera ? manager.startCameraStream() : manager.startVideoStream(video);
+            QVERIFY(m_receiver.waitForFrames(3, sent));
+            manager.setPreviewSink(&sink);
+            QVERIFY(QTest::qWaitFor([&] { return sizes.size() >= 20; }, 15000));
+            QCOMPARE(sizes, QList<QSize>(sizes.size(), shown));
+            for (int i = 1; i < startTimes.size(); ++i) {
+                const qint64 step = startTimes.at(i) - startTimes.at(i - 1);
+                // A restarted video starts its times again; otherwise at most 15 per second.
+                QVERIFY2(step < 0 || step >= 66000, qPrintable(QString::number(step)));
+            }
+            m_receiver.reset();
+            QVERIFY(m_receiver.waitForFrames(10, sent));
 
-        // Put in and taken out while sending, after waits of varying length
-        // that hit buffers, restarts and idle moments: the emulator goes on
-        // receiving.
-        for (int i = 0; i <= 40; ++i) {
-            manager->setPreviewSink(i % 2 ? &sink : nullptr);
-            QTest::qWait(i * 7 % 30);
+            // Put in and taken out while sending, after waits of varying length
+            // that hit buffers, restarts and idle moments: the emulator goes on
+            // receiving.
+            for (int i = 0; i <= 40; ++i) {
+                manager.setPreviewSink(i % 2 ? &sink : nullptr);
+                QTest::qWait(i * 7 % 30);
+            }
+            QCOMPARE(childCount(pipeline), 5);
+            QCOMPARE(manager.sentFrameRate(), 0.0);
+            m_receiver.reset();
+            QVERIFY(m_receiver.waitForFrames(10, sent));
         }
-        QCOMPARE(childCount(pipeline), 5);
-        QCOMPARE(manager->sentFrameRate(), 0.0);
-        m_receiver->reset();
-        QVERIFY(m_receiver->waitForFrames(10, sent));
     }
 
     void previewGoesWithItsVideoOutput()
     {
-        auto manager = streamingManager();
+        CameraEmulationManager manager;
+        manager.populateCameras();
         auto sink = std::make_unique<QVideoSink>();
-        manager->setPreviewSink(sink.get());
-        manager->updateCamerasList();
-        QVERIFY(childCount(manager->cameraPipeline()) > 5);
-        QVERIFY(childCount(manager->videoPipeline()) > 5);
+        manager.setPreviewSink(sink.get());
+        manager.updateCamerasList();
+        QVERIFY(childCount(manager.cameraPipeline()) > 5);
+        QVERIFY(childCount(manager.videoPipeline()) > 5);
 
         // The video output goes away with the page.
         sink.reset();
-        QCOMPARE(manager->previewSink(), nullptr);
-        QCOMPARE(childCount(manager->cameraPipeline()), 5);
-        QCOMPARE(childCount(manager->videoPipeline()), 5);
+        QCOMPARE(manager.previewSink(), nullptr);
+        QCOMPARE(childCount(manager.cameraPipeline()), 5);
+        QCOMPARE(childCount(manager.videoPipeline()), 5);
     }
 
 private:
-    std::unique_ptr<CameraEmulationManager> streamingManager()
-    {
-        auto manager = std::make_unique<CameraEmulationManager>();
-        manager->populateCameras();
-        return manager;
-    }
-
     TestMedia m_media;
-    std::unique_ptr<RtpJpegReceiver> m_receiver;
+    RtpJpegReceiver m_receiver;
 };
 
 QTEST_GUILESS_MAIN(CameraPreviewTest)

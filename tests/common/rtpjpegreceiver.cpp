@@ -4,6 +4,8 @@
 
 #include <gst/gst.h>
 
+#include <numeric>
+
 RtpJpegReceiver::RtpJpegReceiver()
 {
     gst_init(nullptr, nullptr);
@@ -38,10 +40,7 @@ void RtpJpegReceiver::reset()
 int RtpJpegReceiver::frames() const
 {
     QMutexLocker locker(&m_mutex);
-    int total = 0;
-    for (const int count : m_frames)
-        total += count;
-    return total;
+    return std::accumulate(m_frames.cbegin(), m_frames.cend(), 0);
 }
 
 int RtpJpegReceiver::frames(const QSize &size) const
