@@ -39,8 +39,6 @@ bool writeConfigs(QString files)
     if (files.startsWith(QLatin1Char('+')))
         files.replace(0, 1, QLatin1String(standardConfigs) + QLatin1Char('|'));
     const QDir configs(applicationDirectory() + QStringLiteral("/configs"));
-    if (!configs.mkpath(QStringLiteral(".")))
-        return false;
     for (const QString &file : files.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
         const QString name = file.section(QLatin1Char('='), 0, 0);
         QFile out(configs.filePath(name));
@@ -70,15 +68,9 @@ private slots:
 
 void Smartphone3DModelConfigTest::lookup()
 {
-    struct Row
-    {
-        const char *files;       // null: no configs/ folder at all
-        const char *deviceModel; // null: only constructed
-        const char *mesh;
-        const char *texture;
-    };
+    // Null files: no configs/ folder at all; null model: only constructed.
     // clang-format off
-    static const Row rows[] = {
+    static const struct { const char *files, *deviceModel, *mesh, *texture; } rows[] = {
         {"+", nullptr, "d.json", "d.png"},
         {"+", "Phone X", "x.json", "x.png"},
         {"+", "phone x", "d.json", "d.png"},
@@ -92,7 +84,7 @@ void Smartphone3DModelConfigTest::lookup()
         {"+|nested/w.ini=device-name=Phone W\nmesh=w.json\n", "Phone W", "d.json", "d.png"},
     };
     // clang-format on
-    for (const Row &row : rows) {
+    for (const auto &row : rows) {
         removeDeviceDirectories();
         QVERIFY(!row.files || writeConfigs(QLatin1String(row.files)));
         Smartphone3DModelConfig config;

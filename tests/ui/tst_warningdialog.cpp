@@ -65,40 +65,29 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<Utils::QtcSettings> m_settings;
+    Utils::QtcSettings m_settings{m_dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat};
     std::unique_ptr<QMainWindow> m_mainWindow;
     std::unique_ptr<Core::ICore> m_core;
 };
 
 void WarningDialogTest::init()
 {
-    m_settings = std::make_unique<Utils::QtcSettings>(m_dir.filePath(QStringLiteral("s.ini")),
-                                                      QSettings::IniFormat);
     m_mainWindow = std::make_unique<QMainWindow>();
-    m_core = std::make_unique<Core::ICore>(m_mainWindow.get(), m_settings.get(), Utils::FilePath());
+    m_core = std::make_unique<Core::ICore>(m_mainWindow.get(), &m_settings, Utils::FilePath());
 }
 
 void WarningDialogTest::cleanup()
 {
     m_core.reset();
     m_mainWindow.reset();
-    m_settings.reset();
 }
 
 // The box shows the dialog's state; only Ok and Apply accept, only Cancel and
 // Discard reject, and the check box counts only when it was shown.
 void WarningDialogTest::results()
 {
-    struct Row
-    {
-        QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton clicked;
-        bool withCheckBox;
-        bool checked;
-        const char *results;
-    };
     // clang-format off
-    static const Row rows[] = {
+    static const struct { B::StandardButtons buttons; B::StandardButton clicked; bool withCheckBox, checked; const char *results; } rows[] = {
         {B::Ok | B::Cancel, B::Ok, true, true, "accepted(true)"},
         {B::Ok | B::Cancel, B::Ok, false, true, "accepted(false)"},
         {B::Apply | B::Discard, B::Apply, true, false, "accepted(false)"},
@@ -107,7 +96,7 @@ void WarningDialogTest::results()
         {B::Ok | B::Cancel | B::Yes, B::Yes, true, true, ""},
     };
     // clang-format on
-    for (const Row &row : rows) {
+    for (const auto &row : rows) {
         WarningDialog dialog;
         dialog.setText(QStringLiteral("The track is lost. Go on?"));
         dialog.setStandardButtons(row.buttons);
