@@ -1,18 +1,12 @@
-#include "plugin/emulationmanagementplugin.h"
+#include "ideenvironment.h"
 
-#include <coreplugin/actionmanager/actionmanager.h>
-#include <coreplugin/icore.h>
-#include <extensionsystem/pluginmanager.h>
-#include <utils/qtcsettings.h>
-#include <utils/theme/theme.h>
+#include "plugin/emulationmanagementplugin.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QMainWindow>
 #include <QQuickItem>
 #include <QQuickView>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -99,16 +93,7 @@ void printChanges(QQuickWindow *window, const char *what, const std::function<vo
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    Utils::QtcSettings settings(dir.filePath(QStringLiteral("QtCreator.ini")),
-                                QSettings::IniFormat);
-    ExtensionSystem::PluginManager::setSettings(&settings);
-    Utils::Theme theme(QStringLiteral("light"));
-    Utils::setCreatorTheme(&theme);
-    Core::ActionManager actionManager;
-    Core::ActionManager::createMenu(Core::Constants::M_TOOLS);
-    QMainWindow mainWindow;
-    Core::ICore core(&mainWindow, &settings, Utils::FilePath::fromString(dir.path()));
+    IdeEnvironment ide;
 
     EmulationManagementPlugin plugin;
     plugin.initialize({}, nullptr);
@@ -148,6 +133,5 @@ int main(int argc, char *argv[])
     printChanges(view, "Z-Rot slider step, model hidden", [zRotSlider](int step) {
         zRotSlider->setProperty("value", step * 3.0);
     });
-    Utils::setCreatorTheme(nullptr);
     return 0;
 }

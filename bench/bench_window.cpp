@@ -1,21 +1,15 @@
+#include "ideenvironment.h"
+
 #include "plugin/emulationmanagementplugin.h"
 #include "plugin/qmlregistration.h"
-
-#include <coreplugin/actionmanager/actionmanager.h>
-#include <coreplugin/icore.h>
-#include <extensionsystem/pluginmanager.h>
-#include <utils/qtcsettings.h>
-#include <utils/theme/theme.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QMainWindow>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickView>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -67,19 +61,10 @@ double loadFloor(const QString &directory)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    Utils::QtcSettings settings(dir.filePath(QStringLiteral("QtCreator.ini")),
-                                QSettings::IniFormat);
-    ExtensionSystem::PluginManager::setSettings(&settings);
-    Utils::Theme theme(QStringLiteral("light"));
-    Utils::setCreatorTheme(&theme);
-    Core::ActionManager actionManager;
-    Core::ActionManager::createMenu(Core::Constants::M_TOOLS);
-    QMainWindow mainWindow;
-    Core::ICore core(&mainWindow, &settings, Utils::FilePath::fromString(dir.path()));
+    IdeEnvironment ide;
 
     if (argc > 1 && qstrcmp(argv[1], "floor") == 0) {
-        std::printf("floor %.1f ms\n", loadFloor(dir.path()));
+        std::printf("floor %.1f ms\n", loadFloor(ide.dir.path()));
         return 0;
     }
 
@@ -111,6 +96,5 @@ int main(int argc, char *argv[])
                 switches.at(switches.size() / 2),
                 switches.last(),
                 qint64(switches.size()));
-    Utils::setCreatorTheme(nullptr);
     return 0;
 }
