@@ -6,6 +6,7 @@
 #include "camera/pipelinecontrol.h"
 #include "camera/previewbranch.h"
 #include "camera/videocodecprobe.h"
+#include "plugin/emulationmanagementconstants.h"
 
 #include <QFile>
 
@@ -17,9 +18,6 @@ using namespace EmulationManagement::Internal;
 
 namespace {
 
-// Where the emulator's port forwarding "emulationmanagementudp" listens.
-const char streamHost[] = "127.0.0.1";
-constexpr int streamPort = 34343;
 constexpr int jpegQuality = 50;
 
 // For elements kept outside any bin for a while.
@@ -34,7 +32,12 @@ void configureEncoderAndSink(GstElement *encoder, GstElement *sink)
     if (encoder)
         g_object_set(encoder, "quality", jpegQuality, nullptr);
     if (sink)
-        g_object_set(sink, "host", streamHost, "port", streamPort, nullptr);
+        g_object_set(sink,
+                     "host",
+                     EmulationManagement::Constants::emulatorHost,
+                     "port",
+                     int(EmulationManagement::Constants::udpHostPort),
+                     nullptr);
 }
 
 void addToBin(GstElement *bin, GstElement *element)

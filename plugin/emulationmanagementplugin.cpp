@@ -1,5 +1,6 @@
 #include "emulationmanagementplugin.h"
 
+#include "emulationmanagementconstants.h"
 #include "execasynchronous.h"
 #include "qmlregistration.h"
 
@@ -26,18 +27,12 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <algorithm>
+#include <iterator>
+
 namespace EmulationManagement::Internal {
 
-const char showViewActionId[] = "EmulationManagement.ShowEmulationManagementView.Action";
-const char sdkToolsMenuId[] = "Qel.Tools.Menu";
-const char toolsMenuId[] = "QtCreator.Menu.Tools";
-
-const char tcpForwardingRule[] = "emulationmanagementtcp";
-const char udpForwardingRule[] = "emulationmanagementudp";
-const quint16 tcpHostPort = 5454;
-const quint16 tcpEmulatorPort = 1234;
-const quint16 udpHostPort = 34343;
-const quint16 udpEmulatorPort = 34343;
+using namespace Constants;
 
 EmulationManagementPlugin::EmulationManagementPlugin() = default;
 
@@ -87,11 +82,13 @@ void EmulationManagementPlugin::installTranslator()
         = Core::ICore::resourcePath(QStringLiteral("translations")).toFSPathString();
 
     auto translator = new QTranslator(this);
-    if (translator->load(
-            locale, QStringLiteral("EmulationManagement"), QStringLiteral("_"), directory))
+    if (translator->load(locale,
+                         QLatin1String(translationCatalogue),
+                         QLatin1String(translationPrefix),
+                         directory))
         QCoreApplication::installTranslator(translator);
     else
-        qDebug() << "Failed to load translator:" << directory << "EmulationManagement";
+        qDebug() << "Failed to load translator:" << directory << translationCatalogue;
 }
 
 void EmulationManagementPlugin::bindManagers()
@@ -118,8 +115,8 @@ void EmulationManagementPlugin::createView()
 {
     m_view.setTitle(tr("Emulation Management"));
     m_view.setResizeMode(QQuickView::SizeRootObjectToView);
-    m_view.setSource(
-        QUrl(QStringLiteral("qrc:/emulationmanagement/qml/EmulationManagementView.qml")));
+    m_view.setSource(QUrl(QStringLiteral("qrc:%1/%2")
+                              .arg(QLatin1String(resourcePrefix), QLatin1String(viewDocument))));
     // Nobody watches a hidden window's stream.
     connect(&m_view, &QWindow::visibleChanged, this, [this](bool visible) {
         if (visible || !m_cameraManager.streamRunning())
@@ -164,7 +161,7 @@ QVariantMap EmulationManagementPlugin::readDeviceSensorTables(const QString &dir
                          qPrintable(sensor));
         }
         ini.endGroup();
-        tables.insert(ini.value(QStringLiteral("device-name")).toString(), table);
+        tables.insert(ini.value(QLatin1String(deviceNameKey)).toString(), table);
     }
     return tables;
 }
@@ -304,8 +301,11 @@ void EmulationManagementPlugin::showEmulationManagementView()
 bool EmulationManagementPlugin::checkPortForwardings()
 {
     Vesk::VirtualMachine *machine = m_emulator->virtualMachine();
-    if (machine->hasPortForwarding(tcpHostPort, nullptr)
-        && machine->hasPortForwarding(udpHostPort, nullptr))
+    if (std::all_of(std::cbegin(portForwardingRules),
+                    std::cend(portForwardingRules),
+                    [machine](const PortForwardingRule &rule) {
+                        return machine->hasPortForwarding(rule.hostPort, nullptr);
+                    }))
         return true;
     if (m_emulatorRunning) {
         showMessage(tr("The emulation management plugin cannot be used. Please, close %1 and try "
@@ -325,22 +325,17 @@ bool EmulationManagementPlugin::checkPortForwardings()
         return emulator && m_emulator == emulator;
     };
     m_busy = true;
-    bool added = false;
-    Vesk::execAsynchronous(added,
-                           &Vesk::VirtualMachine::addPortForwarding,
-                           machine,
-                           QString::fromLatin1(tcpForwardingRule),
-                           QStringLiteral("tcp"),
-                           tcpHostPort,
-                           tcpEmulatorPort);
-    if (stillBound()) {
+    for (const PortForwardingRule &rule : portForwardingRules) {
+        bool added = false;
         Vesk::execAsynchronous(added,
                                &Vesk::VirtualMachine::addPortForwarding,
                                machine,
-                               QString::fromLatin1(udpForwardingRule),
-                               QStringLiteral("udp"),
-                               udpHostPort,
-                               udpEmulatorPort);
+                               QString::fromLatin1(rule.name),
+                               QString::fromLatin1(rule.protocol),
+                               rule.hostPort,
+                               rule.emulatorPort);
+        if (!stillBound())
+            break;
     }
     m_busy = false;
     return stillBound();

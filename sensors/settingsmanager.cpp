@@ -1,6 +1,8 @@
 #include "settingsmanager.h"
 
+#include "plugin/emulationmanagementconstants.h"
 #include "sensors/sensordefaults.h"
+#include "sensors/settingskeys.h"
 
 #include <coreplugin/icore.h>
 #include <utils/qtcsettings.h>
@@ -10,7 +12,7 @@ namespace EmulationManagement::Internal {
 static Utils::Key fullKey(const char *key)
 {
     return Utils::keyFromString(
-        QStringLiteral("%1/%2").arg(QStringLiteral("emulationmanagement"), QLatin1String(key)));
+        QStringLiteral("%1/%2").arg(QLatin1String(Constants::settingsGroup), QLatin1String(key)));
 }
 
 SettingsManager::SettingsManager(QObject *parent)
@@ -20,119 +22,119 @@ SettingsManager::SettingsManager(QObject *parent)
 
 void SettingsManager::save3DModelRotationValues(double x, double y, double z)
 {
-    setValue("model_rotation_x", x);
-    setValue("model_rotation_y", y);
-    setValue("model_rotation_z", z);
+    setValue(SettingsKeys::modelRotationX, x);
+    setValue(SettingsKeys::modelRotationY, y);
+    setValue(SettingsKeys::modelRotationZ, z);
 }
 
 void SettingsManager::save3DModelPositionValues(double x, double y, double z)
 {
-    setValue("model_position_x", x);
-    setValue("model_position_y", y);
-    setValue("model_position_z", z);
+    setValue(SettingsKeys::modelPositionX, x);
+    setValue(SettingsKeys::modelPositionY, y);
+    setValue(SettingsKeys::modelPositionZ, z);
 }
 
 void SettingsManager::saveDoNotShowAgainResetSensorsDialog(bool doNotShowAgain)
 {
-    setValue("do_not_show_again_reset_sensors_dialog", doNotShowAgain);
+    setValue(SettingsKeys::doNotShowAgainResetSensorsDialog, doNotShowAgain);
 }
 
 double SettingsManager::read3DModelRotationX() const
 {
-    return value("model_rotation_x", 0).toDouble();
+    return value(SettingsKeys::modelRotationX, 0).toDouble();
 }
 
 double SettingsManager::read3DModelRotationY() const
 {
-    return value("model_rotation_y", 0).toDouble();
+    return value(SettingsKeys::modelRotationY, 0).toDouble();
 }
 
 double SettingsManager::read3DModelRotationZ() const
 {
-    return value("model_rotation_z", 0).toDouble();
+    return value(SettingsKeys::modelRotationZ, 0).toDouble();
 }
 
 double SettingsManager::read3DModelPositionX() const
 {
-    return value("model_position_x", 0).toDouble();
+    return value(SettingsKeys::modelPositionX, 0).toDouble();
 }
 
 double SettingsManager::read3DModelPositionY() const
 {
-    return value("model_position_y", 0).toDouble();
+    return value(SettingsKeys::modelPositionY, 0).toDouble();
 }
 
 double SettingsManager::read3DModelPositionZ() const
 {
-    return value("model_position_z", 0).toDouble();
+    return value(SettingsKeys::modelPositionZ, 0).toDouble();
 }
 
 bool SettingsManager::readDoNotShowAgainResetSensorsDialog() const
 {
-    return value("do_not_show_again_reset_sensors_dialog", false).toBool();
+    return value(SettingsKeys::doNotShowAgainResetSensorsDialog, false).toBool();
 }
 
 void SettingsManager::saveAccelerometerValues(int x, int y, int z)
 {
-    setValue("accelerometer_x", x);
-    setValue("accelerometer_y", y);
-    setValue("accelerometer_z", z);
+    setValue(SettingsKeys::accelerometerX, x);
+    setValue(SettingsKeys::accelerometerY, y);
+    setValue(SettingsKeys::accelerometerZ, z);
 }
 
 void SettingsManager::saveAlsLux(int lux)
 {
-    setValue("als", lux);
+    setValue(SettingsKeys::alsLux, lux);
 }
 
 void SettingsManager::saveGyroscopeValues(double x, double y, double z)
 {
-    setValue("gyroscope_x", x);
-    setValue("gyroscope_y", y);
-    setValue("gyroscope_z", z);
+    setValue(SettingsKeys::gyroscopeX, x);
+    setValue(SettingsKeys::gyroscopeY, y);
+    setValue(SettingsKeys::gyroscopeZ, z);
 }
 
 void SettingsManager::saveMagneticFieldValues(double x, double y, double z)
 {
-    setValue("magnetic_field_x", x);
-    setValue("magnetic_field_y", y);
-    setValue("magnetic_field_z", z);
+    setValue(SettingsKeys::magneticFieldX, x);
+    setValue(SettingsKeys::magneticFieldY, y);
+    setValue(SettingsKeys::magneticFieldZ, z);
 }
 
 void SettingsManager::saveMagnetometerValues(double x, double y, double z)
 {
-    setValue("magnetometer_x", x);
-    setValue("magnetometer_y", y);
-    setValue("magnetometer_z", z);
+    setValue(SettingsKeys::magnetometerX, x);
+    setValue(SettingsKeys::magnetometerY, y);
+    setValue(SettingsKeys::magnetometerZ, z);
 }
 
 void SettingsManager::saveMagnetometerCalibrationLevel(int level)
 {
-    setValue("magnetometer_calib_level", level);
+    setValue(SettingsKeys::magnetometerCalibrationLevel, level);
 }
 
 void SettingsManager::saveProximityReflectance(int reflectance)
 {
-    setValue("proximity_reflectance", reflectance);
+    setValue(SettingsKeys::proximityReflectance, reflectance);
 }
 
 void SettingsManager::saveTapDirection(int direction)
 {
-    setValue("tap", direction);
+    setValue(SettingsKeys::tapDirection, direction);
 }
 
 void SettingsManager::saveGpsLatitude(double latitude)
 {
-    setValue("gps_latitude", latitude);
+    setValue(SettingsKeys::gpsLatitude, latitude);
 }
 
 void SettingsManager::saveGpsLongitude(double longitude)
 {
-    setValue("gps_longitude", longitude);
+    setValue(SettingsKeys::gpsLongitude, longitude);
 }
 
 void SettingsManager::saveGpsAltitude(double altitude)
 {
-    setValue("gps_altitude", altitude);
+    setValue(SettingsKeys::gpsAltitude, altitude);
 }
 
 void SettingsManager::saveGpsPosition(double latitude, double longitude, double altitude)
@@ -144,97 +146,99 @@ void SettingsManager::saveGpsPosition(double latitude, double longitude, double 
 
 int SettingsManager::readAccelerometerX() const
 {
-    return value("accelerometer_x", SensorDefaults::accelerometerX).toInt();
+    return value(SettingsKeys::accelerometerX, SensorDefaults::accelerometerX).toInt();
 }
 
 int SettingsManager::readAccelerometerY() const
 {
-    return value("accelerometer_y", SensorDefaults::accelerometerY).toInt();
+    return value(SettingsKeys::accelerometerY, SensorDefaults::accelerometerY).toInt();
 }
 
 int SettingsManager::readAccelerometerZ() const
 {
-    return value("accelerometer_z", SensorDefaults::accelerometerZ).toInt();
+    return value(SettingsKeys::accelerometerZ, SensorDefaults::accelerometerZ).toInt();
 }
 
 int SettingsManager::readAlsLux() const
 {
-    return value("als", SensorDefaults::alsLux).toInt();
+    return value(SettingsKeys::alsLux, SensorDefaults::alsLux).toInt();
 }
 
 double SettingsManager::readGyroscopeX() const
 {
-    return value("gyroscope_x", SensorDefaults::gyroscopeX).toDouble();
+    return value(SettingsKeys::gyroscopeX, SensorDefaults::gyroscopeX).toDouble();
 }
 
 double SettingsManager::readGyroscopeY() const
 {
-    return value("gyroscope_y", SensorDefaults::gyroscopeY).toDouble();
+    return value(SettingsKeys::gyroscopeY, SensorDefaults::gyroscopeY).toDouble();
 }
 
 double SettingsManager::readGyroscopeZ() const
 {
-    return value("gyroscope_z", SensorDefaults::gyroscopeZ).toDouble();
+    return value(SettingsKeys::gyroscopeZ, SensorDefaults::gyroscopeZ).toDouble();
 }
 
 double SettingsManager::readMagneticFieldX() const
 {
-    return value("magnetic_field_x", SensorDefaults::magneticFieldX).toDouble();
+    return value(SettingsKeys::magneticFieldX, SensorDefaults::magneticFieldX).toDouble();
 }
 
 double SettingsManager::readMagneticFieldY() const
 {
-    return value("magnetic_field_y", SensorDefaults::magneticFieldY).toDouble();
+    return value(SettingsKeys::magneticFieldY, SensorDefaults::magneticFieldY).toDouble();
 }
 
 double SettingsManager::readMagneticFieldZ() const
 {
-    return value("magnetic_field_z", SensorDefaults::magneticFieldZ).toDouble();
+    return value(SettingsKeys::magneticFieldZ, SensorDefaults::magneticFieldZ).toDouble();
 }
 
 double SettingsManager::readMagnetometerX() const
 {
-    return value("magnetometer_x", SensorDefaults::magnetometerX).toDouble();
+    return value(SettingsKeys::magnetometerX, SensorDefaults::magnetometerX).toDouble();
 }
 
 double SettingsManager::readMagnetometerY() const
 {
-    return value("magnetometer_y", SensorDefaults::magnetometerY).toDouble();
+    return value(SettingsKeys::magnetometerY, SensorDefaults::magnetometerY).toDouble();
 }
 
 double SettingsManager::readMagnetometerZ() const
 {
-    return value("magnetometer_z", SensorDefaults::magnetometerZ).toDouble();
+    return value(SettingsKeys::magnetometerZ, SensorDefaults::magnetometerZ).toDouble();
 }
 
 int SettingsManager::readMagnetometerCalibrationLevel() const
 {
-    return value("magnetometer_calib_level", SensorDefaults::magnetometerCalibrationLevel).toInt();
+    return value(SettingsKeys::magnetometerCalibrationLevel,
+                 SensorDefaults::magnetometerCalibrationLevel)
+        .toInt();
 }
 
 int SettingsManager::readProximityReflectance() const
 {
-    return value("proximity_reflectance", SensorDefaults::proximityReflectance).toInt();
+    return value(SettingsKeys::proximityReflectance, SensorDefaults::proximityReflectance).toInt();
 }
 
 int SettingsManager::readTapDirection() const
 {
-    return value("tap", SensorDefaults::tapDirection).toInt();
+    return value(SettingsKeys::tapDirection, SensorDefaults::tapDirection).toInt();
 }
 
 double SettingsManager::readGpsLatitude() const
 {
-    return value("gps_latitude", 0).toDouble();
+    return value(SettingsKeys::gpsLatitude, 0).toDouble();
 }
 
 double SettingsManager::readGpsLongitude() const
 {
-    return value("gps_longitude", 0).toDouble();
+    return value(SettingsKeys::gpsLongitude, 0).toDouble();
 }
 
 double SettingsManager::readGpsAltitude() const
 {
-    return value("gps_altitude", 0).toDouble();
+    return value(SettingsKeys::gpsAltitude, 0).toDouble();
 }
 
 QVariant SettingsManager::value(const char *key, const QVariant &defaultValue) const

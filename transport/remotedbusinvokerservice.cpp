@@ -1,5 +1,7 @@
 #include "remotedbusinvokerservice.h"
 
+#include "plugin/emulationmanagementconstants.h"
+
 #include <QUrl>
 
 namespace EmulationManagement::Internal {
@@ -40,7 +42,9 @@ RemoteDBusInvokerService::~RemoteDBusInvokerService()
 void RemoteDBusInvokerService::connectToEmulator()
 {
     m_retryTimer.stop();
-    m_webSocket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(port)));
+    m_webSocket.open(QUrl(QStringLiteral("ws://%1:%2")
+                              .arg(QLatin1String(Constants::emulatorHost))
+                              .arg(Constants::tcpHostPort)));
 }
 
 void RemoteDBusInvokerService::invokeMethod(const QString &bus,

@@ -14,8 +14,6 @@ class RemoteDBusInvokerService : public QObject
     Q_OBJECT
 
 public:
-    static constexpr quint16 port = 5454;
-
     explicit RemoteDBusInvokerService(QObject *parent = nullptr);
     ~RemoteDBusInvokerService() override;
 

@@ -1,5 +1,7 @@
 #include "smartphone3dmodelconfig.h"
 
+#include "plugin/emulationmanagementconstants.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +13,6 @@ namespace EmulationManagement::Internal {
 namespace {
 
 const char defaultModelName[] = "default";
-const char deviceNameKey[] = "device-name";
 const char meshKey[] = "mesh";
 const char textureKey[] = "texture";
 
@@ -91,7 +92,7 @@ void Smartphone3DModelConfig::loadModelConfigs()
             {QLatin1String(meshKey), file.value(QLatin1String(meshKey)).toString()},
             {QLatin1String(textureKey), file.value(QLatin1String(textureKey)).toString()},
         };
-        m_configs.insert(file.value(QLatin1String(deviceNameKey)).toString(), config);
+        m_configs.insert(file.value(QLatin1String(Constants::deviceNameKey)).toString(), config);
     }
 }
 

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The plug-in's fixed names and numbers, in one place for all its parts.
+namespace EmulationManagement::Constants {
+
+// The Tools menu entry, inside the sub-menu the SDK's plug-ins share.
+const char showViewActionId[] = "EmulationManagement.ShowEmulationManagementView.Action";
+const char sdkToolsMenuId[] = "Qel.Tools.Menu";
+const char toolsMenuId[] = "QtCreator.Menu.Tools";
+
+// Translation catalogues "EmulationManagement_<locale>.qm" in the IDE's resources.
+const char translationCatalogue[] = "EmulationManagement";
+const char translationPrefix[] = "_";
+
+// The window's documents, compiled into the plug-in under this resource prefix.
+const char resourcePrefix[] = "/emulationmanagement";
+const char viewDocument[] = "qml/EmulationManagementView.qml";
+
+// The module the native QML types are registered under.
+const char qmlModule[] = "org.mirel";
+constexpr int qmlModuleMajorVersion = 1;
+constexpr int qmlModuleMinorVersion = 0;
+
+// The key that names the device model in the device configuration files
+// beside the IDE (sensor tables, 3D model configurations).
+const char deviceNameKey[] = "device-name";
+
+// The group of the IDE settings the plug-in keeps its values in.
+const char settingsGroup[] = "emulationmanagement";
+
+// The emulator is reached through port forwardings of its virtual machine on
+// the host's loopback address: the WebSocket to the remote D-Bus invoker
+// over TCP, the camera stream over UDP.
+const char emulatorHost[] = "127.0.0.1";
+const char tcpForwardingRule[] = "emulationmanagementtcp";
+const char udpForwardingRule[] = "emulationmanagementudp";
+constexpr quint16 tcpHostPort = 5454;
+constexpr quint16 tcpEmulatorPort = 1234;
+constexpr quint16 udpHostPort = 34343;
+constexpr quint16 udpEmulatorPort = 34343;
+
+struct PortForwardingRule
+{
+    const char *name;
+    const char *protocol;
+    quint16 hostPort;
+    quint16 emulatorPort;
+};
+// What the plug-in adds to a machine that lacks them, in this order.
+constexpr PortForwardingRule portForwardingRules[] = {
+    {tcpForwardingRule, "tcp", tcpHostPort, tcpEmulatorPort},
+    {udpForwardingRule, "udp", udpHostPort, udpEmulatorPort},
+};
+
+} // namespace EmulationManagement::Constants
