@@ -1,5 +1,6 @@
 #include "emulationmanagementplugin.h"
 
+#include "devicesensortables.h"
 #include "emulationmanagementconstants.h"
 #include "execasynchronous.h"
 #include "qmlregistration.h"
@@ -24,7 +25,6 @@
 #include <QMainWindow>
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QSettings>
 #include <QTranslator>
 
 #include <algorithm>
@@ -137,33 +137,6 @@ void EmulationManagementPlugin::createMenuAction()
     Core::ActionContainer *sdkMenu = Core::ActionManager::createMenu(sdkToolsMenuId);
     sdkMenu->addAction(command);
     Core::ActionManager::actionContainer(toolsMenuId)->addMenu(sdkMenu);
-}
-
-QVariantMap EmulationManagementPlugin::readDeviceSensorTables(const QString &directory,
-                                                              const QStringList &sensorNames)
-{
-    QVariantMap tables;
-    const QDir dir(directory);
-    const QStringList files = dir.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Unsorted);
-    for (const QString &file : files) {
-        const QString path = QStringLiteral("%1/%2").arg(dir.path(), file);
-        QSettings ini(path, QSettings::IniFormat);
-        QVariantMap table;
-        ini.beginGroup(QStringLiteral("sensors"));
-        for (const QString &sensor : ini.childKeys()) {
-            // Any other name would be switched in the emulator and then never
-            // shown or updated by the pages.
-            if (sensorNames.contains(sensor))
-                table.insert(sensor, ini.value(sensor, true).toBool());
-            else
-                qWarning("Device sensor table %s: \"%s\" is not a switchable sensor, ignored",
-                         qPrintable(path),
-                         qPrintable(sensor));
-        }
-        ini.endGroup();
-        tables.insert(ini.value(QLatin1String(deviceNameKey)).toString(), table);
-    }
-    return tables;
 }
 
 void EmulationManagementPlugin::loadDeviceSensorsConfig()

@@ -37,11 +37,6 @@ public:
     void showEmulationManagementView();
     void updateSensorsAvailability(const QString &deviceModelName);
 
-    // Device model name -> sensor name -> available, from the "*.ini" files of a
-    // directory; keys other than sensorNames are left out with a warning.
-    static QVariantMap readDeviceSensorTables(const QString &directory,
-                                              const QStringList &sensorNames);
-
     // For tests and the host: the objects this plug-in owns.
     RemoteDBusInvokerService *invoker() { return &m_invoker; }
     GPSEmulationManager *gpsManager() { return &m_gpsManager; }

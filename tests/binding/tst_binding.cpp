@@ -1,6 +1,7 @@
 #include "ideenvironment.h"
 #include "recordingserver.h"
 
+#include "plugin/devicesensortables.h"
 #include "plugin/emulationmanagementplugin.h"
 
 #include <ssh/sshconnection.h>
@@ -385,7 +386,7 @@ void BindingTest::deviceSensorTablesAreRead()
                                                    "not a switchable sensor, ignored")
                                         .arg(field)));
     const QString directory = QCoreApplication::applicationDirPath();
-    const QVariantMap tables = EmulationManagementPlugin::readDeviceSensorTables(
+    const QVariantMap tables = readDeviceSensorTables(
         directory,
         QString("accelerometer als compass gyroscope magnetometer orientation proximity tap")
             .split(' '));
