@@ -59,6 +59,52 @@ QString SensorsEmulationManager::interfaceName() const
     return serviceName();
 }
 
+static QString argument(int value)
+{
+    return DBusArguments::int32(value);
+}
+
+static QString argument(double value)
+{
+    return DBusArguments::doubleValue(value);
+}
+
+template<typename T>
+void SensorsEmulationManager::setAxes(XYZModel<T> *model,
+                                      const QString &method,
+                                      std::initializer_list<std::pair<Axis, T>> values)
+{
+    static constexpr void (XYZModel<T>::*setters[])(T)
+        = {&XYZModel<T>::setX, &XYZModel<T>::setY, &XYZModel<T>::setZ};
+    if (!method.isEmpty()) {
+        QStringList arguments;
+        for (const auto &[axis, value] : values)
+            arguments.append(argument(value));
+        callMethod(method, DBusArguments::join(arguments));
+    }
+    for (const auto &[axis, value] : values)
+        (model->*setters[axis])(value);
+    handleAxesChanged(model);
+}
+
+// The compass follows the accelerometer and the magnetometer, the orientation
+// the accelerometer; every three-axis reading is stored as it changes.
+void SensorsEmulationManager::handleAxesChanged(const SensorModel *model)
+{
+    if (model == m_accelerometer) {
+        updateCompass();
+        updateOrientation();
+        saveAccelerometer();
+    } else if (model == m_magnetometer) {
+        updateCompass();
+        saveMagnetometer();
+    } else if (model == m_gyroscope) {
+        saveGyroscope();
+    } else {
+        saveMagneticField();
+    }
+}
+
 void SensorsEmulationManager::enableSensor(const QString &sensorName)
 {
     callMethod(QStringLiteral("enableSensor"), DBusArguments::string(sensorName));
@@ -71,42 +117,24 @@ void SensorsEmulationManager::disableSensor(const QString &sensorName)
 
 void SensorsEmulationManager::setAccelerometerValues(int x, int y, int z)
 {
-    callMethod(QStringLiteral("setAccelerometerValues"),
-               DBusArguments::join(
-                   {DBusArguments::int32(x), DBusArguments::int32(y), DBusArguments::int32(z)}));
-    m_accelerometer->setX(x);
-    m_accelerometer->setY(y);
-    m_accelerometer->setZ(z);
-    updateCompass();
-    updateOrientation();
-    saveAccelerometer();
+    setAxes(m_accelerometer,
+            QStringLiteral("setAccelerometerValues"),
+            {{AxisX, x}, {AxisY, y}, {AxisZ, z}});
 }
 
 void SensorsEmulationManager::setAccelerometerX(int x)
 {
-    callMethod(QStringLiteral("setAccelerometerX"), DBusArguments::int32(x));
-    m_accelerometer->setX(x);
-    updateCompass();
-    updateOrientation();
-    saveAccelerometer();
+    setAxes(m_accelerometer, QStringLiteral("setAccelerometerX"), {{AxisX, x}});
 }
 
 void SensorsEmulationManager::setAccelerometerY(int y)
 {
-    callMethod(QStringLiteral("setAccelerometerY"), DBusArguments::int32(y));
-    m_accelerometer->setY(y);
-    updateCompass();
-    updateOrientation();
-    saveAccelerometer();
+    setAxes(m_accelerometer, QStringLiteral("setAccelerometerY"), {{AxisY, y}});
 }
 
 void SensorsEmulationManager::setAccelerometerZ(int z)
 {
-    callMethod(QStringLiteral("setAccelerometerZ"), DBusArguments::int32(z));
-    m_accelerometer->setZ(z);
-    updateCompass();
-    updateOrientation();
-    saveAccelerometer();
+    setAxes(m_accelerometer, QStringLiteral("setAccelerometerZ"), {{AxisZ, z}});
 }
 
 void SensorsEmulationManager::setAlsLuxValue(int lux)
@@ -139,98 +167,65 @@ void SensorsEmulationManager::setCompassCalibrationLevel(int level)
 
 void SensorsEmulationManager::setGyroscopeValues(double x, double y, double z)
 {
-    callMethod(QStringLiteral("setGyroscopeValues"),
-               DBusArguments::join({DBusArguments::doubleValue(x),
-                                    DBusArguments::doubleValue(y),
-                                    DBusArguments::doubleValue(z)}));
-    m_gyroscope->setX(x);
-    m_gyroscope->setY(y);
-    m_gyroscope->setZ(z);
-    saveGyroscope();
+    setAxes(
+        m_gyroscope, QStringLiteral("setGyroscopeValues"), {{AxisX, x}, {AxisY, y}, {AxisZ, z}});
 }
 
 void SensorsEmulationManager::setGyroscopeX(double x)
 {
-    callMethod(QStringLiteral("setGyroscopeX"), DBusArguments::doubleValue(x));
-    m_gyroscope->setX(x);
-    saveGyroscope();
+    setAxes(m_gyroscope, QStringLiteral("setGyroscopeX"), {{AxisX, x}});
 }
 
 void SensorsEmulationManager::setGyroscopeY(double y)
 {
-    callMethod(QStringLiteral("setGyroscopeY"), DBusArguments::doubleValue(y));
-    m_gyroscope->setY(y);
-    saveGyroscope();
+    setAxes(m_gyroscope, QStringLiteral("setGyroscopeY"), {{AxisY, y}});
 }
 
 void SensorsEmulationManager::setGyroscopeZ(double z)
 {
-    callMethod(QStringLiteral("setGyroscopeZ"), DBusArguments::doubleValue(z));
-    m_gyroscope->setZ(z);
-    saveGyroscope();
+    setAxes(m_gyroscope, QStringLiteral("setGyroscopeZ"), {{AxisZ, z}});
 }
 
 void SensorsEmulationManager::setMagneticFieldValues(double x, double y, double z)
 {
-    m_magneticField->setX(x);
-    m_magneticField->setY(y);
-    m_magneticField->setZ(z);
-    saveMagneticField();
+    setAxes(m_magneticField, QString(), {{AxisX, x}, {AxisY, y}, {AxisZ, z}});
 }
 
 void SensorsEmulationManager::setMagneticFieldX(double x)
 {
-    m_magneticField->setX(x);
-    saveMagneticField();
+    setAxes(m_magneticField, QString(), {{AxisX, x}});
 }
 
 void SensorsEmulationManager::setMagneticFieldY(double y)
 {
-    m_magneticField->setY(y);
-    saveMagneticField();
+    setAxes(m_magneticField, QString(), {{AxisY, y}});
 }
 
 void SensorsEmulationManager::setMagneticFieldZ(double z)
 {
-    m_magneticField->setZ(z);
-    saveMagneticField();
+    setAxes(m_magneticField, QString(), {{AxisZ, z}});
 }
 
 void SensorsEmulationManager::setMagnetometerValues(double x, double y, double z)
 {
-    callMethod(QStringLiteral("setMagnetometerValues"),
-               DBusArguments::join({DBusArguments::doubleValue(x),
-                                    DBusArguments::doubleValue(y),
-                                    DBusArguments::doubleValue(z)}));
-    m_magnetometer->setX(x);
-    m_magnetometer->setY(y);
-    m_magnetometer->setZ(z);
-    updateCompass();
-    saveMagnetometer();
+    setAxes(m_magnetometer,
+            QStringLiteral("setMagnetometerValues"),
+            {{AxisX, x}, {AxisY, y}, {AxisZ, z}});
 }
 
 void SensorsEmulationManager::setMagnetometerX(double x)
 {
-    callMethod(QStringLiteral("setMagnetometerX"), DBusArguments::doubleValue(x));
-    m_magnetometer->setX(x);
-    updateCompass();
-    saveMagnetometer();
+    setAxes(m_magnetometer, QStringLiteral("setMagnetometerX"), {{AxisX, x}});
 }
 
 void SensorsEmulationManager::setMagnetometerY(double y)
 {
-    callMethod(QStringLiteral("setMagnetometerY"), DBusArguments::doubleValue(y));
-    m_magnetometer->setY(y);
-    updateCompass();
-    saveMagnetometer();
+    setAxes(m_magnetometer, QStringLiteral("setMagnetometerY"), {{AxisY, y}});
 }
 
 void SensorsEmulationManager::setMagnetometerZ(double z)
 {
-    callMethod(QStringLiteral("setMagnetometerZ"), DBusArguments::doubleValue(z));
-    m_magnetometer->setZ(z);
-    updateCompass();
-    saveMagnetometer();
+    setAxes(m_magnetometer, QStringLiteral("setMagnetometerZ"), {{AxisZ, z}});
 }
 
 void SensorsEmulationManager::setMagnetometerCalibrationLevel(int level)

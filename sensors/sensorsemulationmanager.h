@@ -14,6 +14,9 @@
 
 #include <QVariantMap>
 
+#include <initializer_list>
+#include <utility>
+
 namespace EmulationManagement::Internal {
 
 // Drives the emulator's sensor framework service: every reading change is sent
@@ -101,6 +104,15 @@ protected:
     void processReply(const QStringList &fields) override;
 
 private:
+    enum Axis { AxisX, AxisY, AxisZ };
+
+    // Sends method (nothing for an empty name) with the values, then sets them
+    // on their axes of model, in the order given.
+    template<typename T>
+    void setAxes(XYZModel<T> *model,
+                 const QString &method,
+                 std::initializer_list<std::pair<Axis, T>> values);
+    void handleAxesChanged(const SensorModel *model);
     QList<SensorModel *> switchableSensors() const;
     bool isSwitchableSensor(const QString &sensorName) const;
     void resetSensorsAvailability();
