@@ -1,6 +1,8 @@
 #include "qmlregistration.h"
 
 #include "gps/gpxtrackreader.h"
+#include "plugin/emulationmanagementconstants.h"
+#include "plugin/qmltypelist.h"
 #include "sensors/alsmodel.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
@@ -16,23 +18,22 @@
 
 namespace EmulationManagement::Internal {
 
-const char qmlModule[] = "org.mirel";
+// Inside registerQmlTypes(), one registration per entry of the list.
+#define EM_REGISTER_TYPE(Name, Class) \
+    qmlRegisterType<Class>(qmlModule, qmlModuleMajorVersion, qmlModuleMinorVersion, #Name);
+#define EM_REGISTER_TYPE_AS(Name, Class, MetaClass) EM_REGISTER_TYPE(Name, Class)
+#define EM_REGISTER_ENUMS(Name, Class, Enum) \
+    qRegisterMetaType<Class::Enum>(#Name "::" #Enum); \
+    qmlRegisterUncreatableType<Class>(qmlModule, \
+                                      qmlModuleMajorVersion, \
+                                      qmlModuleMinorVersion, \
+                                      #Name, \
+                                      QStringLiteral(EM_QML_UNCREATABLE_REASON(Name)));
 
 void registerQmlTypes()
 {
-    qmlRegisterType<WarningDialog>(qmlModule, 1, 0, "WarningDialog");
-    qmlRegisterType<SettingsManager>(qmlModule, 1, 0, "SettingsManager");
-    qmlRegisterType<SensorsEmulationManager>(qmlModule, 1, 0, "SensorsEmulationManager");
-    qmlRegisterType<TextFieldDoubleValidator>(qmlModule, 1, 0, "TextFieldDoubleValidator");
-    // Under the names the invokables are declared with, so QML can call them.
-    qRegisterMetaType<AlsModel::LightLevel>("AlsModel::LightLevel");
-    qRegisterMetaType<TapModel::TapDirection>("TapModel::TapDirection");
-    qmlRegisterUncreatableType<AlsModel>(
-        qmlModule, 1, 0, "AlsModel", QStringLiteral("Could not create the AlsModel instance"));
-    qmlRegisterUncreatableType<TapModel>(
-        qmlModule, 1, 0, "TapModel", QStringLiteral("Could not create the TapModel instance"));
-    qmlRegisterType<SmartphoneModelFiles>(qmlModule, 1, 0, "SmartphoneModelFiles");
-    qmlRegisterType<GpxTrackReader>(qmlModule, 1, 0, "GpxTrackReader");
+    using namespace Constants;
+    EM_QML_TYPES(EM_REGISTER_TYPE, EM_REGISTER_TYPE_AS, EM_REGISTER_ENUMS)
 }
 
 void setThemeContextProperties(QQmlContext *context)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gps/gpxtrackreader.h"
+#include "plugin/qmltypelist.h"
 #include "sensors/alsmodel.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
@@ -14,64 +15,25 @@
 // Describes the types of "org.mirel" to the QML tools (qmllint, qmlcachegen).
 // The plug-in registers them itself when it initializes; nothing links the
 // registration that these declarations would generate.
+#define EM_DESCRIBE_TYPE(Name, Class) EM_DESCRIBE_TYPE_AS(Name, Class, Class)
+#define EM_DESCRIBE_TYPE_AS(Name, Class, MetaClass) \
+    struct Name##Info \
+    { \
+        Q_GADGET \
+        QML_FOREIGN(MetaClass) \
+        QML_NAMED_ELEMENT(Name) \
+    };
+#define EM_DESCRIBE_ENUMS(Name, Class, Enum) \
+    struct Name##Info \
+    { \
+        Q_GADGET \
+        QML_FOREIGN(Class) \
+        QML_NAMED_ELEMENT(Name) \
+        QML_UNCREATABLE(EM_QML_UNCREATABLE_REASON(Name)) \
+    };
+
 namespace EmulationManagement::Internal::QmlTypeInfo {
 
-struct WarningDialogInfo
-{
-    Q_GADGET
-    QML_FOREIGN(EmulationManagement::Internal::WarningDialog)
-    QML_NAMED_ELEMENT(WarningDialog)
-};
-
-struct SettingsManagerInfo
-{
-    Q_GADGET
-    QML_FOREIGN(EmulationManagement::Internal::SettingsManager)
-    QML_NAMED_ELEMENT(SettingsManager)
-};
-
-struct SensorsEmulationManagerInfo
-{
-    Q_GADGET
-    QML_FOREIGN(EmulationManagement::Internal::SensorsEmulationManager)
-    QML_NAMED_ELEMENT(SensorsEmulationManager)
-};
-
-struct TextFieldDoubleValidatorInfo
-{
-    Q_GADGET
-    QML_FOREIGN(QDoubleValidator)
-    QML_NAMED_ELEMENT(TextFieldDoubleValidator)
-};
-
-struct AlsModelInfo
-{
-    Q_GADGET
-    QML_FOREIGN(EmulationManagement::Internal::AlsModel)
-    QML_NAMED_ELEMENT(AlsModel)
-    QML_UNCREATABLE("Could not create the AlsModel instance")
-};
-
-struct TapModelInfo
-{
-    Q_GADGET
-    QML_FOREIGN(EmulationManagement::Internal::TapModel)
-    QML_NAMED_ELEMENT(TapModel)
-    QML_UNCREATABLE("Could not create the TapModel instance")
-};
-
-struct SmartphoneModelFilesInfo
-{
-    Q_GADGET
-    QML_FOREIGN(EmulationManagement::Internal::SmartphoneModelFiles)
-    QML_NAMED_ELEMENT(SmartphoneModelFiles)
-};
-
-struct GpxTrackReaderInfo
-{
-    Q_GADGET
-    QML_FOREIGN(EmulationManagement::Internal::GpxTrackReader)
-    QML_NAMED_ELEMENT(GpxTrackReader)
-};
+EM_QML_TYPES(EM_DESCRIBE_TYPE, EM_DESCRIBE_TYPE_AS, EM_DESCRIBE_ENUMS)
 
 } // namespace EmulationManagement::Internal::QmlTypeInfo
