@@ -180,13 +180,8 @@ void CameraEmulationManager::populateCameras()
     GList *devices = m_deviceMonitor ? gst_device_monitor_get_devices(m_deviceMonitor) : nullptr;
     for (GList *item = devices; item; item = item->next)
         addCamera(GST_DEVICE(item->data));
-    if (!m_cameras.isEmpty()) {
-        m_cameraName = m_cameras.firstKey();
-        setResolutionIndex(0);
-        emit cameraNameChanged();
-        emit resolutionsChanged();
-        emit frameratesChanged();
-    }
+    if (!m_cameras.isEmpty())
+        setCameraName(m_cameras.firstKey());
     setCameraStreamSettings();
     g_list_free_full(devices, gst_object_unref);
     assembleCameraPipeline();
