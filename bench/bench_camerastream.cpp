@@ -46,6 +46,19 @@ struct Measurement
 
 // The receiving side: "reset" starts counting, "report" prints the frames
 // counted and the seconds since.
+// The process's CPU time and the wall time over seconds of event loop.
+Measurement measurePeriod(int seconds)
+{
+    const double cpuStart = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTest::qWait(seconds * 1000);
+    Measurement result;
+    result.cpu = cpuSeconds() - cpuStart;
+    result.seconds = wall.elapsed() / 1000.0;
+    return result;
+}
+
 int runReceiver()
 {
     RtpJpegReceiver receiver;
@@ -90,13 +103,7 @@ Measurement measureCamera(QProcess &receiver, int seconds, QVideoSink *preview)
     QTest::qWait(500);
     receiver.write("reset\n");
     shown = 0;
-    const double cpuStart = cpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    QTest::qWait(seconds * 1000);
-    Measurement result;
-    result.cpu = cpuSeconds() - cpuStart;
-    result.seconds = wall.elapsed() / 1000.0;
+    Measurement result = measurePeriod(seconds);
     receiver.write("report\n");
     receiver.waitForReadyRead(5000);
     const QList<QByteArray> report = receiver.readLine().trimmed().split(' ');
@@ -126,13 +133,7 @@ Measurement measureBare(int seconds)
     gst_element_set_state(pipeline, GST_STATE_PLAYING);
     QTest::qWait(500);
     const int startFrames = bareFrames;
-    const double cpuStart = cpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    QTest::qWait(seconds * 1000);
-    Measurement result;
-    result.cpu = cpuSeconds() - cpuStart;
-    result.seconds = wall.elapsed() / 1000.0;
+    Measurement result = measurePeriod(seconds);
     result.frames = bareFrames - startFrames;
     gst_element_set_state(pipeline, GST_STATE_NULL);
     gst_object_unref(sink);
