@@ -1,5 +1,6 @@
+#include "emulatorstate.h"
+
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
@@ -61,16 +62,9 @@ struct EmulatorRun
             output += process.readAllStandardOutput();
         return output.contains("ready:");
     }
-    // The value at a "/"-separated path of object keys in the state file.
     QJsonValue stateAt(const QString &path) const
     {
-        QFile file(directory.filePath("state.json"));
-        QJsonValue value = file.open(QIODevice::ReadOnly)
-                               ? QJsonDocument::fromJson(file.readAll()).object()
-                               : QJsonObject();
-        for (const QString &key : path.split('/'))
-            value = value.toObject().value(key);
-        return value;
+        return emulatorStateAt(directory.filePath("state.json"), path);
     }
 
     QTemporaryDir directory;

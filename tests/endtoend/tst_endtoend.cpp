@@ -1,3 +1,4 @@
+#include "emulatorstate.h"
 #include "ideenvironment.h"
 #include "simulatedmachine.h"
 
@@ -77,13 +78,7 @@ void EndToEndTest::cleanupTestCase()
 
 QJsonValue EndToEndTest::stateAt(const QString &path) const
 {
-    QFile file(m_machine->stateFile());
-    QJsonValue value = file.open(QIODevice::ReadOnly)
-                           ? QJsonDocument::fromJson(file.readAll()).object()
-                           : QJsonObject();
-    for (const QString &key : path.split('/'))
-        value = value.toObject().value(key);
-    return value;
+    return emulatorStateAt(m_machine->stateFile(), path);
 }
 
 bool EndToEndTest::waitForState(const StateValues &expected, int timeoutMs) const
