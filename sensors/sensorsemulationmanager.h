@@ -106,8 +106,8 @@ protected:
 private:
     enum Axis { AxisX, AxisY, AxisZ };
 
-    // Sends method (nothing for an empty name) with the values, then sets them
-    // on their axes of model, in the order given.
+    // Sends method (nothing for an empty name) with the values, sets them on
+    // their axes of model in the order given, then handleAxesChanged(model).
     template<typename T>
     void setAxes(XYZModel<T> *model,
                  const QString &method,
