@@ -1,10 +1,10 @@
 #include "managerfixture.h"
+#include "managertest.h"
 
 #include "gps/gpsemulationmanager.h"
 
 #include <utils/qtcsettings.h>
 
-#include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlExpression>
@@ -54,14 +54,11 @@ QStringList resynchronisation(const char *looped,
 
 } // namespace
 
-class GpsEmulationManagerTest : public QObject
+class GpsEmulationManagerTest : public ManagerTest<M>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void callTable();
     void trackTexts();
     void trackFromQml();
@@ -72,30 +69,7 @@ private slots:
 private:
     QString stored() const;
     QString shown() const;
-
-    std::unique_ptr<ManagerFixture> m_fixture;
-    std::unique_ptr<M> m_manager;
 };
-
-// Numbers on the wire must not follow a locale with a decimal comma.
-void GpsEmulationManagerTest::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-}
-
-void GpsEmulationManagerTest::init()
-{
-    m_fixture = std::make_unique<ManagerFixture>();
-    QVERIFY(m_fixture->isReady());
-    m_manager = std::make_unique<M>();
-    m_manager->setRdbusinvoker(m_fixture->invoker());
-}
-
-void GpsEmulationManagerTest::cleanup()
-{
-    m_manager.reset();
-    m_fixture.reset();
-}
 
 QString GpsEmulationManagerTest::stored() const
 {

@@ -1,9 +1,9 @@
 #include "managerfixture.h"
+#include "managertest.h"
 
 #include "sensors/sensorsemulationmanager.h"
 #include "transport/remotedbusinvokerservice.h"
 
-#include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -89,14 +89,11 @@ const QStringList defaultReadings = calls({"setAccelerometerValues int32:0 int32
 
 } // namespace
 
-class SensorsEmulationManagerTest : public QObject
+class SensorsEmulationManagerTest : public ManagerTest<M>
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void callTable();
     void defaultValuesLeaveFieldAndStates();
     void firstConnectionQueriesThenAppliesDefaults();
@@ -104,31 +101,7 @@ private slots:
     void availability();
     void enabledReplies();
     void readingsSurviveARestart();
-
-private:
-    std::unique_ptr<ManagerFixture> m_fixture;
-    std::unique_ptr<M> m_manager;
 };
-
-// Numbers on the wire must not follow a locale with a decimal comma.
-void SensorsEmulationManagerTest::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-}
-
-void SensorsEmulationManagerTest::init()
-{
-    m_fixture = std::make_unique<ManagerFixture>();
-    QVERIFY(m_fixture->isReady());
-    m_manager = std::make_unique<M>();
-    m_manager->setRdbusinvoker(m_fixture->invoker());
-}
-
-void SensorsEmulationManagerTest::cleanup()
-{
-    m_manager.reset();
-    m_fixture.reset();
-}
 
 void SensorsEmulationManagerTest::callTable()
 {
