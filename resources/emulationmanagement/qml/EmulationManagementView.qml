@@ -86,6 +86,7 @@ Rectangle {
         function onReplyReceived(reply) {
             Logic.sensorStateReplyReceived(reply);
         }
+
         // Unanswered requests stay so: the reconnection sends every state anew.
         function onWebSocketDisconnected() {
             emulationManagementView.pendingSensorRequests = [];

@@ -86,10 +86,10 @@ RowLayout {
     Slider {
         id: slider
 
+        objectName: control.objectName + "Slider"
         Layout.fillWidth: true
         from: control.minValue
         to: control.maxValue
-        objectName: control.objectName + "Slider"
         stepSize: control.stepSize
         snapMode: Slider.SnapAlways
         Accessible.name: control.Accessible.name
