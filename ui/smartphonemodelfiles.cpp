@@ -1,19 +1,15 @@
 #include "smartphonemodelfiles.h"
 
-#include <QDataStream>
+#include "meshfilelayout.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QUrl>
 
 namespace EmulationManagement::Internal {
 
 namespace {
-
-// Header of a Qt Quick 3D mesh file: identifier, version, flags, mesh size.
-const quint32 meshFileId = 3365961549U;
-const quint16 oldestMeshVersion = 3;
-const quint16 newestMeshVersion = 5;
-const qint64 meshHeaderSize = 12;
 
 QString localPath(const QString &uri)
 {
@@ -42,19 +38,14 @@ bool SmartphoneModelFiles::check(const QString &meshUri, const QString &textureU
 
 bool SmartphoneModelFiles::isMeshFile(const QString &path)
 {
+    // Not a pipe or a device, which opening could block on.
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() == 0)
         return false;
-    QDataStream stream(&file);
-    stream.setByteOrder(QDataStream::LittleEndian);
-    quint32 fileId = 0;
-    quint16 version = 0;
-    quint16 flags = 0;
-    quint32 meshSize = 0;
-    stream >> fileId >> version >> flags >> meshSize;
-    return stream.status() == QDataStream::Ok && fileId == meshFileId
-           && version >= oldestMeshVersion && version <= newestMeshVersion && meshSize > 0
-           && file.size() >= meshHeaderSize + meshSize;
+    // Mapped, not read: the check walks the file once and keeps nothing.
+    const uchar *data = file.map(0, file.size());
+    return data
+           && isWholeMeshFile(QByteArrayView(reinterpret_cast<const char *>(data), file.size()));
 }
 
 bool SmartphoneModelFiles::isImageFile(const QString &path)

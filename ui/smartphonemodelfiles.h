@@ -20,7 +20,8 @@ public:
     // naming the first unusable one and returns false.
     Q_INVOKABLE bool check(const QString &meshUri, const QString &textureUri) const;
 
-    // A Qt Quick 3D mesh file (balsam's output) that is whole.
+    // A Qt Quick 3D mesh file (balsam's output) that is whole, to its last
+    // count and offset.
     static bool isMeshFile(const QString &path);
     // An image that Qt can decode.
     static bool isImageFile(const QString &path);

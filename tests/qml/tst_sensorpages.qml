@@ -34,7 +34,9 @@ ViewTestCase {
             { tag: "accelerometer off and on", clicks: ["accelerometer", "accelerometer"], off: ["compass", "orientation"] },
             { tag: "magnetometer off", clicks: ["magnetometer"], off: ["compass", "magnetometer"] },
             { tag: "compass on", clicks: ["accelerometer", "magnetometer", "compass"], off: ["orientation"] },
-            { tag: "orientation on", clicks: ["accelerometer", "orientation"], off: ["compass"] }
+            { tag: "orientation on", clicks: ["accelerometer", "orientation"], off: ["compass"] },
+            { tag: "compass off", clicks: ["compass"], off: ["compass"] },
+            { tag: "orientation off", clicks: ["orientation"], off: ["orientation"] }
         ];
     }
     function test_dependentCheckBoxes(data) {
@@ -71,7 +73,11 @@ ViewTestCase {
     }
 
     function test_hiddenAndGreyedBlocks() {
+        showPage("Sensors Management");
+        mouseClick(child("gyroscopeCheckBox"));
         testEnvironment.setSensorAvailability("magnetometer", false);
+        verify(child("gyroscopeCheckBox").checked, "an unapplied click gives way to the manager's states");
+        showPage("Sensors Values");
         compare([child("magnetometerCheckBox").visible, child("magnetometerControls").visible, child("magneticFieldControls").visible, child("compassControls").visible], [false, false, false, true]);
         testEnvironment.setSensorAvailability("magnetometer", true);
         verify(child("magneticFieldControls").visible);
@@ -79,31 +85,61 @@ ViewTestCase {
         compare([child("gyroscopeControls").enabled, child("accelerometerControls").enabled], [false, true]);
     }
 
-    // The last rows start from the value the row before them left.
+    // Typed keys, a list entry chosen or a button clicked; the last rows start
+    // from the value the row before them left.
     function test_valueEntered_data() {
+        const defaults = ["setAccelerometerValues int32:0 int32:0 int32:1000", "setAlsValue int32:100", "setGyroscopeValues double:0 double:0 double:1.14592", "setMagnetometerValues double:4.3e-05 double:0 double:0", "setMagnetometerCalibrationLevel int32:0", "setProximitySensorValue int32:5", "setTapSensorValue int32:-1"];
         return [
-            { tag: "accelerometer x, Enter", field: "accelerometer.x", keys: ["1", ".", "5", Qt.Key_Return], call: "setAccelerometerX int32:1500", shown: "1.500", calculated: "14.710 m/s\u00b2" },
-            { tag: "accelerometer y, Tab", field: "accelerometer.y", keys: ["-", "0", ".", "2", Qt.Key_Tab], call: "setAccelerometerY int32:-200", shown: "-0.200", calculated: "-1.961 m/s\u00b2" },
-            { tag: "magnetometer in microtesla", field: "magnetometer.x", keys: ["4", "0", Qt.Key_Return], call: "setMagnetometerX double:4e-05", shown: "40.000" },
-            { tag: "gyroscope", field: "gyroscope.z", keys: ["2", "4", ".", "1", "2", "5", Qt.Key_Return], call: "setGyroscopeZ double:24.125", shown: "24.125" },
-            { tag: "calibration level", field: "compass.calibrationLevel", keys: ["2", Qt.Key_Return], call: "setMagnetometerCalibrationLevel int32:2", shown: "2" },
-            { tag: "reflectance", field: "proximity.reflectance", keys: ["7", Qt.Key_Return], call: "setProximitySensorValue int32:7", shown: "7", calculated: "0.68426 " },
-            { tag: "light level chosen", field: "als.lux", level: 4, call: "setAlsValue int32:400", shown: "400" },
-            { tag: "5000 lux: the fourth key refused", field: "als.lux", keys: ["5", "0", "0", "0", Qt.Key_Tab], call: "setAlsValue int32:500", shown: "500" },
-            { tag: "incomplete lux: the old value back", field: "als.lux", keys: ["-", Qt.Key_Tab], shown: "500" },
-            { tag: "empty lux: the old value back", field: "als.lux", keys: [Qt.Key_Delete, Qt.Key_Tab], shown: "500" }
+            { tag: "accelerometer x, Enter", field: "accelerometer.x", keys: ["1", ".", "5", Qt.Key_Return], calls: ["setAccelerometerX int32:1500"], shown: "1.500", calculated: "14.710 m/s\u00b2" },
+            { tag: "accelerometer y, Tab", field: "accelerometer.y", keys: ["-", "0", ".", "2", Qt.Key_Tab], calls: ["setAccelerometerY int32:-200"], shown: "-0.200", calculated: "-1.961 m/s\u00b2" },
+            { tag: "accelerometer rounded, not cut", field: "accelerometer.z", keys: ["1", ".", "0", "0", "9", Qt.Key_Return], calls: ["setAccelerometerZ int32:1009"], shown: "1.009" },
+            { tag: "magnetometer in microtesla", field: "magnetometer.x", keys: ["4", "0", Qt.Key_Return], calls: ["setMagnetometerX double:4e-05"], shown: "40.000" },
+            { tag: "gyroscope", field: "gyroscope.z", keys: ["2", "4", ".", "1", "2", "5", Qt.Key_Return], calls: ["setGyroscopeZ double:24.125"], shown: "24.125" },
+            { tag: "calibration level", field: "compass.calibrationLevel", keys: ["2", Qt.Key_Return], calls: ["setMagnetometerCalibrationLevel int32:2"], shown: "2" },
+            { tag: "reflectance", field: "proximity.reflectance", keys: ["7", Qt.Key_Return], calls: ["setProximitySensorValue int32:7"], shown: "7", calculated: "0.68426 " },
+            { tag: "reflectance takes no fraction", field: "proximity.reflectance", keys: ["0", ".", "5", Qt.Key_Return], calls: ["setProximitySensorValue int32:5"], shown: "5" },
+            { tag: "Near", field: "proximity.reflectance", button: "nearButton", calls: ["setProximitySensorValue int32:0"], shown: "0" },
+            { tag: "Far", field: "proximity.reflectance", button: "farButton", calls: ["setProximitySensorValue int32:10"], shown: "10" },
+            { tag: "orientation chosen", list: "orientations", index: 2, calls: ["setAccelerometerValues int32:-100 int32:0 int32:0"], listText: "LeftUp" },
+            { tag: "tap direction chosen", list: "tapDirections", index: 7, calls: ["setTapSensorValue int32:6"], listText: "Z_Pos" },
+            { tag: "light level chosen", list: "lightLevels", index: 4, field: "als.lux", calls: ["setAlsValue int32:400"], shown: "400", listText: "Bright" },
+            { tag: "5000 lux: the fourth key refused", field: "als.lux", keys: ["5", "0", "0", "0", Qt.Key_Tab], calls: ["setAlsValue int32:500"], shown: "500" },
+            { tag: "incomplete lux: the old value back", field: "als.lux", keys: ["-", Qt.Key_Tab], calls: [], shown: "500" },
+            { tag: "empty lux: the old value back", field: "als.lux", keys: [Qt.Key_Delete, Qt.Key_Tab], calls: [], shown: "500" },
+            { tag: "Reset values", field: "accelerometer.z", button: "resetValuesButton", calls: defaults, shown: "1.000", list: "tapDirections", listText: "Undefined" }
         ];
     }
     function test_valueEntered(data) {
-        const levels = child("lightLevels");
-        if (data.level) {
-            mouseClick(levels);
-            tryVerify(() => levels.popup.opened);
+        const list = data.list && child(data.list);
+        if (data.index) {
+            mouseClick(list);
+            tryVerify(() => list.popup.opened);
         }
-        compare(sent(() => data.level ? mouseClick(levels.popup.contentItem.itemAtIndex(data.level)) : typeInto(data.field + "Field", data.keys)), data.call ? [data.call] : []);
-        compare(child(data.field + "Field").text, data.shown);
+        compare(sent(() => data.index ? mouseClick(list.popup.contentItem.itemAtIndex(data.index)) : data.button ? mouseClick(child(data.button)) : typeInto(data.field + "Field", data.keys)), data.calls);
+        if (data.field)
+            compare(child(data.field + "Field").text, data.shown);
+        if (data.list)
+            compare(list.currentText, data.listText);
         if (data.calculated)
             compare(child(data.field + "Calculated").text, data.calculated);
+    }
+
+    // Drags in steps of one pixel over the whole slider: one call per value.
+    function test_sliderDrag_data() {
+        return [
+            { tag: "calibration level", slider: "magnetometer.calibrationLevel", calls: [1, 2, 3].map(level => "setMagnetometerCalibrationLevel int32:" + level) },
+            { tag: "reflectance", slider: "proximity.reflectance", calls: [1, 2, 3, 4, 5, 6, 7, 8, 9, 10].map(value => "setProximitySensorValue int32:" + value) }
+        ];
+    }
+    function test_sliderDrag(data) {
+        const slider = child(data.slider + "Slider");
+        typeInto(data.slider + "Field", ["0", Qt.Key_Return]);
+        compare(sent(() => {
+            mousePress(slider, slider.leftPadding, slider.height / 2);
+            for (let x = slider.leftPadding; x <= slider.width; ++x)
+                mouseMove(slider, x, slider.height / 2, -1, Qt.LeftButton);
+            mouseRelease(slider, slider.width, slider.height / 2);
+        }), data.calls);
     }
 
     function test_lightLevelFollowsLux_data() {
@@ -113,26 +149,53 @@ ViewTestCase {
         typeInto("als.luxField", data.lux.split("").concat([Qt.Key_Return]));
         compare(child("lightLevels").currentText, data.level);
     }
+    // The slider reports no change when the block is made at 0 lux.
+    function test_lightLevelOfANewBlock() {
+        const block = child("lightControls"), controls = block.controls;
+        sensorsEmulationManager.setAlsLuxValue(0);
+        block.controls = null;
+        block.controls = controls;
+        compare(child("lightLevels").currentText, "Dark");
+    }
 
-    function test_errorReplyUndoesLastEnabledChange() {
+    // After Apply with the accelerometer clicked off (compass and orientation
+    // follow), replies to some of the eight calls; each refused request is
+    // undone in the map alone, a taken one forgotten.
+    function test_repliesToEnabledStates_data() {
+        const failed = (call, message) => call + "::org.freedesktop.DBus.Error.Failed:" + message;
+        return [
+            { tag: "refused", replies: [failed("disableSensor:accelerometer", "No")], off: ["compass", "orientation"], error: "org.freedesktop.DBus.Error.Failed No" },
+            { tag: "tap taken, then a GPS call refused", click: "tap", replies: ["disableSensor:tap:::", failed("setLatitude:1", "No fix")], off: ["tap"], error: "org.freedesktop.DBus.Error.Failed No fix" },
+            { tag: "taken, then a GPS call refused", replies: ["disableSensor:accelerometer:::", failed("setLatitude:1", "No fix")], off: ["accelerometer", "compass", "orientation"], error: "org.freedesktop.DBus.Error.Failed No fix" },
+            { tag: "taken, then refused again", replies: ["disableSensor:compass:::", failed("disableSensor:compass", "late")], off: ["accelerometer", "compass", "orientation"], error: "org.freedesktop.DBus.Error.Failed late" },
+            { tag: "error text with colons", replies: [failed("disableSensor:orientation", "No: none")], off: ["accelerometer", "compass"], error: failed("disableSensor:orientation", "No: none") },
+            { tag: "OK replies", replies: ["setAlsValue:100:::", "enableSensor:tap:::"], off: ["accelerometer", "compass", "orientation"] }
+        ];
+    }
+    function test_repliesToEnabledStates(data) {
+        // The recording server answers nothing itself: earlier Applies wait still.
+        view.pendingSensorRequests = [];
         showPage("Sensors Management");
-        mouseClick(child("tapCheckBox"));
+        mouseClick(child((data.click || "accelerometer") + "CheckBox"));
         mouseClick(child("applyButton"));
         tryCompare(wire.frames, "length", 8);
-        compare(sensorsEmulationManager.sensorsEnabledStates.tap, false);
-        wire.reply("disableSensor:tap::org.freedesktop.DBus.Error.Failed:No tap sensor");
-        const errorDialog = child("errorDialog");
-        tryVerify(() => errorDialog.visible);
-        compare(errorDialog.text, "org.freedesktop.DBus.Error.Failed No tap sensor");
-        compare([sensorsEmulationManager.sensorsEnabledStates.tap, child("tapCheckBox").checked], [true, true], "back to the state before the request");
-        sensorsEmulationManager.setSensorEnabled("tap", false);
-        wire.reply("setAlsValue:1::org.freedesktop.DBus.Error.Failed:again");
-        tryCompare(errorDialog, "text", "org.freedesktop.DBus.Error.Failed again");
-        compare(sensorsEmulationManager.sensorsEnabledStates.tap, false, "no name remembered: nothing undone");
-        // The GPS page stops its track on every error reply; only sensor calls count here.
-        compare(wire.frames.filter(frame => frame.startsWith(sensorsService)).length, 8, "the undo sends nothing");
-        mouseClick(errorDialog.standardButton(Dialog.Ok));
+        const [errorDialog, sensorFrames] = [child("errorDialog"), wire.frames.slice()];
+        replies.clear();
+        for (const reply of data.replies)
+            wire.reply(reply);
+        tryCompare(replies, "count", data.replies.length);
+        tryVerify(() => errorDialog.visible === !!data.error);
+        const states = sensorsEmulationManager.sensorsEnabledStates;
+        compare([sensorNames.filter(name => !states[name]), checkedNames()], [data.off, sensorNames.filter(name => data.off.indexOf(name) < 0)]);
+        compare(errorDialog.visible ? errorDialog.text : "", data.error || "");
+        if (errorDialog.visible)
+            mouseClick(errorDialog.standardButton(Dialog.Ok));
         tryVerify(() => !errorDialog.visible);
+        // Settles what this row left unanswered.
+        for (const frame of sensorFrames) {
+            const [method, argument] = frame.substring(sensorsService.length).split(" ");
+            wire.reply(method + ":" + argument.split(":")[1] + ":::");
+        }
     }
 
     function test_resetWarningOnTheWayToThePhone_data() {
@@ -163,5 +226,12 @@ ViewTestCase {
         testEnvironment.saveScreenshot("sensors-values");
         showPage("Sensors Management");
         testEnvironment.saveScreenshot("sensors-management");
+    }
+
+    SignalSpy {
+        id: replies
+
+        target: sensorsEmulationManager
+        signalName: "replyFromEmulatorReceived"
     }
 }

@@ -109,18 +109,22 @@ ViewTestCase {
     }
 
     // Drag moves of (dx, dy) pixels from preset 1 or 3, against one slider
-    // submission per move after setting the sliders to the values it reached.
+    // submission per move after setting the sliders to the values it reached;
+    // in Move mode, with the rotation sliders hidden, against nothing.
     function test_dragIsASliderStep_data() {
         return [
             {tag: "right then up", start: 1, moves: [[40, 0], [0, -30]], steps: [[["zRotSlider", -20]], [["xRotSlider", -15]]]},
             {tag: "both at once", start: 1, moves: [[-20, 10]], steps: [[["zRotSlider", 10], ["xRotSlider", 5]]]},
             {tag: "left past 180", start: 3, moves: [[-30, 0]], steps: [[["zRotSlider", -165]]]},
+            {tag: "Move mode", start: 1, move: true, moves: [[40, 0], [0, -30]], steps: []},
         ];
     }
     function test_dragIsASliderStep(data) {
         requireOpenGL();
         const values = () => [child("zRotSlider").value, child("xRotSlider").value];
         mouseClick(child("preset" + data.start));
+        if (data.move)
+            mouseClick(child("moveRadioButton"));
         const dragged = sent(() => {
             let [x, y] = [300, 100];
             mousePress(model, x, y);
@@ -131,6 +135,8 @@ ViewTestCase {
             mouseRelease(model, x, y);
         });
         const reached = values();
+        if (data.move)
+            mouseClick(child("rotationRadioButton"));
         mouseClick(child("preset" + data.start));
         const stepped = sent(() => {
             for (const step of data.steps) {
@@ -139,7 +145,7 @@ ViewTestCase {
                 child(step[0][0]).sliderSubmited(step[0][1]);
             }
         });
-        verify(dragged.length > 0);
+        verify(dragged.length > 0 || data.move);
         compare([values(), dragged], [reached, stepped]);
     }
 }

@@ -9,10 +9,12 @@ ViewTestCase {
 
     readonly property string atRest: "setGyroscopeValues double:0 double:0 double:0"
     property var page
+    property int tickInterval
 
+    // Keys, or [key, modifiers].
     function keys(list) {
         for (const key of list)
-            keyClick(key);
+            keyClick(...[].concat(key));
     }
     function setSliders(kind, values) {
         ["x", "y", "z"].forEach((axis, i) => child(axis + kind + "Slider").value = values[i]);
@@ -49,7 +51,8 @@ ViewTestCase {
         showPage("Orientation Management");
         page = child("smartphoneModelPage");
         tryVerify(() => page.visible);
-        // Ticks come from the test alone.
+        // Ticks come from the test alone, but test_timerTicks.
+        tickInterval = child("pageTimer").interval;
         child("pageTimer").interval = 3600000;
     }
     function init() {
@@ -81,23 +84,31 @@ ViewTestCase {
         compare([calls.length].concat(calls.slice(0, data.calls.length)), [2].concat(data.calls));
     }
 
+    // Rows: the rotation slider and its start, keys, the value reached, the
+    // accelerometer sent last and the slider's turn rate on the next tick.
     function test_wrapping_data() {
+        const [shiftLeft, shiftRight] = [[Qt.Key_Left, Qt.ShiftModifier], [Qt.Key_Right, Qt.ShiftModifier]];
         return [
-            { tag: "Right past 180", start: 180, keys: [Qt.Key_Right], value: 181, call: "setAccelerometerValues int32:-17 int32:-999 int32:0", gz: 10 },
-            { tag: "any key wraps 181 to -180", start: 180, keys: [Qt.Key_Right, Qt.Key_A], value: -180, call: "setAccelerometerValues int32:0 int32:-1000 int32:0", gz: 0 },
-            { tag: "Right across the end", start: 180, keys: [Qt.Key_Right, Qt.Key_Right], value: -179, call: "setAccelerometerValues int32:-17 int32:-999 int32:0", gz: 10 },
-            { tag: "Left across the end", start: -180, keys: [Qt.Key_Left, Qt.Key_Left], value: 179, call: "setAccelerometerValues int32:17 int32:-999 int32:0", gz: -10 },
-            { tag: "Left wraps -181 to 180", start: -180, keys: [Qt.Key_Left, Qt.Key_A], value: 180, call: "setAccelerometerValues int32:0 int32:-1000 int32:0", gz: 0 }
+            { tag: "Right past 180", axis: 2, start: 180, keys: [Qt.Key_Right], value: 181, call: "setAccelerometerValues int32:-17 int32:-1000 int32:0", rate: 10 },
+            { tag: "any key wraps 181 to -180", axis: 2, start: 180, keys: [Qt.Key_Right, Qt.Key_A], value: -180, call: "setAccelerometerValues int32:0 int32:-1000 int32:0", rate: 0 },
+            { tag: "Right across the end", axis: 2, start: 180, keys: [Qt.Key_Right, Qt.Key_Right], value: -179, call: "setAccelerometerValues int32:-17 int32:-1000 int32:0", rate: 10 },
+            { tag: "Left across the end", axis: 2, start: -180, keys: [Qt.Key_Left, Qt.Key_Left], value: 179, call: "setAccelerometerValues int32:17 int32:-1000 int32:0", rate: -10 },
+            { tag: "Left wraps -181 to 180", axis: 2, start: -180, keys: [Qt.Key_Left, Qt.Key_A], value: 180, call: "setAccelerometerValues int32:0 int32:-1000 int32:0", rate: 0 },
+            { tag: "X: Up across the end", axis: 0, start: 180, keys: [Qt.Key_Up, Qt.Key_Up], value: -179, call: "setAccelerometerValues int32:0 int32:-1000 int32:17", rate: 10 },
+            { tag: "X: Down across the end", axis: 0, start: -180, keys: [Qt.Key_Down, Qt.Key_Down], value: 179, call: "setAccelerometerValues int32:0 int32:-1000 int32:-17", rate: -10 },
+            { tag: "Y: Shift+Right across the end", axis: 1, start: 180, keys: [shiftRight, shiftRight], value: -179, call: "setAccelerometerValues int32:0 int32:1000 int32:0", rate: 10 },
+            { tag: "Y: Shift+Left across the end", axis: 1, start: -180, keys: [shiftLeft, shiftLeft], value: 179, call: "setAccelerometerValues int32:0 int32:1000 int32:0", rate: -10 }
         ];
     }
     function test_wrapping(data) {
-        setSliders("Rot", [0, 0, data.start]);
+        setSliders("Rot", [0, 1, 2].map(axis => axis === data.axis ? data.start : 0));
         page.tick();
         const calls = sent(() => keys(data.keys)).filter(call => call.startsWith("setAccelerometerValues"));
-        compare(child("zRotSlider").value, data.value);
+        const axis = ["x", "y", "z"][data.axis];
+        compare(child(axis + "RotSlider").value, data.value);
         compare(calls[calls.length - 1], data.call);
         page.tick();
-        compare(page.gyroZValue, data.gz);
+        compare(page[axis + "GyroRotFrequency"] * 360, data.rate);
     }
 
     // Rows: what comes before (sensor states, page, sliders, keys held), the
@@ -106,15 +117,23 @@ ViewTestCase {
         const shown = ["setAccelerometerValues int32:0 int32:1000 int32:0", atRest, "setMagnetometerValues double:1.2e-05 double:-3.4e-05 double:5.6e-05"];
         const hide = () => { showPage("Sensors Values"); verify(!child("pageTimer").running); };
         const turn = () => { page.tick(); keys(Array(9).fill(Qt.Key_Right)); };
+        const moveSliders = values => () => compare(["x", "y"].map(axis => Math.round(child(axis + "MoveSlider").value * 100)), values);
         return [
             { tag: "Control held: Move mode", before: () => { keyPress(Qt.Key_Control, Qt.ControlModifier); verify(child("moveRadioButton").checked); page.tick(); page.tick(); }, step: () => { keyPress(Qt.Key_Right, Qt.ControlModifier); [1, 2, 3].forEach(() => page.tick()); }, calls: ["setAccelerometerValues int32:12 int32:1000 int32:0", "setAccelerometerValues int32:-12 int32:1000 int32:0", "setAccelerometerValues int32:0 int32:1000 int32:0"], after: () => { keyRelease(Qt.Key_Right, Qt.ControlModifier); verify(child("rotationRadioButton").checked, "releasing Control switches back"); } },
+            { tag: "arrow, tick, then Control: the turn stops", before: () => { turn(); page.tick(); }, step: () => keyPress(Qt.Key_Control, Qt.ControlModifier), calls: [atRest], after: () => { keyRelease(Qt.Key_Control, Qt.ControlModifier); verify(child("rotationRadioButton").checked); } },
+            { tag: "turning, then the page hidden", before: turn, step: () => { page.tick(); hide(); }, calls: ["setGyroscopeValues double:0 double:0 double:90", atRest] },
+            { tag: "Shift, then Right with it, turns Y-Rot", before: () => mouseClick(child("preset5")), step: () => keyClick(Qt.Key_Right, Qt.ShiftModifier), calls: ["setAccelerometerValues int32:0 int32:0 int32:1000", "setMagnetometerValues double:1.2e-05 double:-5.6e-05 double:-3.4e-05", "setAccelerometerValues int32:-17 int32:0 int32:1000", "setMagnetometerValues double:1.25916e-05 double:-5.6e-05 double:-3.37854e-05"] },
+            { tag: "Down turns X-Rot", before: () => {}, step: () => keyClick(Qt.Key_Down), calls: ["setAccelerometerValues int32:0 int32:1000 int32:17", "setMagnetometerValues double:1.2e-05 double:-3.49722e-05 double:5.53981e-05"] },
+            { tag: "Move mode: arrows move X and Y", before: () => setMode(true), step: () => keys([Qt.Key_Right, Qt.Key_Up, Qt.Key_Up, Qt.Key_Down, Qt.Key_Left, Qt.Key_Left]), calls: [], after: moveSliders([-1, 1]) },
+            { tag: "Move mode: limits", before: () => { setMode(true); setSliders("Move", [2, -2, 0]); }, step: () => keys([Qt.Key_Right, Qt.Key_Down, Qt.Key_Left, Qt.Key_Up]), calls: [], after: moveSliders([199, -199]) },
+            { tag: "Move mode: other limits", before: () => { setMode(true); setSliders("Move", [-2, 2, 0]); }, step: () => keys([Qt.Key_Left, Qt.Key_Up]), calls: [], after: moveSliders([-200, 200]) },
             { tag: "9 degrees within one tick", before: turn, step: () => page.tick(), calls: ["setGyroscopeValues double:0 double:0 double:90"] },
             { tag: "the next tick at rest", before: () => { turn(); page.tick(); }, step: () => page.tick(), calls: [atRest] },
             { tag: "gyroscope limited", before: () => { setSliders("Rot", [0, 0, -180]); page.tick(); setSliders("Rot", [0, 0, 180]); }, step: () => page.tick(), calls: ["setGyroscopeValues double:0 double:0 double:3000"], label: "gyroscopeLabel", text: "Gyroscope (°/s): 0.000 0.000 3,600.000" },
-            { tag: "accelerometer limited", before: () => { setSliders("Rot", [0, 0, 180]); setMode(true); child("xMoveSlider").value = -2; page.tick(); page.tick(); child("xMoveSlider").value = 2; }, step: () => page.tick(), calls: ["setAccelerometerValues int32:-3000 int32:-1000 int32:0"], label: "accelerometerLabel", text: "Accelerometer (m/s²): -47.994 -9.807 0.000" },
-            { tag: "magnetometer disabled", before: () => sensorsEmulationManager.setSensorEnabled("magnetometer", false), step: () => keyClick(Qt.Key_Up), calls: ["setAccelerometerValues int32:0 int32:999 int32:-17"] },
+            { tag: "accelerometer limited", before: () => { setSliders("Rot", [0, 0, 180]); setMode(true); child("xMoveSlider").value = -2; page.tick(); page.tick(); child("xMoveSlider").value = 2; }, step: () => page.tick(), calls: ["setAccelerometerValues int32:-3000 int32:-1000 int32:0"], label: "accelerometerLabel", text: "Accelerometer (m/s²): -48.004 -9.807 0.000" },
+            { tag: "magnetometer disabled", before: () => sensorsEmulationManager.setSensorEnabled("magnetometer", false), step: () => keyClick(Qt.Key_Up), calls: ["setAccelerometerValues int32:0 int32:1000 int32:-17"] },
             { tag: "accelerometer unavailable", before: () => testEnvironment.setSensorAvailability("accelerometer", false), step: () => keyClick(Qt.Key_Up), calls: ["setMagnetometerValues double:1.2e-05 double:-3.30175e-05 double:5.65849e-05"] },
-            { tag: "gyroscope disabled", before: () => sensorsEmulationManager.setSensorEnabled("gyroscope", false), step: () => { keyClick(Qt.Key_Right); page.tick(); }, calls: ["setAccelerometerValues int32:17 int32:999 int32:0", "setMagnetometerValues double:1.14048e-05 double:-3.42043e-05 double:5.6e-05"] },
+            { tag: "gyroscope disabled", before: () => sensorsEmulationManager.setSensorEnabled("gyroscope", false), step: () => { keyClick(Qt.Key_Right); page.tick(); }, calls: ["setAccelerometerValues int32:17 int32:1000 int32:0", "setMagnetometerValues double:1.14048e-05 double:-3.42043e-05 double:5.6e-05"] },
             { tag: "page hidden, Move mode", before: () => { setMode(true); hide(); }, step: () => { page.tick(); page.tick(); }, calls: [] },
             { tag: "page shown", before: hide, step: () => showPage("Orientation Management"), calls: shown },
             { tag: "shown, gyroscope disabled", before: () => { sensorsEmulationManager.setSensorEnabled("gyroscope", false); hide(); }, step: () => showPage("Orientation Management"), calls: shown }
@@ -163,9 +182,23 @@ ViewTestCase {
         }
     }
 
+    // The page's own timer: a turn between its ticks reads as that turn in
+    // total, however the ticks fall.
+    function test_timerTicks() {
+        const timer = child("pageTimer");
+        compare(tickInterval, 100);
+        keys(Array(9).fill(Qt.Key_Right));
+        wire.clearFrames();
+        timer.interval = tickInterval;
+        const rates = () => wire.frames.filter(frame => frame.indexOf("setGyroscopeValues") >= 0).map(frame => Number(frame.split(":").pop()));
+        tryVerify(() => rates().length > 2 && rates()[rates().length - 1] === 0, 20000, "ticks until the phone rests");
+        timer.interval = 3600000;
+        fuzzyCompare(rates().reduce((sum, rate) => sum + rate * 0.1, 0), 9, 1e-9);
+    }
+
     function test_screenshot() {
         keys([Qt.Key_Up, Qt.Key_Up, Qt.Key_Right]);
-        compare(child("accelerometerLabel").text, "Accelerometer (m/s²): 0.167 9.797 -0.333", "the values the emulator received");
+        compare(child("accelerometerLabel").text, "Accelerometer (m/s²): 0.167 9.797 -0.343", "the values the emulator received, to the nearest thousandth");
         testEnvironment.saveScreenshot("phone-page");
     }
 }

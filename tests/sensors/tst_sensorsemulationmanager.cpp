@@ -136,8 +136,6 @@ void SensorsEmulationManagerTest::callTable()
         {[](M &m) { m.setCompassAzimuth(-10); }, "setAccelerometerValues int32:0 int32:0 int32:1000\nsetMagnetometerValues double:7.56915e-06 double:4.29268e-05 double:0", "m=7.569148582e-06,4.292677474e-05,0/0 c=350/0"},
         {[](M &m) { m.setCompassAzimuth(90); }, "setAccelerometerValues int32:0 int32:0 int32:1000\nsetMagnetometerValues double:-4.3589e-05 double:2.66906e-21 double:0", "m=-4.358898944e-05,2.66905582e-21,0/0 c=90/0"},
         {[](M &m) { m.setProximitySensorReflectanceValue(7); }, "setProximitySensorValue int32:7", "p=7"},
-        {[](M &m) { m.setProximitySensorNearValue(true); }, "setProximitySensorValue int32:0", "p=0"},
-        {[](M &m) { m.setProximitySensorNearValue(false); }, "setProximitySensorValue int32:10", "p=10"},
         {[](M &m) { m.setTapSensorValue(TapModel::Z_Pos); }, "setTapSensorValue int32:6", "t=6"},
         {[](M &m) { m.setOrientation(1); }, "setAccelerometerValues int32:0 int32:100 int32:0", "a=0,100,0 o=1"},
         {[](M &m) { m.setOrientation(2); }, "setAccelerometerValues int32:0 int32:-100 int32:0", "a=0,-100,0 o=2"},

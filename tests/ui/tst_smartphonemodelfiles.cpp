@@ -5,33 +5,77 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QtEndian>
 
 using namespace EmulationManagement::Internal;
 
 namespace {
 
-// How a test file is made from a shipped one.
-enum class Variant { Shipped, Missing, Text, Truncated, NewerVersion, NotLocal };
+// How a test file is made from a shipped one. Patched: cut by `cut` bytes,
+// then the 32-bit word written at `at` (from the end when negative; `subset`
+// stands for the first subset's element count).
+enum class Variant { Shipped, Missing, Text, NotLocal, Patched };
+const qint64 subset = 1 << 30;
 
 const char badMesh[] = "\"file:.*/mesh\" is not a readable mesh file";
 const char badTexture[] = "\"file:.*/texture\" is not a readable image";
 
-// Warning: pattern of the one expected warning, or null.
+// Warning: pattern of the one expected warning, or null. Mesh words from 12
+// on: vertex entries' offset, count, stride, data offset, size; index type,
+// data offset, size; subsets' offset, count; joints; draw mode, winding. The
+// footer: identifier, version, entries' offset, mesh count, after the mesh
+// list of offset (64 bits), id and padding.
 // clang-format off
-const struct Row { const char *tag; Variant mesh, texture; const char *warning; } rows[] = {
-    {"both shipped files", Variant::Shipped, Variant::Shipped, nullptr},
-    {"missing mesh", Variant::Missing, Variant::Shipped, badMesh},
-    {"text as mesh", Variant::Text, Variant::Shipped, badMesh},
-    {"truncated mesh", Variant::Truncated, Variant::Shipped, badMesh},
-    {"mesh of a newer format", Variant::NewerVersion, Variant::Shipped, badMesh},
-    {"mesh not a local file", Variant::NotLocal, Variant::Shipped, "\"http:.*/mesh\" is not a readable mesh file"},
-    {"missing texture", Variant::Shipped, Variant::Missing, badTexture},
-    {"truncated texture", Variant::Shipped, Variant::Truncated, badTexture},
-    {"both bad: the mesh is named", Variant::Missing, Variant::Missing, badMesh},
+const struct Row { const char *tag; Variant mesh, texture; qint64 cut, at; quint32 word; const char *warning; } rows[] = {
+    {"both shipped files", Variant::Shipped, Variant::Shipped, 0, 0, 0, nullptr},
+    {"missing mesh", Variant::Missing, Variant::Shipped, 0, 0, 0, badMesh},
+    {"text as mesh", Variant::Text, Variant::Shipped, 0, 0, 0, badMesh},
+    {"mesh not a local file", Variant::NotLocal, Variant::Shipped, 0, 0, 0, "\"http:.*/mesh\" is not a readable mesh file"},
+    {"mesh cut by a byte", Variant::Patched, Variant::Shipped, 1, 0, 0, badMesh},
+    {"mesh cut to half", Variant::Patched, Variant::Shipped, 604, 0, 0, badMesh},
+    {"mesh of a newer format", Variant::Patched, Variant::Shipped, 0, 4, 6, badMesh},
+    {"mesh size past the footer", Variant::Patched, Variant::Shipped, 0, 8, 0x7fffffff, badMesh},
+    {"vertex entries past the end", Variant::Patched, Variant::Shipped, 0, 16, 100000000, badMesh},
+    {"stride 0", Variant::Patched, Variant::Shipped, 0, 20, 0, badMesh},
+    {"vertex data past the end", Variant::Patched, Variant::Shipped, 0, 28, 0x10000000, badMesh},
+    {"8-bit indices", Variant::Patched, Variant::Shipped, 0, 32, 1, badMesh},
+    {"index data past the end", Variant::Patched, Variant::Shipped, 0, 40, 0x7ffffff0, badMesh},
+    {"subsets past the end", Variant::Patched, Variant::Shipped, 0, 48, 0x40000000, badMesh},
+    {"no subset", Variant::Patched, Variant::Shipped, 0, 48, 0, badMesh},
+    {"unknown draw mode", Variant::Patched, Variant::Shipped, 0, 60, 8, badMesh},
+    {"unknown component type", Variant::Patched, Variant::Shipped, 0, 72, 12, badMesh},
+    {"attribute outside the vertex", Variant::Patched, Variant::Shipped, 0, 80, 24, badMesh},
+    {"name past the end", Variant::Patched, Variant::Shipped, 0, 120, 0xffffff00, badMesh},
+    {"indices past the vertices: one vertex", Variant::Patched, Variant::Shipped, 0, 20, 768, badMesh},
+    {"subset past the indices", Variant::Patched, Variant::Shipped, 0, subset, 37, badMesh},
+    {"footer identifier", Variant::Patched, Variant::Shipped, 0, -16, 0, badMesh},
+    {"footer version", Variant::Patched, Variant::Shipped, 0, -12, 2, badMesh},
+    {"no mesh listed", Variant::Patched, Variant::Shipped, 0, -4, 0, badMesh},
+    {"mesh list past the start", Variant::Patched, Variant::Shipped, 0, -4, 0x10000000, badMesh},
+    {"mesh offset outside the file", Variant::Patched, Variant::Shipped, 0, -32, 0xfffffff0, badMesh},
+    {"missing texture", Variant::Shipped, Variant::Missing, 0, 0, 0, badTexture},
+    {"truncated texture", Variant::Shipped, Variant::Patched, 51, 0, 0, badTexture},
+    {"both bad: the mesh is named", Variant::Missing, Variant::Missing, 0, 0, 0, badMesh},
 };
 // clang-format on
 
-QString makeFile(const QTemporaryDir &dir, const char *name, const char *shipped, Variant variant)
+QByteArray patched(QByteArray bytes, const Row &row)
+{
+    bytes.chop(row.cut);
+    qsizetype at = row.at < 0 ? bytes.size() + row.at : row.at;
+    if (row.at == subset) {
+        // The subset's element count and offset: the index count and 0,
+        // which no index or name repeats.
+        QByteArray countAndOffset(8, 0);
+        qToLittleEndian(qFromLittleEndian<quint32>(bytes.constData() + 40) / 4, countAndOffset.data());
+        at = bytes.lastIndexOf(countAndOffset);
+    }
+    if (row.at)
+        qToLittleEndian(row.word, bytes.data() + at);
+    return bytes;
+}
+
+QString makeFile(const QTemporaryDir &dir, const char *name, const char *shipped, Variant variant, const Row &row)
 {
     if (variant == Variant::NotLocal)
         return QStringLiteral("http://127.0.0.1/%1").arg(QLatin1String(name));
@@ -40,12 +84,10 @@ QString makeFile(const QTemporaryDir &dir, const char *name, const char *shipped
     QFile file(path);
     if (variant != Variant::Missing && source.open(QIODevice::ReadOnly)
         && file.open(QIODevice::WriteOnly)) {
-        QByteArray bytes = variant == Variant::Text ? "o phone\nv 0 0 0\n" : source.readAll();
-        if (variant == Variant::Truncated)
-            bytes.chop(bytes.size() / 2);
-        if (variant == Variant::NewerVersion)
-            bytes[4] = 6;
-        file.write(bytes);
+        const QByteArray bytes = source.readAll();
+        file.write(variant == Variant::Text      ? QByteArray("o phone\nv 0 0 0\n")
+                   : variant == Variant::Patched ? patched(bytes, row)
+                                                 : bytes);
     }
     return QUrl::fromLocalFile(path).toString();
 }
@@ -61,8 +103,8 @@ private slots:
     {
         for (const Row &row : rows) {
             QTemporaryDir dir;
-            const QString mesh = makeFile(dir, "mesh", "/meshes/default.mesh", row.mesh);
-            const QString texture = makeFile(dir, "texture", "/textures/default.png", row.texture);
+            const QString mesh = makeFile(dir, "mesh", "/meshes/strova-phone-5.mesh", row.mesh, row);
+            const QString texture = makeFile(dir, "texture", "/textures/default.png", row.texture, row);
             if (row.warning)
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1String(row.warning)));
             QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));

@@ -7,23 +7,39 @@ function replyFromEmulatorReceivedHandler(reply, errorDialog) {
         return;
     errorDialog.text = reply;
     errorDialog.open();
-    revertSensorControlsState();
 }
 
-// Undoes the last enabled-state change in the sensors map only: the emulator
-// refused it, so there is nothing to send back.
-function revertSensorControlsState() {
-    if (lastChangedSensorName === "")
+// The enabled-state request that a reply answers: its method, sensor and
+// whether the emulator refused it; null for a reply to any other call. A
+// reply whose error text holds ":" has more than five fields: refused too.
+function sensorStateReply(reply) {
+    const fields = reply.split(":");
+    if (fields.length < 5 || (fields[0] !== "enableSensor" && fields[0] !== "disableSensor"))
+        return null;
+    return { enabled: fields[0] === "enableSensor", sensorName: fields[1].split("|")[0],
+             refused: fields.length !== 5 || fields[3] !== "" };
+}
+
+// Settles the oldest unanswered request that a reply answers: forgotten when
+// the emulator took it, undone in the sensors map when it refused it (the
+// emulator kept its state, so nothing is sent back).
+function sensorStateReplyReceived(reply) {
+    const answer = sensorStateReply(reply);
+    const index = answer ? pendingSensorRequests.findIndex(request =>
+        request.sensorName === answer.sensorName && request.enabled === answer.enabled) : -1;
+    if (index < 0)
         return;
-    sensorsEmulationManager.setSensorEnabled(lastChangedSensorName, lastChangedSensorPreviousEnabled);
-    sensorsManagementPage.followSensorState(lastChangedSensorName);
-    lastChangedSensorName = "";
+    const request = pendingSensorRequests[index];
+    pendingSensorRequests = pendingSensorRequests.filter((_, i) => i !== index);
+    if (!answer.refused)
+        return;
+    sensorsEmulationManager.setSensorEnabled(request.sensorName, request.previouslyEnabled);
+    sensorsManagementPage.followSensorState(request.sensorName);
 }
 
 function sensorEnabledCheckboxClickHandler(checked, sensorName) {
-    lastChangedSensorName = sensorName;
-    lastChangedSensorEnabled = checked;
-    lastChangedSensorPreviousEnabled = sensorsEmulationManager.sensorsEnabledStates[sensorName] === true;
+    pendingSensorRequests = pendingSensorRequests.concat([{ sensorName: sensorName, enabled: checked,
+        previouslyEnabled: sensorsEmulationManager.sensorsEnabledStates[sensorName] === true }]);
     if (checked)
         sensorsEmulationManager.enableSensor(sensorName);
     else

@@ -87,7 +87,7 @@ function magneticReading(x, y, z, field) {
 
 // Each value as the emulator receives it in thousandths of g, back in m/s².
 function receivedAcceleration(value, coefficient) {
-    return Math.trunc(value * coefficient) / coefficient;
+    return Math.round(value * coefficient) / coefficient;
 }
 
 function formatValues(caption, values, locale, decimals) {
@@ -137,9 +137,11 @@ function updateAccelerometerValues() {
     accXValue = a[0];
     accYValue = a[1];
     accZValue = a[2];
-    sensorsEmulationManager.setAccelerometerValues(limitEmulatedValue(a[0] * accGravityCoef),
-                                                   limitEmulatedValue(a[1] * accGravityCoef),
-                                                   limitEmulatedValue(a[2] * accGravityCoef));
+    // To the nearest thousandth: passed as they are, the fractions would be
+    // cut off, and 984.8 thousandths (X-Rot 10) would read 984.
+    sensorsEmulationManager.setAccelerometerValues(limitEmulatedValue(Math.round(a[0] * accGravityCoef)),
+                                                   limitEmulatedValue(Math.round(a[1] * accGravityCoef)),
+                                                   limitEmulatedValue(Math.round(a[2] * accGravityCoef)));
 }
 
 function calculateRotationFrequency() {
@@ -238,6 +240,15 @@ function pageActivated() {
     updateAccelerometerValues();
     sensorsEmulationManager.setGyroscopeValues(0, 0, 0);
     updateMagnetometerValues();
+}
+
+// No tick sends the gyroscope in Move mode or while the page is hidden, so
+// its last reading, perhaps a turn, would stay with the emulator.
+function stopTurning() {
+    gyroXValue = 0;
+    gyroYValue = 0;
+    gyroZValue = 0;
+    sensorsEmulationManager.setGyroscopeValues(0, 0, 0);
 }
 
 var presetRotations = [[0, 0], [-90, 0], [180, 0], [90, 0], [0, -90], [0, 90]];

@@ -14,12 +14,14 @@ SensorControls {
         calculatedValueFactor: 9.80665 / 1000
         calculatedValueUnits: qsTr("m/s") + "\u00b2"
         onAxisSubmited: function (axis, value) {
+            // Thousandths of g: 1.009 g times 1000 is 1008.999… in floating point.
+            const milliG = Math.round(value);
             if (axis === "x")
-                sensorsEmulationManager.setAccelerometerX(value);
+                sensorsEmulationManager.setAccelerometerX(milliG);
             else if (axis === "y")
-                sensorsEmulationManager.setAccelerometerY(value);
+                sensorsEmulationManager.setAccelerometerY(milliG);
             else
-                sensorsEmulationManager.setAccelerometerZ(value);
+                sensorsEmulationManager.setAccelerometerZ(milliG);
         }
     }
 }

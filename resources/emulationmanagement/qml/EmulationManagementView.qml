@@ -11,10 +11,9 @@ Rectangle {
 
     readonly property var pagesIds: [sensorsManagementPage, sensorsValuesPage, smartphoneModelPage,
         gpsManagementPage, cameraManagementPage]
-    property string lastChangedSensorName: ""
-    property bool lastChangedSensorEnabled: false
-    // The state the last changed sensor had before the request, for the undo.
-    property bool lastChangedSensorPreviousEnabled: false
+    // Enabled-state requests the emulator has not answered yet, oldest first:
+    // the sensor, the state asked for and the state it had before.
+    property var pendingSensorRequests: []
 
     function switchVisiblePage(page) {
         const current = pagesIds.filter(candidate => candidate.active).pop();
@@ -77,6 +76,20 @@ Rectangle {
 
         function onReplyFromEmulatorReceived(reply) {
             Logic.replyFromEmulatorReceivedHandler(reply, errorDialog);
+        }
+    }
+
+    // The whole reply names the call it answers, which the status text lost.
+    Connections {
+        target: remoteDBusInvokerService
+
+        function onReplyReceived(reply) {
+            Logic.sensorStateReplyReceived(reply);
+        }
+
+        // Unanswered requests stay so: the reconnection sends every state anew.
+        function onWebSocketDisconnected() {
+            emulationManagementView.pendingSensorRequests = [];
         }
     }
 

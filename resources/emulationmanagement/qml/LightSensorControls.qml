@@ -8,6 +8,8 @@ SensorControls {
     sensorName: "als"
     title: qsTr("Light Sensor")
     controls: ColumnLayout {
+        id: lightControls
+
         function clearFocus() {
             lux.clearFocus();
         }
@@ -29,7 +31,7 @@ SensorControls {
             minValue: -1
             maxValue: 3000
             valueUnits: qsTr("lx")
-            onValueChanged: parent.followLux(value)
+            onValueChanged: lightControls.followLux(value)
             onSliderSubmited: value => sensorsEmulationManager.setAlsLuxValue(value)
         }
 
@@ -54,6 +56,8 @@ SensorControls {
                     { text: qsTr("Bright"), value: AlsModel.Bright },
                     { text: qsTr("Sunny"), value: AlsModel.Sunny }
                 ]
+                // The slider reports changes only: a block made at 0 lux has none.
+                Component.onCompleted: lightControls.followLux(sensorsEmulationManager.als.lux)
                 onActivated: sensorsEmulationManager.setAlsLightLevel(currentValue)
             }
         }

@@ -18,6 +18,7 @@ SensorControls {
                 currentIndex = sensorsEmulationManager.orientation.orientation - 1;
             }
 
+            objectName: "orientations"
             Layout.fillWidth: true
             Accessible.name: qsTr("Orientation")
             textRole: "text"

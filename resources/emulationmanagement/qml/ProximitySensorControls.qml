@@ -28,12 +28,14 @@ SensorControls {
 
         RowLayout {
             Button {
+                objectName: "nearButton"
                 text: qsTr("Near")
                 Accessible.name: text
                 onClicked: sensorsEmulationManager.setProximitySensorNearValue(true)
             }
 
             Button {
+                objectName: "farButton"
                 text: qsTr("Far")
                 Accessible.name: text
                 onClicked: sensorsEmulationManager.setProximitySensorNearValue(false)

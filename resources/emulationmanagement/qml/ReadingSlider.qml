@@ -31,6 +31,8 @@ RowLayout {
         followModel();
         model[modelProperty + "Changed"].connect(followModel);
     }
+    // The model outlives a block made anew by its loader.
+    Component.onDestruction: model[modelProperty + "Changed"].disconnect(followModel)
 
     Label {
         id: nameLabel

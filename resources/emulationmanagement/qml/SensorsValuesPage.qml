@@ -134,6 +134,7 @@ Item {
     Button {
         id: resetButton
 
+        objectName: "resetValuesButton"
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.margins: 15

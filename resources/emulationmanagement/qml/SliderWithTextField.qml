@@ -53,6 +53,22 @@ RowLayout {
             showSliderValue();
     }
 
+    // The reading a slider position stands for: the nearest step, without
+    // the fraction that floating point adds to it.
+    function steppedValue(position) {
+        const stepped = minValue + Math.round((position - minValue) / stepSize) * stepSize;
+        return integer ? Math.round(stepped) : Number(stepped.toFixed(numberRoundingSize));
+    }
+
+    // A drag sends a reading only when it reaches another step.
+    function dragTo(position) {
+        const stepped = steppedValue(position);
+        if (stepped === steppedValue(value / resultValueMultiplier))
+            return;
+        value = stepped * resultValueMultiplier;
+        sliderSubmited(value);
+    }
+
     function clearFocus() {
         if (textField.activeFocus)
             textField.focus = false;
@@ -70,15 +86,14 @@ RowLayout {
     Slider {
         id: slider
 
+        objectName: control.objectName + "Slider"
         Layout.fillWidth: true
         from: control.minValue
         to: control.maxValue
         stepSize: control.stepSize
+        snapMode: Slider.SnapAlways
         Accessible.name: control.Accessible.name
-        onMoved: {
-            control.value = value * control.resultValueMultiplier;
-            control.sliderSubmited(control.value);
-        }
+        onMoved: control.dragTo(value)
     }
 
     TextField {
@@ -92,7 +107,7 @@ RowLayout {
         validator: TextFieldDoubleValidator {
             bottom: control.minValue
             top: control.maxValue
-            decimals: control.numberRoundingSize
+            decimals: control.integer ? 0 : control.numberRoundingSize
             notation: DoubleValidator.StandardNotation
         }
         onTextEdited: control.edited = true

@@ -18,6 +18,9 @@ Item {
     property real zPosition: 0
     // Metres per displacement slider unit, as the page's physics uses.
     property real phoneSizeCoefficient: 0.06
+    // Whether a drag turns the phone; the page allows it while its rotation
+    // sliders are shown.
+    property bool turnable: true
     // Whether the window's graphics API can draw 3D content; false under the
     // software scene graph, where no OpenGL context could be made.
     readonly property bool available: GraphicsInfo.api === GraphicsInfo.OpenGL
@@ -78,7 +81,7 @@ Item {
 
         objectName: "smartphoneModelDragArea"
         anchors.fill: parent
-        enabled: smartphoneModel.showing
+        enabled: smartphoneModel.showing && smartphoneModel.turnable
         cursorShape: pressed ? Qt.ClosedHandCursor : Qt.OpenHandCursor
         onPressed: mouse => lastPosition = Qt.point(mouse.x, mouse.y)
         onPositionChanged: mouse => {

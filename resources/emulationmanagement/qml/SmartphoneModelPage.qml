@@ -66,8 +66,10 @@ Item {
     // Visibility follows active; the readings wait for it, since the
     // accelerometer is sent only while its label is shown.
     onVisibleChanged: {
-        if (!visible)
+        if (!visible) {
+            Logic.stopTurning();
             return;
+        }
         scrollView.forceActiveFocus();
         Logic.pageActivated();
     }
@@ -135,6 +137,7 @@ Item {
                 yPosition: yMoveSlider.value
                 zPosition: zMoveSlider.value
                 phoneSizeCoefficient: root.phoneSizeCoefficient
+                turnable: rotationRadioButton.checked
                 onRotationDragged: (zDegrees, xDegrees) => Logic.modelDragged(zDegrees, xDegrees)
             }
 
@@ -170,6 +173,10 @@ Item {
                             objectName: "moveRadioButton"
                             text: qsTr("Move")
                             ButtonGroup.group: modeGroup
+                            onCheckedChanged: {
+                                if (checked)
+                                    Logic.stopTurning();
+                            }
                         }
                     }
 

@@ -18,6 +18,7 @@ SensorControls {
                 currentIndex = sensorsEmulationManager.tap.tapDirection + 1;
             }
 
+            objectName: "tapDirections"
             Layout.fillWidth: true
             Accessible.name: qsTr("Direction")
             textRole: "text"
