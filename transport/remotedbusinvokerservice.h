@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <QUrl>
 #include <QWebSocket>
 
 namespace EmulationManagement::Internal {
@@ -15,9 +16,15 @@ class RemoteDBusInvokerService : public QObject
 
 public:
     static constexpr quint16 port = 5454;
+    static constexpr const char *defaultHost = "127.0.0.1";
 
     explicit RemoteDBusInvokerService(QObject *parent = nullptr);
     ~RemoteDBusInvokerService() override;
+
+    // Where connectToEmulator goes: the plug-in keeps the loopback end of the
+    // machine's port forwarding; the command line may point elsewhere.
+    void setAddress(const QString &host, quint16 port);
+    QUrl url() const;
 
     void connectToEmulator();
     void invokeMethod(const QString &bus,
@@ -38,11 +45,15 @@ signals:
     void webSocketConnected();
     void webSocketDisconnected();
     void replyReceived(QString reply);
+    // One call text handed to the socket.
+    void callSent(QString callText);
 
 private:
     void reconnect();
 
     QWebSocket m_webSocket;
+    QString m_host = QString::fromLatin1(defaultHost);
+    quint16 m_port = port;
     QTimer m_retryTimer;
     int m_nextRetryDelayMs = 0;
 };

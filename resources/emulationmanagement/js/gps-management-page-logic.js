@@ -1,13 +1,8 @@
 .import "nmea-parsing.js" as Nmea
+.import "track-playback.mjs" as Playback
 
 // Logic of the GPS page. The page imports this file into its own scope: the
 // page's properties, its ids and gpsEmulationManager are read directly.
-
-// Numbers for the manager are plain C-locale texts: the table's en_US texts
-// carry group separators from 1000 on, which the manager reads as 0.
-function plainNumber(value, decimals) {
-    return Number(value).toFixed(decimals);
-}
 
 function localeNumber(value, decimals) {
     return Number(value).toLocaleString(page.locale, 'f', decimals);
@@ -92,17 +87,7 @@ function tableRows(points) {
 }
 
 function trackRecords(points) {
-    const records = new Array(points.length);
-    for (let i = 0; i < points.length; ++i) {
-        const point = points[i];
-        records[i] = {
-            latitude: plainNumber(point.latitude, page.latLongRoundingSize),
-            longitude: plainNumber(point.longitude, page.latLongRoundingSize),
-            altitude: plainNumber(point.altitude, page.altRoundingSize),
-            interval: point.interval
-        };
-    }
-    return records;
+    return Playback.trackRecords(points, page.latLongRoundingSize, page.altRoundingSize);
 }
 
 function setCurrentTrackPointAsCurrentCoordinate() {
@@ -113,27 +98,11 @@ function setCurrentTrackPointAsCurrentCoordinate() {
                                          Number(record.altitude));
 }
 
-// The nominal wait before the next point, in whole milliseconds, or -1 when
-// playback ends here.
-function nextWait(index, rows, looped, useDefaultInterval, speed, defaultInterval, records) {
-    if (index >= rows - 1)
-        return looped ? defaultInterval : -1;
-    const interval = useDefaultInterval ? defaultInterval : records[index + 1].interval;
-    return Math.max(1, Math.floor(interval / speed));
-}
-
-// Each point is due at the playback start plus the waits of the points
-// before it, so a late timer shortens the next wait instead of shifting every
-// later point.
-function timerInterval(scheduleStart, scheduledWaits, now) {
-    return Math.max(1, scheduleStart + scheduledWaits - now);
-}
-
 function runTrackTimer(restartSchedule) {
-    const wait = nextWait(gpsEmulationManager.currentPositionIndex, rowCount(),
-                          gpsEmulationManager.trackLooped, gpsEmulationManager.useDefaultInterval,
-                          gpsEmulationManager.trackSpeed, page.defaultInterval,
-                          page.actualTrackPoints);
+    const wait = Playback.nextWait(gpsEmulationManager.currentPositionIndex, rowCount(),
+                                   gpsEmulationManager.trackLooped, gpsEmulationManager.useDefaultInterval,
+                                   gpsEmulationManager.trackSpeed, page.defaultInterval,
+                                   page.actualTrackPoints);
     if (wait < 0)
         return;
     const now = Date.now();
@@ -143,14 +112,14 @@ function runTrackTimer(restartSchedule) {
     }
     page.scheduledWaits += wait;
     trackTimer.interval = restartSchedule ? wait
-                                          : timerInterval(page.scheduleStart, page.scheduledWaits, now);
+                                          : Playback.timerInterval(page.scheduleStart, page.scheduledWaits, now);
     trackTimer.start();
 }
 
 function trackTimerTriggered() {
     const rows = rowCount();
     const index = gpsEmulationManager.currentPositionIndex;
-    const next = index >= rows - 1 ? 0 : index + 1;
+    const next = Playback.nextIndex(index, rows);
     gpsEmulationManager.currentPositionIndex = next;
     if (next < rows - 1 || gpsEmulationManager.trackLooped) {
         runTrackTimer(false);
