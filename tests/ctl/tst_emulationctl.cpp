@@ -150,7 +150,7 @@ void EmulationCtlTest::callsMatchTheWindow()
         {"sensor set magneticField 12 -34 56", {}},
         {"pose preset 1", {"setAccelerometerValues int32:0 int32:1000 int32:0", "setMagnetometerValues double:1.2e-05 double:-3.4e-05 double:5.6e-05"}},
         {"pose preset 5", {"setAccelerometerValues int32:0 int32:0 int32:1000", "setMagnetometerValues double:1.2e-05 double:-5.6e-05 double:-3.4e-05"}},
-        {"pose 0 0 179", {"setAccelerometerValues int32:17 int32:-999 int32:0", "setMagnetometerValues double:1.14048e-05 double:3.42043e-05 double:5.6e-05"}},
+        {"pose 0 0 179", {"setAccelerometerValues int32:17 int32:-999 int32:0", "setMagnetometerValues double:-1.25916e-05 double:3.37854e-05 double:5.6e-05"}},
         {"gps fix -33.8688 151.2093 1234.5", {"setPosition double:-33.8688000 double:151.2093000 double:1234.50"}},
         {"gps load " + trackDir + "/timed.gpx", {"stopTrack ", "loadTrack array:array:double:48.1173000,11.5166667,545.40,0;48.1190000,11.5183333,1546.40,2500"}},
         {"gps load " + trackDir + "/track.nmea", {"stopTrack ", nmeaTrack}},
@@ -256,7 +256,8 @@ void EmulationCtlTest::cameraStreamsUntilStopped()
     QVERIFY(QTest::qWaitFor([this] { return stateAt("camera/frames").toInt() > 0; }, timeoutMs));
     const CtlRun stop = ctl({"camera", "stop"});
     QVERIFY2(stop.exitCode == 0, qPrintable(stop.error));
-    QVERIFY(stream->waitForFinished(timeoutMs));
+    QCOMPARE(stop.output, QString("stream stopped\n"));
+    QVERIFY(QTest::qWaitFor([stream] { return stream->state() == QProcess::NotRunning; }, timeoutMs));
     QCOMPARE(stream->exitCode(), 0);
     QCOMPARE(ctl({"camera", "stop"}).output, QString("no camera stream is running\n"));
 }
