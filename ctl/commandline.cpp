@@ -16,8 +16,12 @@ QString tr(const char *text)
 
 // A number within a range with at most the given decimals, or an error
 // naming what it is.
-std::optional<double> number(const QString &text, const QString &what, double minimum,
-                             double maximum, int decimals, QString *error)
+std::optional<double> number(const QString &text,
+                             const QString &what,
+                             double minimum,
+                             double maximum,
+                             int decimals,
+                             QString *error)
 {
     const std::optional<double> value = parseDecimal(text, decimals);
     if (!value) {
@@ -81,7 +85,8 @@ std::optional<Command> parseSensor(const QStringList &words, Command command, QS
         return command;
     }
     if (verb == "set" && expectCount(words, 4, 6, error)) {
-        const std::optional<SensorSetting> setting = parseSensorSetting(words.at(2), words.mid(3), error);
+        const std::optional<SensorSetting> setting
+            = parseSensorSetting(words.at(2), words.mid(3), error);
         if (!setting)
             return std::nullopt;
         command.kind = Command::SensorSet;
@@ -109,7 +114,8 @@ std::optional<Command> parsePose(const QStringList &words, Command command, QStr
         return std::nullopt;
     command.kind = Command::Pose;
     for (int i = 1; i <= 3; ++i) {
-        const auto angle = number(words.at(i), QStringLiteral("XYZ").mid(i - 1, 1) + tr("-Rot"), -180, 180, 3, error);
+        const auto angle = number(
+            words.at(i), QStringLiteral("XYZ").mid(i - 1, 1) + tr("-Rot"), -180, 180, 3, error);
         if (!angle)
             return std::nullopt;
         command.numbers << *angle;
@@ -148,12 +154,18 @@ std::optional<Command> parseGps(const QStringList &words, Command command, QStri
     const QString verb = words.value(1);
     if (verb == "fix" && expectCount(words, 4, 5, error)) {
         // The GPS page's fields: ranges and decimals.
-        const struct { const char *what; double minimum, maximum; int decimals; } fields[] = {
+        const struct
+        {
+            const char *what;
+            double minimum, maximum;
+            int decimals;
+        } fields[] = {
             {"latitude", -90, 90, 7}, {"longitude", -180, 180, 7}, {"altitude", -1000, 10000, 2}};
         command.kind = Command::GpsFix;
         for (qsizetype i = 2; i < words.size(); ++i) {
             const auto &field = fields[i - 2];
-            const auto value = number(words.at(i), tr(field.what), field.minimum, field.maximum, field.decimals, error);
+            const auto value = number(
+                words.at(i), tr(field.what), field.minimum, field.maximum, field.decimals, error);
             if (!value)
                 return std::nullopt;
             command.numbers << *value;
@@ -167,13 +179,15 @@ std::optional<Command> parseGps(const QStringList &words, Command command, QStri
     }
     if (verb == "play")
         return parseGpsPlay(words, command, error);
-    const QMap<QString, Command::Kind> plain{{"pause", Command::GpsPause}, {"stop", Command::GpsStop}, {"status", Command::GpsStatus}};
+    const QMap<QString, Command::Kind> plain{
+        {"pause", Command::GpsPause}, {"stop", Command::GpsStop}, {"status", Command::GpsStatus}};
     if (plain.contains(verb) && expectCount(words, 2, 2, error)) {
         command.kind = plain.value(verb);
         return command;
     }
     if (verb == "goto" && expectCount(words, 3, 3, error)) {
-        const auto index = number(words.at(2), tr("index"), 0, std::numeric_limits<int>::max(), 0, error);
+        const auto index
+            = number(words.at(2), tr("index"), 0, std::numeric_limits<int>::max(), 0, error);
         if (!index)
             return std::nullopt;
         command.kind = Command::GpsGoto;
@@ -188,7 +202,8 @@ std::optional<Command> parseGps(const QStringList &words, Command command, QStri
 std::optional<Command> parseCameraStream(QStringList words, Command command, QString *error)
 {
     QString camera, file, seconds;
-    if (!takeOption(&words, "--camera", &camera, error) || !takeOption(&words, "--file", &file, error)
+    if (!takeOption(&words, "--camera", &camera, error)
+        || !takeOption(&words, "--file", &file, error)
         || !takeOption(&words, "--resolution", &command.resolution, error)
         || !takeOption(&words, "--framerate", &command.framerate, error)
         || !takeOption(&words, "--seconds", &seconds, error) || !expectCount(words, 2, 2, error)) {
@@ -262,7 +277,8 @@ ParsedArguments parseArguments(const QStringList &arguments)
     ParsedArguments parsed;
     QStringList words = arguments;
     QString port, host;
-    if (!takeOption(&words, "--port", &port, &parsed.error) || !takeOption(&words, "--host", &host, &parsed.error))
+    if (!takeOption(&words, "--port", &port, &parsed.error)
+        || !takeOption(&words, "--host", &host, &parsed.error))
         return parsed;
     if (!host.isEmpty())
         parsed.options.host = host;
@@ -344,27 +360,30 @@ QString helpText(const QStringList &words)
                   "    \"sensor set magneticField X Y Z\".\n");
     }
     if (group == "gps") {
-        return tr("emulation-ctl gps fix LATITUDE LONGITUDE [ALTITUDE]\n"
-                  "    Sets a fixed position (-90…90 and -180…180 degrees with up to 7 decimals,\n"
-                  "    -1000…10000 m with up to 2; the altitude last set when left out).\n"
-                  "emulation-ctl gps load FILE\n"
-                  "    Reads an NMEA (.nmea) or GPX (.gpx) track as the GPS page does and sends it.\n"
-                  "emulation-ctl gps play [--speed 1…5] [--loop|--no-loop] [--wait]\n"
-                  "    Starts the loaded track. With --wait it plays the track with the page's\n"
-                  "    timing until its last point (with --loop until interrupted).\n"
-                  "emulation-ctl gps pause | stop | goto INDEX | status\n"
-                  "    Pauses at the current point, stops (back to the first point), goes to a\n"
-                  "    point (0-based), or shows the position and the track settings.\n");
+        return tr(
+            "emulation-ctl gps fix LATITUDE LONGITUDE [ALTITUDE]\n"
+            "    Sets a fixed position (-90…90 and -180…180 degrees with up to 7 decimals,\n"
+            "    -1000…10000 m with up to 2; the altitude last set when left out).\n"
+            "emulation-ctl gps load FILE\n"
+            "    Reads an NMEA (.nmea) or GPX (.gpx) track as the GPS page does and sends it.\n"
+            "emulation-ctl gps play [--speed 1…5] [--loop|--no-loop] [--wait]\n"
+            "    Starts the loaded track. With --wait it plays the track with the page's\n"
+            "    timing until its last point (with --loop until interrupted).\n"
+            "emulation-ctl gps pause | stop | goto INDEX | status\n"
+            "    Pauses at the current point, stops (back to the first point), goes to a\n"
+            "    point (0-based), or shows the position and the track settings.\n");
     }
     if (group == "camera") {
-        return tr("emulation-ctl camera list\n"
-                  "    The host cameras with their resolutions and frame rates.\n"
-                  "emulation-ctl camera stream --camera NAME [--resolution WxH] [--framerate N/D] [--seconds N]\n"
-                  "emulation-ctl camera stream --file FILE [--seconds N]\n"
-                  "    Streams a host camera, or a VP8/VP9 video file in a loop, as the emulator's\n"
-                  "    camera until \"camera stop\", Ctrl+C or N seconds have passed.\n"
-                  "emulation-ctl camera stop\n"
-                  "    Stops the stream that an earlier emulation-ctl started.\n");
+        return tr(
+            "emulation-ctl camera list\n"
+            "    The host cameras with their resolutions and frame rates.\n"
+            "emulation-ctl camera stream --camera NAME [--resolution WxH] [--framerate N/D] "
+            "[--seconds N]\n"
+            "emulation-ctl camera stream --file FILE [--seconds N]\n"
+            "    Streams a host camera, or a VP8/VP9 video file in a loop, as the emulator's\n"
+            "    camera until \"camera stop\", Ctrl+C or N seconds have passed.\n"
+            "emulation-ctl camera stop\n"
+            "    Stops the stream that an earlier emulation-ctl started.\n");
     }
     if (group == "script" || group == "sleep") {
         return tr("emulation-ctl script FILE\n"

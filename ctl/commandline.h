@@ -49,12 +49,12 @@ struct Command
     QString name;          // sensor, camera, file
     QList<double> numbers; // pose angles, coordinates, index, milliseconds
     SensorSetting setting;
-    int speed = 0;               // gps play: 0 keeps the current speed
-    std::optional<bool> looped;  // gps play: unset keeps the current choice
-    bool wait = false;           // gps play
-    QString resolution;          // camera stream, "WxH"
-    QString framerate;           // camera stream, "N/D"
-    double seconds = 0;          // camera stream: 0 runs until stopped
+    int speed = 0;              // gps play: 0 keeps the current speed
+    std::optional<bool> looped; // gps play: unset keeps the current choice
+    bool wait = false;          // gps play
+    QString resolution;         // camera stream, "WxH"
+    QString framerate;          // camera stream, "N/D"
+    double seconds = 0;         // camera stream: 0 runs until stopped
 
     // Whether it sends calls over the emulator's WebSocket.
     bool needsEmulator() const;

@@ -52,7 +52,9 @@ bool isStreamProcess(qint64 pid)
 {
     if (pid <= 0 || ::kill(pid_t(pid), 0) != 0)
         return false;
-    return QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget().endsWith("/emulation-ctl");
+    return QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid))
+        .symLinkTarget()
+        .endsWith("/emulation-ctl");
 }
 
 } // namespace
@@ -80,7 +82,8 @@ CommandRunner::~CommandRunner()
 int CommandRunner::run(const Command &command)
 {
     QString error;
-    const bool done = command.kind == Command::Script ? runScript(command, &error) : execute(command, &error);
+    const bool done
+        = command.kind == Command::Script ? runScript(command, &error) : execute(command, &error);
     if (done)
         return 0;
     printError(error);
@@ -180,7 +183,8 @@ bool CommandRunner::dispatch(const Command &command, Outcome *outcome, QString *
     return false;
 }
 
-void CommandRunner::print(const Command &command, const QList<EmulatorConnection::Exchange> &exchanges,
+void CommandRunner::print(const Command &command,
+                          const QList<EmulatorConnection::Exchange> &exchanges,
                           const Outcome &outcome)
 {
     if (m_options.json) {
@@ -195,7 +199,8 @@ void CommandRunner::print(const Command &command, const QList<EmulatorConnection
         return;
     }
     for (const EmulatorConnection::Exchange &exchange : exchanges)
-        writeLine(stdout, QStringLiteral("%1: %2").arg(exchange.call.section(' ', 4), exchange.reply));
+        writeLine(stdout,
+                  QStringLiteral("%1: %2").arg(exchange.call.section(' ', 4), exchange.reply));
     for (const QString &line : outcome.lines)
         writeLine(stdout, line);
 }
@@ -224,22 +229,41 @@ bool CommandRunner::sensorList(Outcome *outcome, QString *error)
     const MagneticFieldModel &f = *sensors.magneticField();
     const int azimuth = CompassModel::calculateAzimuth(a.x(), a.y(), a.z(), m.x(), m.y(), m.z());
     const QList<std::tuple<QString, QString, QJsonValue>> readings = {
-        {"accelerometer", QStringLiteral("%1 %2 %3 g").arg(fixed(a.x() / 1000.0, 3), fixed(a.y() / 1000.0, 3), fixed(a.z() / 1000.0, 3)), numbers({a.x() / 1000.0, a.y() / 1000.0, a.z() / 1000.0})},
-        {"compass", QStringLiteral("%1°, calibration level %2").arg(azimuth).arg(m.calibrationLevel()), QJsonObject{{"azimuth", azimuth}, {"calibrationLevel", m.calibrationLevel()}}},
+        {"accelerometer",
+         QStringLiteral("%1 %2 %3 g")
+             .arg(fixed(a.x() / 1000.0, 3), fixed(a.y() / 1000.0, 3), fixed(a.z() / 1000.0, 3)),
+         numbers({a.x() / 1000.0, a.y() / 1000.0, a.z() / 1000.0})},
+        {"compass",
+         QStringLiteral("%1°, calibration level %2").arg(azimuth).arg(m.calibrationLevel()),
+         QJsonObject{{"azimuth", azimuth}, {"calibrationLevel", m.calibrationLevel()}}},
         {"orientation", tr("follows the accelerometer"), QJsonValue()},
-        {"magnetometer", QStringLiteral("%1 %2 %3 μT, calibration level %4").arg(fixed(m.x() * 1e6, 3), fixed(m.y() * 1e6, 3), fixed(m.z() * 1e6, 3)).arg(m.calibrationLevel()), numbers({m.x() * 1e6, m.y() * 1e6, m.z() * 1e6})},
-        {"gyroscope", QStringLiteral("%1 %2 %3 deg/s").arg(fixed(g.x(), 3), fixed(g.y(), 3), fixed(g.z(), 3)), numbers({g.x(), g.y(), g.z()})},
+        {"magnetometer",
+         QStringLiteral("%1 %2 %3 μT, calibration level %4")
+             .arg(fixed(m.x() * 1e6, 3), fixed(m.y() * 1e6, 3), fixed(m.z() * 1e6, 3))
+             .arg(m.calibrationLevel()),
+         numbers({m.x() * 1e6, m.y() * 1e6, m.z() * 1e6})},
+        {"gyroscope",
+         QStringLiteral("%1 %2 %3 deg/s").arg(fixed(g.x(), 3), fixed(g.y(), 3), fixed(g.z(), 3)),
+         numbers({g.x(), g.y(), g.z()})},
         {"als", QStringLiteral("%1 lx").arg(sensors.als()->lux()), sensors.als()->lux()},
-        {"proximity", tr("reflectance %1").arg(sensors.proximity()->reflectance()), sensors.proximity()->reflectance()},
-        {"tap", QString::fromLatin1(QMetaEnum::fromType<TapModel::TapDirection>().valueToKey(sensors.tap()->tapDirection())), int(sensors.tap()->tapDirection())},
+        {"proximity",
+         tr("reflectance %1").arg(sensors.proximity()->reflectance()),
+         sensors.proximity()->reflectance()},
+        {"tap",
+         QString::fromLatin1(QMetaEnum::fromType<TapModel::TapDirection>().valueToKey(
+             sensors.tap()->tapDirection())),
+         int(sensors.tap()->tapDirection())},
     };
     QJsonObject sensorsObject;
     for (const auto &[name, text, value] : readings) {
         const bool on = enabled.value(name).toBool();
-        outcome->lines << QStringLiteral("%1 %2 %3").arg(name, -14).arg(on ? tr("on ") : tr("off"), text);
+        outcome->lines
+            << QStringLiteral("%1 %2 %3").arg(name, -14).arg(on ? tr("on ") : tr("off"), text);
         sensorsObject.insert(name, QJsonObject{{"enabled", on}, {"value", value}});
     }
-    outcome->lines << QStringLiteral("%1 %2 %3 %4 μT").arg(tr("magneticField"), -18).arg(fixed(f.x(), 3), fixed(f.y(), 3), fixed(f.z(), 3));
+    outcome->lines << QStringLiteral("%1 %2 %3 %4 μT")
+                          .arg(tr("magneticField"), -18)
+                          .arg(fixed(f.x(), 3), fixed(f.y(), 3), fixed(f.z(), 3));
     sensorsObject.insert("magneticField", QJsonObject{{"value", numbers({f.x(), f.y(), f.z()})}});
     outcome->data.insert("sensors", sensorsObject);
     return true;
@@ -262,33 +286,110 @@ void CommandRunner::sensorSet(const SensorSetting &setting)
     SensorsEmulationManager &s = m_connection->sensors();
     const QList<double> &v = setting.values;
     // Integer readings go through an int as from the pages, which drop the fraction.
-    const auto i = [&v](int at) { return int(v.at(at)); };
+    const auto i = [&v](int at) {
+        return int(v.at(at));
+    };
     const QMap<QString, std::function<void()>> setters = {
-        {"accelerometer", [&] { s.setAccelerometerValues(i(0), i(1), i(2)); }},
-        {"accelerometer.x", [&] { s.setAccelerometerX(i(0)); }},
-        {"accelerometer.y", [&] { s.setAccelerometerY(i(0)); }},
-        {"accelerometer.z", [&] { s.setAccelerometerZ(i(0)); }},
-        {"magnetometer", [&] { s.setMagnetometerValues(v.at(0), v.at(1), v.at(2)); }},
-        {"magnetometer.x", [&] { s.setMagnetometerX(v.at(0)); }},
-        {"magnetometer.y", [&] { s.setMagnetometerY(v.at(0)); }},
-        {"magnetometer.z", [&] { s.setMagnetometerZ(v.at(0)); }},
-        {"magnetometer.calibration", [&] { s.setMagnetometerCalibrationLevel(i(0)); }},
-        {"compass", [&] { s.setCompassAzimuth(i(0)); }},
-        {"compass.calibration", [&] { s.setCompassCalibrationLevel(i(0)); }},
-        {"magneticField", [&] { s.setMagneticFieldValues(v.at(0), v.at(1), v.at(2)); }},
-        {"magneticField.x", [&] { s.setMagneticFieldX(v.at(0)); }},
-        {"magneticField.y", [&] { s.setMagneticFieldY(v.at(0)); }},
-        {"magneticField.z", [&] { s.setMagneticFieldZ(v.at(0)); }},
-        {"gyroscope", [&] { s.setGyroscopeValues(v.at(0), v.at(1), v.at(2)); }},
-        {"gyroscope.x", [&] { s.setGyroscopeX(v.at(0)); }},
-        {"gyroscope.y", [&] { s.setGyroscopeY(v.at(0)); }},
-        {"gyroscope.z", [&] { s.setGyroscopeZ(v.at(0)); }},
-        {"als", [&] { s.setAlsLuxValue(i(0)); }},
-        {"als.level", [&] { s.setAlsLightLevel(AlsModel::LightLevel(i(0))); }},
-        {"proximity", [&] { s.setProximitySensorReflectanceValue(i(0)); }},
-        {"proximity.near", [&] { s.setProximitySensorNearValue(i(0) != 0); }},
-        {"orientation", [&] { s.setOrientation(i(0)); }},
-        {"tap", [&] { s.setTapSensorValue(TapModel::TapDirection(i(0))); }},
+        {"accelerometer",
+         [&] {
+             s.setAccelerometerValues(i(0), i(1), i(2));
+         }},
+        {"accelerometer.x",
+         [&] {
+             s.setAccelerometerX(i(0));
+         }},
+        {"accelerometer.y",
+         [&] {
+             s.setAccelerometerY(i(0));
+         }},
+        {"accelerometer.z",
+         [&] {
+             s.setAccelerometerZ(i(0));
+         }},
+        {"magnetometer",
+         [&] {
+             s.setMagnetometerValues(v.at(0), v.at(1), v.at(2));
+         }},
+        {"magnetometer.x",
+         [&] {
+             s.setMagnetometerX(v.at(0));
+         }},
+        {"magnetometer.y",
+         [&] {
+             s.setMagnetometerY(v.at(0));
+         }},
+        {"magnetometer.z",
+         [&] {
+             s.setMagnetometerZ(v.at(0));
+         }},
+        {"magnetometer.calibration",
+         [&] {
+             s.setMagnetometerCalibrationLevel(i(0));
+         }},
+        {"compass",
+         [&] {
+             s.setCompassAzimuth(i(0));
+         }},
+        {"compass.calibration",
+         [&] {
+             s.setCompassCalibrationLevel(i(0));
+         }},
+        {"magneticField",
+         [&] {
+             s.setMagneticFieldValues(v.at(0), v.at(1), v.at(2));
+         }},
+        {"magneticField.x",
+         [&] {
+             s.setMagneticFieldX(v.at(0));
+         }},
+        {"magneticField.y",
+         [&] {
+             s.setMagneticFieldY(v.at(0));
+         }},
+        {"magneticField.z",
+         [&] {
+             s.setMagneticFieldZ(v.at(0));
+         }},
+        {"gyroscope",
+         [&] {
+             s.setGyroscopeValues(v.at(0), v.at(1), v.at(2));
+         }},
+        {"gyroscope.x",
+         [&] {
+             s.setGyroscopeX(v.at(0));
+         }},
+        {"gyroscope.y",
+         [&] {
+             s.setGyroscopeY(v.at(0));
+         }},
+        {"gyroscope.z",
+         [&] {
+             s.setGyroscopeZ(v.at(0));
+         }},
+        {"als",
+         [&] {
+             s.setAlsLuxValue(i(0));
+         }},
+        {"als.level",
+         [&] {
+             s.setAlsLightLevel(AlsModel::LightLevel(i(0)));
+         }},
+        {"proximity",
+         [&] {
+             s.setProximitySensorReflectanceValue(i(0));
+         }},
+        {"proximity.near",
+         [&] {
+             s.setProximitySensorNearValue(i(0) != 0);
+         }},
+        {"orientation",
+         [&] {
+             s.setOrientation(i(0));
+         }},
+        {"tap",
+         [&] {
+             s.setTapSensorValue(TapModel::TapDirection(i(0)));
+         }},
     };
     setters.value(setting.target)();
 }
@@ -300,11 +401,13 @@ bool CommandRunner::pose(const Command &command, QString *error)
         return false;
     const auto angles = command.kind == Command::PosePreset
                             ? pageScripts.presetPose(int(command.numbers.at(0)))
-                            : std::array<double, 3>{command.numbers.at(0), command.numbers.at(1), command.numbers.at(2)};
+                            : std::array<double, 3>{command.numbers.at(0),
+                                                    command.numbers.at(1),
+                                                    command.numbers.at(2)};
     SensorsEmulationManager &s = m_connection->sensors();
     const MagneticFieldModel &field = *s.magneticField();
-    const PageScripts::Readings readings
-        = pageScripts.restingReadings(angles[0], angles[1], angles[2], {field.x(), field.y(), field.z()});
+    const PageScripts::Readings readings = pageScripts.restingReadings(
+        angles[0], angles[1], angles[2], {field.x(), field.y(), field.z()});
     const auto &a = readings.accelerometer;
     s.setAccelerometerValues(int(a[0]), int(a[1]), int(a[2]));
     const auto &m = readings.magnetometer;
@@ -314,7 +417,8 @@ bool CommandRunner::pose(const Command &command, QString *error)
 
 bool CommandRunner::gpsFix(const Command &command)
 {
-    const double altitude = command.numbers.size() > 2 ? command.numbers.at(2) : m_storedValues->readGpsAltitude();
+    const double altitude
+        = command.numbers.size() > 2 ? command.numbers.at(2) : m_storedValues->readGpsAltitude();
     m_connection->gps().setPosition(command.numbers.at(0), command.numbers.at(1), altitude);
     return true;
 }
@@ -341,7 +445,8 @@ bool CommandRunner::gpsLoad(const Command &command, Outcome *outcome, QString *e
     }
     gps.setCurrentPositionIndex(0);
     const QVariantMap first = m_state.trackRecords.value(0).toMap();
-    gps.setLocalPosition(first.value("latitude").toDouble(), first.value("longitude").toDouble(),
+    gps.setLocalPosition(first.value("latitude").toDouble(),
+                         first.value("longitude").toDouble(),
                          first.value("altitude").toDouble());
     gps.stopTrack();
     gps.loadTrack(m_state.trackRecords);
@@ -358,7 +463,9 @@ bool CommandRunner::gpsTrackCommand(const Command &command, QString *error)
         return false;
     }
     if (command.kind == Command::GpsGoto && command.numbers.at(0) >= rows) {
-        *error = tr("index %1 is beyond the track's last point, %2").arg(command.numbers.at(0)).arg(rows - 1);
+        *error = tr("index %1 is beyond the track's last point, %2")
+                     .arg(command.numbers.at(0))
+                     .arg(rows - 1);
         return false;
     }
     GPSEmulationManager &gps = m_connection->gps();
@@ -409,14 +516,19 @@ void CommandRunner::gpsStatus(Outcome *outcome)
     const double longitude = m_storedValues->readGpsLongitude();
     const double altitude = m_storedValues->readGpsAltitude();
     const int rows = int(m_state.trackRecords.size());
-    outcome->lines << tr("position: %1 %2 %3 m").arg(fixed(latitude, 7), fixed(longitude, 7), fixed(altitude, 2))
-                   << tr("track: %1 (points: %2)").arg(m_state.trackFile.isEmpty() ? tr("none") : m_state.trackFile).arg(rows)
+    outcome->lines << tr("position: %1 %2 %3 m")
+                          .arg(fixed(latitude, 7), fixed(longitude, 7), fixed(altitude, 2))
+                   << tr("track: %1 (points: %2)")
+                          .arg(m_state.trackFile.isEmpty() ? tr("none") : m_state.trackFile)
+                          .arg(rows)
                    << tr("current point: %1").arg(m_state.index)
                    << tr("speed: %1x, loop: %2, own track times: %3")
                           .arg(m_state.speed)
-                          .arg(m_state.looped ? tr("on") : tr("off"), m_state.useDefaultInterval ? tr("off") : tr("on"));
+                          .arg(m_state.looped ? tr("on") : tr("off"),
+                               m_state.useDefaultInterval ? tr("off") : tr("on"));
     outcome->data = QJsonObject{
-        {"position", QJsonObject{{"latitude", latitude}, {"longitude", longitude}, {"altitude", altitude}}},
+        {"position",
+         QJsonObject{{"latitude", latitude}, {"longitude", longitude}, {"altitude", altitude}}},
         {"trackFile", m_state.trackFile},
         {"points", rows},
         {"currentIndex", m_state.index},
@@ -438,7 +550,8 @@ bool CommandRunner::cameraList(Outcome *outcome, QString *error)
         for (const QVariant &entry : manager.resolutions()) {
             const QVariantMap resolution = entry.toMap();
             const QStringList rates = resolution.value("framerates").toStringList();
-            outcome->lines << QStringLiteral("    %1  %2").arg(resolution.value("string").toString(), rates.join(' '));
+            outcome->lines << QStringLiteral("    %1  %2")
+                                  .arg(resolution.value("string").toString(), rates.join(' '));
             resolutions.append(QJsonObject{{"resolution", resolution.value("string").toString()},
                                            {"framerates", QJsonArray::fromStringList(rates)}});
         }
@@ -461,7 +574,9 @@ bool CommandRunner::cameraStream(const Command &command, QString *error)
         }
         bool playable = false;
         QString codec;
-        const auto connection = connect(&manager, &CameraEmulationManager::videoFileCodecChecked, this,
+        const auto connection = connect(&manager,
+                                        &CameraEmulationManager::videoFileCodecChecked,
+                                        this,
                                         [&](bool success, const QString &name) {
                                             playable = success;
                                             codec = name;
@@ -469,21 +584,24 @@ bool CommandRunner::cameraStream(const Command &command, QString *error)
         manager.startVideoStream(QFileInfo(command.name).absoluteFilePath());
         disconnect(connection);
         if (!playable) {
-            *error = codec.isEmpty() ? tr("%1 is not a VP8 or VP9 video").arg(command.name)
-                                     : tr("%1 is not a VP8 or VP9 video (%2)").arg(command.name, codec);
+            *error = codec.isEmpty()
+                         ? tr("%1 is not a VP8 or VP9 video").arg(command.name)
+                         : tr("%1 is not a VP8 or VP9 video (%2)").arg(command.name, codec);
             return false;
         }
     } else {
         if (!manager.cameras().contains(command.name)) {
-            *error = tr("unknown camera \"%1\"; cameras: %2").arg(command.name, manager.cameras().join(", "));
+            *error = tr("unknown camera \"%1\"; cameras: %2")
+                         .arg(command.name, manager.cameras().join(", "));
             return false;
         }
         manager.setCameraName(command.name);
         if (!command.resolution.isEmpty()) {
             const QVariantList resolutions = manager.resolutions();
-            const auto found = std::find_if(resolutions.cbegin(), resolutions.cend(), [&](const QVariant &entry) {
-                return entry.toMap().value("string").toString() == command.resolution;
-            });
+            const auto found = std::find_if(
+                resolutions.cbegin(), resolutions.cend(), [&](const QVariant &entry) {
+                    return entry.toMap().value("string").toString() == command.resolution;
+                });
             if (found == resolutions.cend()) {
                 *error = tr("%1 does not offer %2").arg(command.name, command.resolution);
                 return false;
@@ -599,7 +717,8 @@ void CommandRunner::restoreReadings()
     s.magnetometer()->setY(stored.readMagnetometerY());
     s.magnetometer()->setZ(stored.readMagnetometerZ());
     s.magnetometer()->setCalibrationLevel(stored.readMagnetometerCalibrationLevel());
-    s.setMagneticFieldValues(stored.readMagneticFieldX(), stored.readMagneticFieldY(), stored.readMagneticFieldZ());
+    s.setMagneticFieldValues(
+        stored.readMagneticFieldX(), stored.readMagneticFieldY(), stored.readMagneticFieldZ());
     s.gyroscope()->setX(stored.readGyroscopeX());
     s.gyroscope()->setY(stored.readGyroscopeY());
     s.gyroscope()->setZ(stored.readGyroscopeZ());

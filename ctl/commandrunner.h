@@ -46,7 +46,8 @@ private:
     bool runScript(const Command &script, QString *error);
     bool execute(const Command &command, QString *error);
     bool dispatch(const Command &command, Outcome *outcome, QString *error);
-    void print(const Command &command, const QList<EmulatorConnection::Exchange> &exchanges,
+    void print(const Command &command,
+               const QList<EmulatorConnection::Exchange> &exchanges,
                const Outcome &outcome);
     void printError(const QString &error);
 

@@ -14,12 +14,15 @@ EmulatorConnection::EmulatorConnection(const QString &host, quint16 port)
         wake();
     });
     // Every manager reads every reply; the sensors manager's reading is the one kept.
-    connect(&m_sensors, &EmulationManager::replyFromEmulatorReceived, this, [this](const QString &reply) {
-        if (m_replies < m_exchanges.size())
-            m_exchanges[m_replies].reply = reply;
-        ++m_replies;
-        wake();
-    });
+    connect(&m_sensors,
+            &EmulationManager::replyFromEmulatorReceived,
+            this,
+            [this](const QString &reply) {
+                if (m_replies < m_exchanges.size())
+                    m_exchanges[m_replies].reply = reply;
+                ++m_replies;
+                wake();
+            });
     connect(&m_invoker, &RemoteDBusInvokerService::webSocketConnected, this, [this] {
         m_connected = true;
         wake();

@@ -39,7 +39,9 @@ int main(int argc, char *argv[])
 
     // The readings and the track a run leaves for the next one live in a
     // settings file of the command's own, apart from the IDE's.
-    Utils::QtcSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QtProject"),
+    Utils::QtcSettings settings(QSettings::IniFormat,
+                                QSettings::UserScope,
+                                QStringLiteral("QtProject"),
                                 QStringLiteral("emulation-ctl"));
     Core::ICore core(nullptr, &settings, {});
     CommandRunner runner(arguments.options, settings);

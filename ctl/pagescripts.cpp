@@ -38,7 +38,8 @@ PageScripts::PageScripts()
     m_pose = m_engine.importModule(scripts + "pose-readings.mjs");
     m_playback = m_engine.importModule(scripts + "track-playback.mjs");
     QQmlComponent component(&m_engine);
-    component.setData(nmeaReaderDocument, QUrl(QStringLiteral("qrc:/emulationmanagement/NmeaReader.qml")));
+    component.setData(nmeaReaderDocument,
+                      QUrl(QStringLiteral("qrc:/emulationmanagement/NmeaReader.qml")));
     m_nmeaReader.reset(component.create());
     if (m_pose.isError() || m_playback.isError())
         m_loadError = (m_pose.isError() ? m_pose : m_playback).toString();
@@ -48,12 +49,16 @@ PageScripts::PageScripts()
 
 PageScripts::~PageScripts() = default;
 
-QJSValue PageScripts::call(const QJSValue &module, const QString &function, const QJSValueList &arguments)
+QJSValue PageScripts::call(const QJSValue &module,
+                           const QString &function,
+                           const QJSValueList &arguments)
 {
     return module.property(function).call(arguments);
 }
 
-PageScripts::Readings PageScripts::restingReadings(double x, double y, double z,
+PageScripts::Readings PageScripts::restingReadings(double x,
+                                                   double y,
+                                                   double z,
                                                    const std::array<double, 3> &field)
 {
     QJSValue fieldValue = m_engine.newArray(3);
@@ -77,7 +82,8 @@ std::array<double, 3> PageScripts::presetPose(int preset)
 PageScripts::TrackText PageScripts::readNmea(const QString &text)
 {
     QVariant result;
-    QMetaObject::invokeMethod(m_nmeaReader.get(), "read", Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, text));
+    QMetaObject::invokeMethod(
+        m_nmeaReader.get(), "read", Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, text));
     if (result.metaType() == QMetaType::fromType<QJSValue>())
         result = result.value<QJSValue>().toVariant();
     const QVariantMap map = result.toMap();
@@ -91,14 +97,18 @@ PageScripts::TrackText PageScripts::readNmea(const QString &text)
 bool PageScripts::hasPointsWithoutTime(const QVariantList &points)
 {
     QVariant result;
-    QMetaObject::invokeMethod(m_nmeaReader.get(), "hasPointsWithoutTime", Q_RETURN_ARG(QVariant, result),
+    QMetaObject::invokeMethod(m_nmeaReader.get(),
+                              "hasPointsWithoutTime",
+                              Q_RETURN_ARG(QVariant, result),
                               Q_ARG(QVariant, points));
     return result.toBool();
 }
 
 QVariantList PageScripts::trackRecords(const QVariantList &points)
 {
-    return call(m_playback, "trackRecords", {m_engine.toScriptValue(points), 7, 2}).toVariant().toList();
+    return call(m_playback, "trackRecords", {m_engine.toScriptValue(points), 7, 2})
+        .toVariant()
+        .toList();
 }
 
 int PageScripts::defaultInterval()
@@ -106,17 +116,29 @@ int PageScripts::defaultInterval()
     return m_playback.property("defaultInterval").toInt();
 }
 
-int PageScripts::nextWait(int index, int rows, bool looped, bool useDefaultInterval, int speed,
+int PageScripts::nextWait(int index,
+                          int rows,
+                          bool looped,
+                          bool useDefaultInterval,
+                          int speed,
                           const QVariantList &records)
 {
-    return call(m_playback, "nextWait",
-                {index, rows, looped, useDefaultInterval, speed, defaultInterval(), m_engine.toScriptValue(records)})
+    return call(m_playback,
+                "nextWait",
+                {index,
+                 rows,
+                 looped,
+                 useDefaultInterval,
+                 speed,
+                 defaultInterval(),
+                 m_engine.toScriptValue(records)})
         .toInt();
 }
 
 qint64 PageScripts::timerInterval(double scheduleStart, double scheduledWaits, double now)
 {
-    return qint64(call(m_playback, "timerInterval", {scheduleStart, scheduledWaits, now}).toNumber());
+    return qint64(
+        call(m_playback, "timerInterval", {scheduleStart, scheduledWaits, now}).toNumber());
 }
 
 int PageScripts::nextIndex(int index, int rows)

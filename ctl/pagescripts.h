@@ -46,7 +46,11 @@ public:
     QVariantList trackRecords(const QVariantList &points);
 
     int defaultInterval();
-    int nextWait(int index, int rows, bool looped, bool useDefaultInterval, int speed,
+    int nextWait(int index,
+                 int rows,
+                 bool looped,
+                 bool useDefaultInterval,
+                 int speed,
                  const QVariantList &records);
     qint64 timerInterval(double scheduleStart, double scheduledWaits, double now);
     int nextIndex(int index, int rows);

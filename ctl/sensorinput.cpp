@@ -41,7 +41,8 @@ const NumericReading numericReadings[] = {
 // clang-format on
 
 // The orientation list of the values page, valued 1 to 6.
-const char *const orientationNames[] = {"TopUp", "TopDown", "LeftUp", "RightUp", "FaceUp", "FaceDown"};
+const char *const orientationNames[]
+    = {"TopUp", "TopDown", "LeftUp", "RightUp", "FaceUp", "FaceDown"};
 
 QString tr(const char *text)
 {
@@ -107,9 +108,11 @@ std::optional<SensorSetting> namedSetting(const QString &name, const QString &va
         if (const auto level = enumeratorValue(QMetaEnum::fromType<AlsModel::LightLevel>(), value))
             return SensorSetting{"als.level", {double(*level)}};
     }
-    if (sensor == "proximity" && (value.compare("near", Qt::CaseInsensitive) == 0
-                                  || value.compare("far", Qt::CaseInsensitive) == 0)) {
-        return SensorSetting{"proximity.near", {value.compare("near", Qt::CaseInsensitive) == 0 ? 1.0 : 0.0}};
+    if (sensor == "proximity"
+        && (value.compare("near", Qt::CaseInsensitive) == 0
+            || value.compare("far", Qt::CaseInsensitive) == 0)) {
+        return SensorSetting{"proximity.near",
+                             {value.compare("near", Qt::CaseInsensitive) == 0 ? 1.0 : 0.0}};
     }
     return std::nullopt;
 }
@@ -117,14 +120,18 @@ std::optional<SensorSetting> namedSetting(const QString &name, const QString &va
 QString rangeText(const NumericReading &reading)
 {
     const QString unit = QString::fromUtf8(reading.unit);
-    return QStringLiteral("%1…%2%3").arg(reading.minimum).arg(reading.maximum).arg(unit.isEmpty() ? QString() : " " + unit);
+    return QStringLiteral("%1…%2%3")
+        .arg(reading.minimum)
+        .arg(reading.maximum)
+        .arg(unit.isEmpty() ? QString() : " " + unit);
 }
 
 } // namespace
 
 std::optional<double> parseDecimal(const QString &text, int decimals)
 {
-    static const QRegularExpression number(QStringLiteral("^[-+]?(\\d+)(\\.(\\d*))?$|^[-+]?\\.(\\d+)$"));
+    static const QRegularExpression number(
+        QStringLiteral("^[-+]?(\\d+)(\\.(\\d*))?$|^[-+]?\\.(\\d+)$"));
     const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -152,21 +159,26 @@ std::optional<SensorSetting> parseSensorSetting(const QString &name,
     QString axis;
     const NumericReading *reading = findReading(name, &axis);
     if (!reading) {
-        *error = tr("unknown sensor reading \"%1\"; see \"emulation-ctl sensor set --help\"").arg(name);
+        *error = tr("unknown sensor reading \"%1\"; see \"emulation-ctl sensor set --help\"")
+                     .arg(name);
         return std::nullopt;
     }
     const int count = axis.isEmpty() ? reading->count : 1;
     if (values.size() != count) {
-        *error = count == 1 ? tr("%1 takes one value").arg(name) : tr("%1 takes three values, X Y Z").arg(name);
+        *error = count == 1 ? tr("%1 takes one value").arg(name)
+                            : tr("%1 takes three values, X Y Z").arg(name);
         return std::nullopt;
     }
-    SensorSetting setting{QString::fromLatin1(reading->name) + (axis.isEmpty() ? QString() : "." + axis), {}};
+    SensorSetting setting{
+        QString::fromLatin1(reading->name) + (axis.isEmpty() ? QString() : "." + axis), {}};
     for (const QString &text : values) {
         const std::optional<double> value = parseDecimal(text, reading->decimals);
         if (!value) {
             *error = reading->decimals == 0
                          ? tr("%1: \"%2\" is not a whole number").arg(name, text)
-                         : tr("%1: \"%2\" is not a number with at most %3 decimals").arg(name, text).arg(reading->decimals);
+                         : tr("%1: \"%2\" is not a number with at most %3 decimals")
+                               .arg(name, text)
+                               .arg(reading->decimals);
             return std::nullopt;
         }
         if (*value < reading->minimum || *value > reading->maximum) {
@@ -184,20 +196,30 @@ QStringList sensorSettingDescriptions()
     for (const NumericReading &reading : numericReadings) {
         const QString name = QString::fromLatin1(reading.name);
         lines << QStringLiteral("%1%2  %3, %4 decimals")
-                     .arg(name + (reading.count == 3 ? "[.x|.y|.z]" : ""), reading.count == 3 ? " X Y Z" : " VALUE")
+                     .arg(name + (reading.count == 3 ? "[.x|.y|.z]" : ""),
+                          reading.count == 3 ? " X Y Z" : " VALUE")
                      .arg(rangeText(reading))
                      .arg(reading.decimals);
     }
-    lines << "als LEVEL  " + enumeratorNames(QMetaEnum::fromType<AlsModel::LightLevel>()).join(", ");
+    lines << "als LEVEL  "
+                 + enumeratorNames(QMetaEnum::fromType<AlsModel::LightLevel>()).join(", ");
     lines << "proximity near|far";
     lines << "orientation TopUp|TopDown|LeftUp|RightUp|FaceUp|FaceDown";
-    lines << "tap DIRECTION  " + enumeratorNames(QMetaEnum::fromType<TapModel::TapDirection>()).join(", ");
+    lines << "tap DIRECTION  "
+                 + enumeratorNames(QMetaEnum::fromType<TapModel::TapDirection>()).join(", ");
     return lines;
 }
 
 QStringList switchableSensorNames()
 {
-    return {"accelerometer", "compass", "orientation", "magnetometer", "gyroscope", "als", "proximity", "tap"};
+    return {"accelerometer",
+            "compass",
+            "orientation",
+            "magnetometer",
+            "gyroscope",
+            "als",
+            "proximity",
+            "tap"};
 }
 
 QStringList sensorsSwitchedTogether(const QString &sensorName, bool enable)

@@ -12,7 +12,8 @@ std::optional<QVariantList> readTrackFile(const QString &path, PageScripts &scri
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QCoreApplication::translate("EmulationManagement::Internal::TrackFile", "cannot read %1: %2")
+        *error = QCoreApplication::translate("EmulationManagement::Internal::TrackFile",
+                                             "cannot read %1: %2")
                      .arg(path, file.errorString());
         return std::nullopt;
     }
@@ -34,7 +35,8 @@ std::optional<QVariantList> readTrackFile(const QString &path, PageScripts &scri
     if (message.isEmpty())
         return points;
     // As the page shows it, on one line.
-    *error = QStringLiteral("%1: %2").arg(path, line > 0 ? message + ", line: " + QString::number(line) : message);
+    *error = QStringLiteral("%1: %2").arg(
+        path, line > 0 ? message + ", line: " + QString::number(line) : message);
     error->replace('\n', ' ');
     return std::nullopt;
 }

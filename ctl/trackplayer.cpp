@@ -23,7 +23,9 @@ TrackPlayer::TrackPlayer(GPSEmulationManager &gps, PageScripts &scripts, CtlStat
         else
             m_syncTimer.stop();
     });
-    connect(&m_gps, &GPSEmulationManager::currentPositionIndexChanged, this,
+    connect(&m_gps,
+            &GPSEmulationManager::currentPositionIndexChanged,
+            this,
             &TrackPlayer::currentIndexChanged);
 }
 
@@ -44,7 +46,8 @@ void TrackPlayer::currentIndexChanged()
     if (index < 0 || index >= rows())
         return;
     const QVariantMap record = m_state.trackRecords.at(index).toMap();
-    m_gps.setLocalPosition(record.value("latitude").toDouble(), record.value("longitude").toDouble(),
+    m_gps.setLocalPosition(record.value("latitude").toDouble(),
+                           record.value("longitude").toDouble(),
                            record.value("altitude").toDouble());
     if (index == m_row)
         return;
@@ -85,8 +88,12 @@ void TrackPlayer::stop()
 
 void TrackPlayer::runTrackTimer(bool restartSchedule)
 {
-    const int wait = m_scripts.nextWait(m_gps.currentPositionIndex(), rows(), m_state.looped,
-                                        m_state.useDefaultInterval, m_state.speed, m_state.trackRecords);
+    const int wait = m_scripts.nextWait(m_gps.currentPositionIndex(),
+                                        rows(),
+                                        m_state.looped,
+                                        m_state.useDefaultInterval,
+                                        m_state.speed,
+                                        m_state.trackRecords);
     if (wait < 0) {
         emit finished();
         return;
@@ -97,8 +104,9 @@ void TrackPlayer::runTrackTimer(bool restartSchedule)
         m_scheduledWaits = 0;
     }
     m_scheduledWaits += wait;
-    m_trackTimer.start(restartSchedule ? wait
-                                       : int(m_scripts.timerInterval(m_scheduleStart, m_scheduledWaits, now)));
+    m_trackTimer.start(restartSchedule
+                           ? wait
+                           : int(m_scripts.timerInterval(m_scheduleStart, m_scheduledWaits, now)));
     m_syncTimer.start();
 }
 

@@ -58,8 +58,13 @@ void EmulationCtlTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     m_emulator.setProgram(QStringLiteral(EMULATOR_PROGRAM));
-    m_emulator.setArguments({"--port", QString::number(emulatorPort), "--camera-port", "34343",
-                             "--log-file", m_dir.filePath("emulator.log"), "--state-file",
+    m_emulator.setArguments({"--port",
+                             QString::number(emulatorPort),
+                             "--camera-port",
+                             "34343",
+                             "--log-file",
+                             m_dir.filePath("emulator.log"),
+                             "--state-file",
                              m_dir.filePath("state.json")});
     m_emulator.start();
     QByteArray output;
@@ -122,8 +127,9 @@ QStringList EmulationCtlTest::newCalls()
 QJsonValue EmulationCtlTest::stateAt(const QString &path) const
 {
     QFile file(m_dir.filePath("state.json"));
-    QJsonValue value = file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
-                                                      : QJsonObject();
+    QJsonValue value = file.open(QIODevice::ReadOnly)
+                           ? QJsonDocument::fromJson(file.readAll()).object()
+                           : QJsonObject();
     for (const QString &key : path.split('/'))
         value = value.toObject().value(key);
     return value;
@@ -133,7 +139,10 @@ QJsonValue EmulationCtlTest::stateAt(const QString &path) const
 // loaded track carries over from row to row as it does between runs.
 void EmulationCtlTest::callsMatchTheWindow()
 {
-    const QString nmeaTrack = "loadTrack array:array:double:48.1173000,11.5166667,545.40,0;48.1189667,11.5183333,546.40,1000;48.1206333,11.5216667,1234.50,1000;48.1223000,11.5233333,547.40,0";
+    const QString nmeaTrack
+        = "loadTrack "
+          "array:array:double:48.1173000,11.5166667,545.40,0;48.1189667,11.5183333,546.40,1000;48."
+          "1206333,11.5216667,1234.50,1000;48.1223000,11.5233333,547.40,0";
     // clang-format off
     const std::pair<QString, QStringList> rows[] = {
         {"sensor set accelerometer.x 1.5", {"setAccelerometerX int32:1500"}},
@@ -227,7 +236,10 @@ void EmulationCtlTest::playbackStepsThroughTheTrack()
     calls.erase(std::unique(calls.begin(), calls.end()), calls.end());
     calls.removeAll("goToPositionOnTrack int32:0");
     QCOMPARE(calls.mid(0, 3), QStringList({"setTrackSpeed int32:5", calls.at(1), "startTrack "}));
-    QCOMPARE(calls.mid(3), QStringList({"goToPositionOnTrack int32:1", "goToPositionOnTrack int32:2", "goToPositionOnTrack int32:3"}));
+    QCOMPARE(calls.mid(3),
+             QStringList({"goToPositionOnTrack int32:1",
+                          "goToPositionOnTrack int32:2",
+                          "goToPositionOnTrack int32:3"}));
     QCOMPARE(stateAt("gps/currentIndex").toInt(), 3);
 }
 
@@ -240,8 +252,9 @@ void EmulationCtlTest::errorRepliesFail()
     });
     const CtlRun run = ctl({"--json", "sensor", "set", "als", "5"}, emulatorPort + 1);
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.error, QString("emulation-ctl: the emulator refused \"setAlsValue int32:5\": "
-                                "org.freedesktop.DBus.Error.Failed No light sensor\n"));
+    QCOMPARE(run.error,
+             QString("emulation-ctl: the emulator refused \"setAlsValue int32:5\": "
+                     "org.freedesktop.DBus.Error.Failed No light sensor\n"));
     QCOMPARE(QJsonDocument::fromJson(run.output.toUtf8()).object().value("ok"), QJsonValue(false));
 }
 
@@ -257,7 +270,8 @@ void EmulationCtlTest::cameraStreamsUntilStopped()
     const CtlRun stop = ctl({"camera", "stop"});
     QVERIFY2(stop.exitCode == 0, qPrintable(stop.error));
     QCOMPARE(stop.output, QString("stream stopped\n"));
-    QVERIFY(QTest::qWaitFor([stream] { return stream->state() == QProcess::NotRunning; }, timeoutMs));
+    QVERIFY(
+        QTest::qWaitFor([stream] { return stream->state() == QProcess::NotRunning; }, timeoutMs));
     QCOMPARE(stream->exitCode(), 0);
     QCOMPARE(ctl({"camera", "stop"}).output, QString("no camera stream is running\n"));
 }
