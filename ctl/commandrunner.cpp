@@ -1,6 +1,6 @@
 #include "commandrunner.h"
 
-#include "camera/cameraemulationmanager.h"
+#include "ctl/camerastreams.h"
 #include "ctl/pagescripts.h"
 #include "ctl/trackfile.h"
 #include "ctl/trackplayer.h"
@@ -18,7 +18,6 @@
 #include <QMetaEnum>
 #include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <signal.h>
@@ -55,6 +54,46 @@ bool isStreamProcess(qint64 pid)
     return QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid))
         .symLinkTarget()
         .endsWith("/emulation-ctl");
+}
+
+// Each sensor's reading in the pages' units, as text and as JSON.
+QList<std::tuple<QString, QString, QJsonValue>> readingTexts(const SensorsEmulationManager &sensors)
+{
+    const AccelerometerModel &a = *sensors.accelerometer();
+    const MagnetometerModel &m = *sensors.magnetometer();
+    const GyroscopeModel &g = *sensors.gyroscope();
+    const int azimuth = CompassModel::calculateAzimuth(a.x(), a.y(), a.z(), m.x(), m.y(), m.z());
+    return {
+        {"accelerometer",
+         QStringLiteral("%1 %2 %3 g")
+             .arg(fixed(a.x() / 1000.0, 3), fixed(a.y() / 1000.0, 3), fixed(a.z() / 1000.0, 3)),
+         numbers({a.x() / 1000.0, a.y() / 1000.0, a.z() / 1000.0})},
+        {"compass",
+         QStringLiteral("%1°, calibration level %2").arg(azimuth).arg(m.calibrationLevel()),
+         QJsonObject{{"azimuth", azimuth}, {"calibrationLevel", m.calibrationLevel()}}},
+        {"orientation",
+         QCoreApplication::translate("EmulationManagement::Internal::CommandRunner",
+                                     "follows the accelerometer"),
+         QJsonValue()},
+        {"magnetometer",
+         QStringLiteral("%1 %2 %3 μT, calibration level %4")
+             .arg(fixed(m.x() * 1e6, 3), fixed(m.y() * 1e6, 3), fixed(m.z() * 1e6, 3))
+             .arg(m.calibrationLevel()),
+         numbers({m.x() * 1e6, m.y() * 1e6, m.z() * 1e6})},
+        {"gyroscope",
+         QStringLiteral("%1 %2 %3 deg/s").arg(fixed(g.x(), 3), fixed(g.y(), 3), fixed(g.z(), 3)),
+         numbers({g.x(), g.y(), g.z()})},
+        {"als", QStringLiteral("%1 lx").arg(sensors.als()->lux()), sensors.als()->lux()},
+        {"proximity",
+         QCoreApplication::translate("EmulationManagement::Internal::CommandRunner",
+                                     "reflectance %1")
+             .arg(sensors.proximity()->reflectance()),
+         sensors.proximity()->reflectance()},
+        {"tap",
+         QString::fromLatin1(QMetaEnum::fromType<TapModel::TapDirection>().valueToKey(
+             sensors.tap()->tapDirection())),
+         int(sensors.tap()->tapDirection())},
+    };
 }
 
 } // namespace
@@ -167,7 +206,8 @@ bool CommandRunner::dispatch(const Command &command, Outcome *outcome, QString *
         gpsStatus(outcome);
         return true;
     case Command::CameraList:
-        return cameraList(outcome, error);
+        cameraList(outcome);
+        return true;
     case Command::CameraStreamCamera:
     case Command::CameraStreamFile:
         return cameraStream(command, error);
@@ -223,44 +263,14 @@ bool CommandRunner::sensorList(Outcome *outcome, QString *error)
     if (!m_connection->waitForReplies(error))
         return false;
     const QVariantMap enabled = sensors.sensorsEnabledStates();
-    const AccelerometerModel &a = *sensors.accelerometer();
-    const MagnetometerModel &m = *sensors.magnetometer();
-    const GyroscopeModel &g = *sensors.gyroscope();
-    const MagneticFieldModel &f = *sensors.magneticField();
-    const int azimuth = CompassModel::calculateAzimuth(a.x(), a.y(), a.z(), m.x(), m.y(), m.z());
-    const QList<std::tuple<QString, QString, QJsonValue>> readings = {
-        {"accelerometer",
-         QStringLiteral("%1 %2 %3 g")
-             .arg(fixed(a.x() / 1000.0, 3), fixed(a.y() / 1000.0, 3), fixed(a.z() / 1000.0, 3)),
-         numbers({a.x() / 1000.0, a.y() / 1000.0, a.z() / 1000.0})},
-        {"compass",
-         QStringLiteral("%1°, calibration level %2").arg(azimuth).arg(m.calibrationLevel()),
-         QJsonObject{{"azimuth", azimuth}, {"calibrationLevel", m.calibrationLevel()}}},
-        {"orientation", tr("follows the accelerometer"), QJsonValue()},
-        {"magnetometer",
-         QStringLiteral("%1 %2 %3 μT, calibration level %4")
-             .arg(fixed(m.x() * 1e6, 3), fixed(m.y() * 1e6, 3), fixed(m.z() * 1e6, 3))
-             .arg(m.calibrationLevel()),
-         numbers({m.x() * 1e6, m.y() * 1e6, m.z() * 1e6})},
-        {"gyroscope",
-         QStringLiteral("%1 %2 %3 deg/s").arg(fixed(g.x(), 3), fixed(g.y(), 3), fixed(g.z(), 3)),
-         numbers({g.x(), g.y(), g.z()})},
-        {"als", QStringLiteral("%1 lx").arg(sensors.als()->lux()), sensors.als()->lux()},
-        {"proximity",
-         tr("reflectance %1").arg(sensors.proximity()->reflectance()),
-         sensors.proximity()->reflectance()},
-        {"tap",
-         QString::fromLatin1(QMetaEnum::fromType<TapModel::TapDirection>().valueToKey(
-             sensors.tap()->tapDirection())),
-         int(sensors.tap()->tapDirection())},
-    };
     QJsonObject sensorsObject;
-    for (const auto &[name, text, value] : readings) {
+    for (const auto &[name, text, value] : readingTexts(sensors)) {
         const bool on = enabled.value(name).toBool();
         outcome->lines
             << QStringLiteral("%1 %2 %3").arg(name, -14).arg(on ? tr("on ") : tr("off"), text);
         sensorsObject.insert(name, QJsonObject{{"enabled", on}, {"value", value}});
     }
+    const MagneticFieldModel &f = *sensors.magneticField();
     outcome->lines << QStringLiteral("%1 %2 %3 %4 μT")
                           .arg(tr("magneticField"), -18)
                           .arg(fixed(f.x(), 3), fixed(f.y(), 3), fixed(f.z(), 3));
@@ -538,90 +548,22 @@ void CommandRunner::gpsStatus(Outcome *outcome)
     };
 }
 
-bool CommandRunner::cameraList(Outcome *outcome, QString *error)
+void CommandRunner::cameraList(Outcome *outcome)
 {
-    Q_UNUSED(error)
-    CameraEmulationManager &manager = camera();
     QJsonObject cameras;
-    for (const QString &name : manager.cameras()) {
-        manager.setCameraName(name);
-        outcome->lines << name;
-        QJsonArray resolutions;
-        for (const QVariant &entry : manager.resolutions()) {
-            const QVariantMap resolution = entry.toMap();
-            const QStringList rates = resolution.value("framerates").toStringList();
-            outcome->lines << QStringLiteral("    %1  %2")
-                                  .arg(resolution.value("string").toString(), rates.join(' '));
-            resolutions.append(QJsonObject{{"resolution", resolution.value("string").toString()},
-                                           {"framerates", QJsonArray::fromStringList(rates)}});
-        }
-        cameras.insert(name, resolutions);
-    }
-    if (cameras.isEmpty())
-        outcome->lines << tr("no cameras found");
+    outcome->lines = camera().describe(&cameras);
     outcome->data.insert("cameras", cameras);
-    return true;
 }
 
 bool CommandRunner::cameraStream(const Command &command, QString *error)
 {
-    CameraEmulationManager &manager = camera();
-    const bool file = command.kind == Command::CameraStreamFile;
-    if (file) {
-        if (!QFileInfo(command.name).isReadable() || !QFileInfo(command.name).isFile()) {
-            *error = tr("cannot read %1").arg(command.name);
-            return false;
-        }
-        bool playable = false;
-        QString codec;
-        const auto connection = connect(&manager,
-                                        &CameraEmulationManager::videoFileCodecChecked,
-                                        this,
-                                        [&](bool success, const QString &name) {
-                                            playable = success;
-                                            codec = name;
-                                        });
-        manager.startVideoStream(QFileInfo(command.name).absoluteFilePath());
-        disconnect(connection);
-        if (!playable) {
-            *error = codec.isEmpty()
-                         ? tr("%1 is not a VP8 or VP9 video").arg(command.name)
-                         : tr("%1 is not a VP8 or VP9 video (%2)").arg(command.name, codec);
-            return false;
-        }
-    } else {
-        if (!manager.cameras().contains(command.name)) {
-            *error = tr("unknown camera \"%1\"; cameras: %2")
-                         .arg(command.name, manager.cameras().join(", "));
-            return false;
-        }
-        manager.setCameraName(command.name);
-        if (!command.resolution.isEmpty()) {
-            const QVariantList resolutions = manager.resolutions();
-            const auto found = std::find_if(
-                resolutions.cbegin(), resolutions.cend(), [&](const QVariant &entry) {
-                    return entry.toMap().value("string").toString() == command.resolution;
-                });
-            if (found == resolutions.cend()) {
-                *error = tr("%1 does not offer %2").arg(command.name, command.resolution);
-                return false;
-            }
-            manager.setResolutionIndex(int(found - resolutions.cbegin()));
-        }
-        if (!command.framerate.isEmpty()) {
-            if (!manager.framerates().contains(command.framerate)) {
-                *error = tr("%1 does not offer %2 frames per second at %3x%4; it offers %5")
-                             .arg(command.name, command.framerate)
-                             .arg(manager.width())
-                             .arg(manager.height())
-                             .arg(manager.framerates().join(", "));
-                return false;
-            }
-            manager.setFramerate(command.framerate);
-        }
-        manager.setCameraStreamSettings();
-        manager.startCameraStream();
-    }
+    CameraStreams &streams = camera();
+    const bool started
+        = command.kind == Command::CameraStreamFile
+              ? streams.startFile(command.name, error)
+              : streams.startCamera(command.name, command.resolution, command.framerate, error);
+    if (!started)
+        return false;
     // Within a script the stream goes on beside the next lines; from the
     // shell the command stays until the stream is stopped.
     if (m_inScript && command.seconds <= 0)
@@ -637,10 +579,7 @@ bool CommandRunner::cameraStream(const Command &command, QString *error)
         QEventLoop loop;
         runUntilStopped(loop);
     }
-    if (file)
-        manager.stopVideoStream();
-    else
-        manager.stopCameraStream();
+    streams.stop();
     if (!m_inScript)
         m_state.streamProcess = 0;
     return true;
@@ -648,9 +587,8 @@ bool CommandRunner::cameraStream(const Command &command, QString *error)
 
 bool CommandRunner::cameraStop(Outcome *outcome, QString *error)
 {
-    if (m_camera && m_camera->streamRunning()) {
-        m_camera->stopVideoStream();
-        m_camera->stopCameraStream();
+    if (m_camera && m_camera->isRunning()) {
+        m_camera->stop();
         outcome->lines << tr("stream stopped");
         return true;
     }
@@ -695,12 +633,10 @@ TrackPlayer &CommandRunner::player()
     return *m_player;
 }
 
-CameraEmulationManager &CommandRunner::camera()
+CameraStreams &CommandRunner::camera()
 {
-    if (!m_camera) {
-        m_camera = std::make_unique<CameraEmulationManager>();
-        m_camera->populateCameras();
-    }
+    if (!m_camera)
+        m_camera = std::make_unique<CameraStreams>();
     return *m_camera;
 }
 

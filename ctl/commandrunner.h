@@ -11,14 +11,13 @@
 
 #include <memory>
 
-class CameraEmulationManager;
-
 namespace Utils {
 class QtcSettings;
 }
 
 namespace EmulationManagement::Internal {
 
+class CameraStreams;
 class PageScripts;
 class SettingsManager;
 class TrackPlayer;
@@ -59,13 +58,13 @@ private:
     bool gpsLoad(const Command &command, Outcome *outcome, QString *error);
     bool gpsTrackCommand(const Command &command, QString *error);
     void gpsStatus(Outcome *outcome);
-    bool cameraList(Outcome *outcome, QString *error);
+    void cameraList(Outcome *outcome);
     bool cameraStream(const Command &command, QString *error);
     bool cameraStop(Outcome *outcome, QString *error);
 
     PageScripts &scripts(QString *error);
     TrackPlayer &player();
-    CameraEmulationManager &camera();
+    CameraStreams &camera();
     void restoreReadings();
     // Runs the event loop for the time, or until stopped.
     void sleep(double milliseconds);
@@ -80,7 +79,7 @@ private:
     std::unique_ptr<EmulatorConnection> m_connection;
     std::unique_ptr<PageScripts> m_scripts;
     std::unique_ptr<TrackPlayer> m_player;
-    std::unique_ptr<CameraEmulationManager> m_camera;
+    std::unique_ptr<CameraStreams> m_camera;
     bool m_inScript = false;
 };
 
