@@ -282,7 +282,7 @@ int currentYear()
 // daylight-saving change into the track's intervals. Without a date the
 // time belongs to the day of the previous point, or to the next day when it
 // lies before it: a track running across midnight.
-qint64 timestamp(QByteArrayView date, QByteArrayView time, std::optional<qint64> previous, int thisYear)
+qint64 timestamp(QByteArrayView date, QByteArrayView time, const qint64 *previous, int thisYear)
 {
     const qint64 millis = millisOfDay(time);
     if (!date.isEmpty()) {
@@ -300,23 +300,6 @@ qint64 timestamp(QByteArrayView date, QByteArrayView time, std::optional<qint64>
     if (stamp < *previous)
         stamp += millisPerDay;
     return stamp;
-}
-
-std::optional<qint64> timestampOf(Sentence sentence, const Fields &f, std::optional<qint64> previous, int thisYear)
-{
-    switch (sentence) {
-    case Sentence::Rmc:
-        return timestamp(f[9], f[1], previous, thisYear);
-    case Sentence::Gga:
-        return timestamp({}, f[1], previous, thisYear);
-    case Sentence::Gll:
-        if (const std::optional<QByteArrayView> time = gllTime(f[5]))
-            return timestamp({}, *time, previous, thisYear);
-        return std::nullopt;
-    case Sentence::Wpl:
-        return std::nullopt;
-    }
-    return std::nullopt;
 }
 
 // A sentence holds no line separator but the carriage return and line feed
@@ -337,7 +320,7 @@ public:
     // when a number does not fit.
     bool add(Sentence sentence, const Fields &f)
     {
-        if (m_sentence && *m_sentence != sentence)
+        if (!m_result->points.isEmpty() && m_sentence != sentence)
             return true;
         const int at = sentence == Sentence::Rmc ? 3 : sentence == Sentence::Gga ? 2 : 1;
         const std::optional<double> latitude = coordinate(f[at], f[at + 1], 2);
@@ -351,32 +334,60 @@ public:
         if (!latitude || !longitude || !altitude || !std::isfinite(*altitude))
             return false;
 
-        const std::optional<qint64> stamp = timestampOf(sentence, f, m_previous, m_thisYear);
+        qint64 stamp = 0;
+        const bool hasStamp = timestampOf(sentence, f, &stamp);
         // A "$GPGLL" without a time keeps the previous timestamp, which
         // carries the next one across midnight.
-        if (stamp)
+        if (hasStamp) {
             m_previous = stamp;
+            m_hasPrevious = true;
+        }
         TrackPoint point{*latitude, *longitude, *altitude, 0, 0};
-        if (!m_sentence) {
+        if (m_result->points.isEmpty()) {
             m_sentence = sentence;
             m_start = stamp;
+            m_hasStart = hasStamp;
         } else {
             // A point without a timestamp, or in a track whose first point
             // has none, gets the time 0, as waypoints do.
-            point.time = m_start && stamp ? *stamp - *m_start : 0;
+            point.time = m_hasStart && hasStamp ? stamp - m_start : 0;
             point.interval = point.time - m_result->points.constLast().time;
         }
         m_result->points.append(point);
         return true;
     }
 
-    std::optional<Sentence> sentence() const { return m_sentence; }
+    Sentence sentence() const { return m_sentence; }
 
 private:
+    bool timestampOf(Sentence sentence, const Fields &f, qint64 *stamp) const
+    {
+        const qint64 *previous = m_hasPrevious ? &m_previous : nullptr;
+        switch (sentence) {
+        case Sentence::Rmc:
+            *stamp = timestamp(f[9], f[1], previous, m_thisYear);
+            return true;
+        case Sentence::Gga:
+            *stamp = timestamp({}, f[1], previous, m_thisYear);
+            return true;
+        case Sentence::Gll:
+            if (const std::optional<QByteArrayView> time = gllTime(f[5])) {
+                *stamp = timestamp({}, *time, previous, m_thisYear);
+                return true;
+            }
+            return false;
+        case Sentence::Wpl:
+            return false;
+        }
+        return false;
+    }
+
     TrackReadResult *m_result;
-    std::optional<Sentence> m_sentence;
-    std::optional<qint64> m_start;
-    std::optional<qint64> m_previous;
+    Sentence m_sentence = Sentence::Rmc;
+    qint64 m_start = 0;
+    bool m_hasStart = false;
+    qint64 m_previous = 0;
+    bool m_hasPrevious = false;
     int m_thisYear = currentYear();
 };
 
@@ -475,11 +486,12 @@ std::optional<double> gpxNumber(QStringView text)
 // fields are taken as UTC when the text has no zone.
 std::optional<qint64> otherIsoTime(QStringView text)
 {
-    const QDateTime time = QDateTime::fromString(text.toString(), Qt::ISODateWithMs);
+    QDateTime time = QDateTime::fromString(text.toString(), Qt::ISODateWithMs);
+    // A local time in a clock change's gap is invalid until it is UTC.
+    if (time.timeSpec() == Qt::LocalTime)
+        time.setTimeSpec(Qt::UTC);
     if (!time.isValid())
         return std::nullopt;
-    if (time.timeSpec() == Qt::LocalTime)
-        return QDateTime(time.date(), time.time(), Qt::UTC).toMSecsSinceEpoch();
     return time.toMSecsSinceEpoch();
 }
 
@@ -555,23 +567,47 @@ std::optional<TrackReadResult> readCoordinates(QXmlStreamReader &xml, TrackPoint
     return std::nullopt;
 }
 
+// The text of the element the reader stands on; nested markup adds none.
+// Unlike readElementText(), it makes no string of its own per element.
+const QString &elementText(QXmlStreamReader &xml, QString *buffer)
+{
+    buffer->clear();
+    for (;;) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::Characters:
+        case QXmlStreamReader::EntityReference:
+            buffer->append(xml.text());
+            break;
+        case QXmlStreamReader::StartElement:
+            xml.skipCurrentElement();
+            break;
+        case QXmlStreamReader::Comment:
+        case QXmlStreamReader::ProcessingInstruction:
+            break;
+        default:
+            return *buffer;
+        }
+    }
+}
+
 // The point element the reader stands on, with its "ele" and "time"
 // children; anything else inside it is skipped.
 std::optional<TrackReadResult> readPoint(QXmlStreamReader &xml, GpxPoint *point)
 {
     if (std::optional<TrackReadResult> failed = readCoordinates(xml, &point->point))
         return failed;
+    QString text;
     while (xml.readNextStartElement()) {
         const int line = static_cast<int>(xml.lineNumber());
         if (xml.name() == QLatin1String("ele")) {
-            std::optional<double> altitude = gpxNumber(xml.readElementText());
+            std::optional<double> altitude = gpxNumber(elementText(xml, &text));
             if (altitude)
                 altitude = roundValue(*altitude, altRoundingSize);
             if (!altitude || !std::isfinite(*altitude))
                 return failure(TrackReader::tr("GPX point has no valid elevation"), line);
             point->point.altitude = *altitude;
         } else if (xml.name() == QLatin1String("time")) {
-            point->time = gpxTime(xml.readElementText());
+            point->time = gpxTime(elementText(xml, &text));
             if (!point->time)
                 return failure(TrackReader::tr("GPX point has no valid time"), line);
         } else {
@@ -653,7 +689,7 @@ TrackReadResult TrackReader::readNmea(QByteArrayView text, const Control &contro
                           "GPGGA, GPGLL, GPWPL."),
                        lineNumber);
     }
-    result.format = QLatin1String(sentenceFormats[int(*track.sentence())]);
+    result.format = QLatin1String(sentenceFormats[int(track.sentence())]);
     progress.reach(size);
     return result;
 }
