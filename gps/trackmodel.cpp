@@ -118,6 +118,8 @@ void TrackModel::cancel()
     emit loadingChanged();
 }
 
+// The load's outcome comes before the change of loading, so that whoever
+// waits for the end finds the track in place and handled.
 void TrackModel::finish(const std::shared_ptr<Job> &job)
 {
     m_running.removeOne(job);
@@ -125,26 +127,13 @@ void TrackModel::finish(const std::shared_ptr<Job> &job)
     if (m_job != job)
         return;
     m_job.reset();
-    if (job->result.succeeded())
+    if (job->result.succeeded()) {
         take(job->result, std::move(job->trackArgument));
-    emit loadingChanged();
-    if (job->result.succeeded())
         emit loaded(TrackReader::skippedLinesNote(job->result));
-    else
+    } else {
         emit loadFailed(failureText(job->result));
-}
-
-void TrackModel::loadText(const QString &text, bool gpx)
-{
-    cancel();
-    const QByteArray bytes = text.toUtf8();
-    const TrackReadResult result = gpx ? TrackReader::readGpx(bytes) : TrackReader::readNmea(bytes);
-    if (!result.succeeded()) {
-        emit loadFailed(failureText(result));
-        return;
     }
-    take(result, GPSEmulationManager::trackArgument(result.points));
-    emit loaded(TrackReader::skippedLinesNote(result));
+    emit loadingChanged();
 }
 
 void TrackModel::setPoints(const QVariantList &points)

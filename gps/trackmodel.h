@@ -42,8 +42,6 @@ public:
     // unless cancel() comes first.
     Q_INVOKABLE void load(const QUrl &url);
     Q_INVOKABLE void cancel();
-    // Reads a whole text at once, on this thread.
-    Q_INVOKABLE void loadText(const QString &text, bool gpx);
     // Takes the points of a script reader (maps with "latitude",
     // "longitude", "altitude", "time" and "interval").
     Q_INVOKABLE void setPoints(const QVariantList &points);

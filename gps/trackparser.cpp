@@ -30,9 +30,4 @@ QVariantList TrackParser::loadNmeaLog(const QString &text)
     return pointsOrThrow(m_engine, TrackReader::readNmea(text.toUtf8()));
 }
 
-QVariantList TrackParser::loadGpxTrack(const QString &text)
-{
-    return pointsOrThrow(m_engine, TrackReader::readGpx(text.toUtf8()));
-}
-
 } // namespace EmulationManagement::Internal

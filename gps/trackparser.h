@@ -9,7 +9,7 @@ QT_END_NAMESPACE
 
 namespace EmulationManagement::Internal {
 
-// The track reader for scripts: the points of a whole text as maps, or the
+// The NMEA reader for scripts: the points of a whole log as maps, or the
 // failure thrown into the calling script as a SyntaxError with the message
 // and "incorrectLine".
 class TrackParser : public QObject
@@ -20,7 +20,6 @@ public:
     explicit TrackParser(QJSEngine *engine, QObject *parent = nullptr);
 
     Q_INVOKABLE QVariantList loadNmeaLog(const QString &text);
-    Q_INVOKABLE QVariantList loadGpxTrack(const QString &text);
 
 private:
     QJSEngine *m_engine;

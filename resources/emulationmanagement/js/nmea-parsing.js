@@ -7,11 +7,3 @@
 function loadNmeaLog(text) {
     return Mirel.TrackParser.loadNmeaLog(text);
 }
-
-function trackHasPointsWithoutDateTime(points) {
-    for (var i = 1; i < points.length; ++i) {
-        if (points[i].time === 0)
-            return true;
-    }
-    return false;
-}
