@@ -106,6 +106,7 @@ CommandRunner::CommandRunner(const GlobalOptions &options, Utils::QtcSettings &s
     , m_connection(std::make_unique<EmulatorConnection>(options.host, options.port))
 {
     restoreReadings();
+    m_track.setPoints(m_state.trackPoints);
 }
 
 CommandRunner::~CommandRunner()
@@ -435,39 +436,39 @@ bool CommandRunner::gpsFix(const Command &command)
 
 bool CommandRunner::gpsLoad(const Command &command, Outcome *outcome, QString *error)
 {
-    PageScripts &pageScripts = scripts(error);
-    if (!error->isEmpty())
-        return false;
-    const std::optional<QVariantList> points = readTrackFile(command.name, pageScripts, error);
-    if (!points)
+    const std::optional<TrackReadResult> track = readTrackFile(command.name, error);
+    if (!track)
         return false;
     GPSEmulationManager &gps = m_connection->gps();
     m_player.reset();
     m_state.trackFile = QFileInfo(command.name).absoluteFilePath();
-    m_state.trackRecords = pageScripts.trackRecords(*points);
+    m_state.trackPoints = TrackReader::toVariantList(*track);
     m_state.index = 0;
+    m_track.setPoints(m_state.trackPoints);
     // A file without times can only be played at the default interval. The
     // page keeps that mode for its life; the command follows each file.
-    const bool withoutTimes = pageScripts.hasPointsWithoutTime(*points);
-    if (withoutTimes || m_state.useDefaultInterval) {
-        m_state.useDefaultInterval = withoutTimes;
-        gps.setTrackIntervalMode(withoutTimes);
+    if (m_track.withoutTimes() || m_state.useDefaultInterval) {
+        m_state.useDefaultInterval = m_track.withoutTimes();
+        gps.setTrackIntervalMode(m_state.useDefaultInterval);
     }
+    gps.stopTrack();
+    gps.loadTrackModel(&m_track);
     gps.setCurrentPositionIndex(0);
-    const QVariantMap first = m_state.trackRecords.value(0).toMap();
+    const QVariantMap first = m_track.record(0);
     gps.setLocalPosition(first.value("latitude").toDouble(),
                          first.value("longitude").toDouble(),
                          first.value("altitude").toDouble());
-    gps.stopTrack();
-    gps.loadTrack(m_state.trackRecords);
-    outcome->lines << tr("track points loaded: %1").arg(points->size());
-    outcome->data.insert("points", int(points->size()));
+    outcome->lines << tr("track points loaded: %1").arg(m_track.rows());
+    const QString note = TrackReader::skippedLinesNote(*track);
+    if (!note.isEmpty())
+        outcome->lines << note;
+    outcome->data.insert("points", m_track.rows());
     return true;
 }
 
 bool CommandRunner::gpsTrackCommand(const Command &command, QString *error)
 {
-    const int rows = int(m_state.trackRecords.size());
+    const int rows = m_track.rows();
     if (rows == 0) {
         *error = tr("no track is loaded; load one with \"gps load FILE\"");
         return false;
@@ -525,7 +526,7 @@ void CommandRunner::gpsStatus(Outcome *outcome)
     const double latitude = m_storedValues->readGpsLatitude();
     const double longitude = m_storedValues->readGpsLongitude();
     const double altitude = m_storedValues->readGpsAltitude();
-    const int rows = int(m_state.trackRecords.size());
+    const int rows = m_track.rows();
     outcome->lines << tr("position: %1 %2 %3 m")
                           .arg(fixed(latitude, 7), fixed(longitude, 7), fixed(altitude, 2))
                    << tr("track: %1 (points: %2)")
@@ -628,7 +629,8 @@ TrackPlayer &CommandRunner::player()
 {
     if (!m_player) {
         QString error;
-        m_player = std::make_unique<TrackPlayer>(m_connection->gps(), scripts(&error), m_state);
+        m_player
+            = std::make_unique<TrackPlayer>(m_connection->gps(), m_track, scripts(&error), m_state);
     }
     return *m_player;
 }

@@ -4,6 +4,7 @@
 #include "ctl/ctlstate.h"
 #include "ctl/emulatorconnection.h"
 #include "ctl/stopsignals.h"
+#include "gps/trackmodel.h"
 
 #include <QEventLoop>
 #include <QJsonObject>
@@ -78,6 +79,7 @@ private:
     std::unique_ptr<SettingsManager> m_storedValues;
     std::unique_ptr<EmulatorConnection> m_connection;
     std::unique_ptr<PageScripts> m_scripts;
+    TrackModel m_track;
     std::unique_ptr<TrackPlayer> m_player;
     std::unique_ptr<CameraStreams> m_camera;
     bool m_inScript = false;

@@ -17,7 +17,7 @@ CtlState CtlState::load(const Utils::QtcSettings &settings)
 {
     CtlState state;
     state.trackFile = settings.value(key("track_file")).toString();
-    state.trackRecords = settings.value(key("track_records")).toList();
+    state.trackPoints = settings.value(key("track_points")).toList();
     state.useDefaultInterval = settings.value(key("track_default_interval"), false).toBool();
     state.looped = settings.value(key("track_looped"), false).toBool();
     state.speed = settings.value(key("track_speed"), 1).toInt();
@@ -29,7 +29,7 @@ CtlState CtlState::load(const Utils::QtcSettings &settings)
 void CtlState::save(Utils::QtcSettings &settings) const
 {
     settings.setValue(key("track_file"), trackFile);
-    settings.setValue(key("track_records"), trackRecords);
+    settings.setValue(key("track_points"), trackPoints);
     settings.setValue(key("track_default_interval"), useDefaultInterval);
     settings.setValue(key("track_looped"), looped);
     settings.setValue(key("track_speed"), speed);

@@ -15,7 +15,8 @@ namespace EmulationManagement::Internal {
 struct CtlState
 {
     QString trackFile;
-    QVariantList trackRecords;
+    // The points as the track reader gives them, for the GPS page's track model.
+    QVariantList trackPoints;
     bool useDefaultInterval = false;
     bool looped = false;
     int speed = 1;

@@ -1,35 +1,10 @@
 #include "pagescripts.h"
 
-#include <QQmlComponent>
-
 namespace EmulationManagement::Internal {
 
 namespace {
 
 const QString scripts = QStringLiteral(":/emulationmanagement/js/");
-
-// The NMEA reader reads the page's rounding settings and qsTr from the scope
-// that imports it, so it runs inside a document as it does on the GPS page.
-const QByteArray nmeaReaderDocument = R"(
-import QtQml
-import "qrc:/emulationmanagement/js/nmea-parsing.js" as Nmea
-
-QtObject {
-    property int latLongRoundingSize: 7
-    property int altRoundingSize: 2
-
-    function read(text) {
-        try {
-            return { points: Nmea.loadNmeaLog(text) };
-        } catch (error) {
-            return { message: String(error.message), line: error.incorrectLine > 0 ? error.incorrectLine : 0 };
-        }
-    }
-    function hasPointsWithoutTime(points) {
-        return Nmea.trackHasPointsWithoutDateTime(points);
-    }
-}
-)";
 
 } // namespace
 
@@ -37,17 +12,9 @@ PageScripts::PageScripts()
 {
     m_pose = m_engine.importModule(scripts + "pose-readings.mjs");
     m_playback = m_engine.importModule(scripts + "track-playback.mjs");
-    QQmlComponent component(&m_engine);
-    component.setData(nmeaReaderDocument,
-                      QUrl(QStringLiteral("qrc:/emulationmanagement/NmeaReader.qml")));
-    m_nmeaReader.reset(component.create());
     if (m_pose.isError() || m_playback.isError())
         m_loadError = (m_pose.isError() ? m_pose : m_playback).toString();
-    else if (!m_nmeaReader)
-        m_loadError = component.errorString();
 }
-
-PageScripts::~PageScripts() = default;
 
 QJSValue PageScripts::call(const QJSValue &module,
                            const QString &function,
@@ -79,59 +46,17 @@ std::array<double, 3> PageScripts::presetPose(int preset)
     return {rotation.property(1).toNumber(), 0, rotation.property(0).toNumber()};
 }
 
-PageScripts::TrackText PageScripts::readNmea(const QString &text)
-{
-    QVariant result;
-    QMetaObject::invokeMethod(
-        m_nmeaReader.get(), "read", Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, text));
-    if (result.metaType() == QMetaType::fromType<QJSValue>())
-        result = result.value<QJSValue>().toVariant();
-    const QVariantMap map = result.toMap();
-    TrackText track;
-    track.points = map.value("points").toList();
-    track.errorMessage = map.value("message").toString();
-    track.errorLine = map.value("line").toInt();
-    return track;
-}
-
-bool PageScripts::hasPointsWithoutTime(const QVariantList &points)
-{
-    QVariant result;
-    QMetaObject::invokeMethod(m_nmeaReader.get(),
-                              "hasPointsWithoutTime",
-                              Q_RETURN_ARG(QVariant, result),
-                              Q_ARG(QVariant, points));
-    return result.toBool();
-}
-
-QVariantList PageScripts::trackRecords(const QVariantList &points)
-{
-    return call(m_playback, "trackRecords", {m_engine.toScriptValue(points), 7, 2})
-        .toVariant()
-        .toList();
-}
-
 int PageScripts::defaultInterval()
 {
     return m_playback.property("defaultInterval").toInt();
 }
 
-int PageScripts::nextWait(int index,
-                          int rows,
-                          bool looped,
-                          bool useDefaultInterval,
-                          int speed,
-                          const QVariantList &records)
+int PageScripts::nextWait(
+    int index, int rows, bool looped, bool useDefaultInterval, int speed, double nextInterval)
 {
     return call(m_playback,
                 "nextWait",
-                {index,
-                 rows,
-                 looped,
-                 useDefaultInterval,
-                 speed,
-                 defaultInterval(),
-                 m_engine.toScriptValue(records)})
+                {index, rows, looped, useDefaultInterval, speed, defaultInterval(), nextInterval})
         .toInt();
 }
 

@@ -7,8 +7,12 @@
 
 namespace EmulationManagement::Internal {
 
-TrackPlayer::TrackPlayer(GPSEmulationManager &gps, PageScripts &scripts, CtlState &state)
+TrackPlayer::TrackPlayer(GPSEmulationManager &gps,
+                         TrackModel &track,
+                         PageScripts &scripts,
+                         CtlState &state)
     : m_gps(gps)
+    , m_track(track)
     , m_scripts(scripts)
     , m_state(state)
     , m_row(state.index)
@@ -33,7 +37,7 @@ void TrackPlayer::ensureTrackLoaded()
 {
     if (!m_gps.trackLoaded()) {
         const int index = m_gps.currentPositionIndex();
-        m_gps.loadTrack(m_state.trackRecords);
+        m_gps.loadTrackModel(&m_track);
         m_gps.setCurrentPositionIndex(index);
     }
 }
@@ -45,7 +49,7 @@ void TrackPlayer::currentIndexChanged()
     m_state.index = index;
     if (index < 0 || index >= rows())
         return;
-    const QVariantMap record = m_state.trackRecords.at(index).toMap();
+    const QVariantMap record = m_track.record(index);
     m_gps.setLocalPosition(record.value("latitude").toDouble(),
                            record.value("longitude").toDouble(),
                            record.value("altitude").toDouble());
@@ -88,12 +92,13 @@ void TrackPlayer::stop()
 
 void TrackPlayer::runTrackTimer(bool restartSchedule)
 {
-    const int wait = m_scripts.nextWait(m_gps.currentPositionIndex(),
+    const int index = m_gps.currentPositionIndex();
+    const int wait = m_scripts.nextWait(index,
                                         rows(),
                                         m_state.looped,
                                         m_state.useDefaultInterval,
                                         m_state.speed,
-                                        m_state.trackRecords);
+                                        m_track.record(index + 1).value("interval").toDouble());
     if (wait < 0) {
         emit finished();
         return;

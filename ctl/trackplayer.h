@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ctl/ctlstate.h"
+#include "gps/trackmodel.h"
 
 #include <QObject>
 #include <QTimer>
@@ -19,7 +20,7 @@ class TrackPlayer : public QObject
     Q_OBJECT
 
 public:
-    TrackPlayer(GPSEmulationManager &gps, PageScripts &scripts, CtlState &state);
+    TrackPlayer(GPSEmulationManager &gps, TrackModel &track, PageScripts &scripts, CtlState &state);
 
     // The track goes to the emulator again before its first use in a run, as
     // the page resends it after every new connection.
@@ -34,13 +35,14 @@ signals:
     void finished();
 
 private:
-    int rows() const { return int(m_state.trackRecords.size()); }
+    int rows() const { return m_track.rows(); }
     void ensureTrackLoaded();
     void currentIndexChanged();
     void runTrackTimer(bool restartSchedule);
     void trackTimerTriggered();
 
     GPSEmulationManager &m_gps;
+    TrackModel &m_track;
     PageScripts &m_scripts;
     CtlState &m_state;
     QTimer m_trackTimer;

@@ -1,6 +1,7 @@
 #include "qmlregistration.h"
 
-#include "gps/gpxtrackreader.h"
+#include "gps/trackmodel.h"
+#include "gps/trackparser.h"
 #include "sensors/alsmodel.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
@@ -32,7 +33,11 @@ void registerQmlTypes()
     qmlRegisterUncreatableType<TapModel>(
         qmlModule, 1, 0, "TapModel", QStringLiteral("Could not create the TapModel instance"));
     qmlRegisterType<SmartphoneModelFiles>(qmlModule, 1, 0, "SmartphoneModelFiles");
-    qmlRegisterType<GpxTrackReader>(qmlModule, 1, 0, "GpxTrackReader");
+    qmlRegisterType<TrackModel>(qmlModule, 1, 0, "TrackModel");
+    qmlRegisterSingletonType<TrackParser>(qmlModule, 1, 0, "TrackParser",
+                                          [](QQmlEngine *engine, QJSEngine *) {
+                                              return new TrackParser(engine);
+                                          });
 }
 
 void setThemeContextProperties(QQmlContext *context)

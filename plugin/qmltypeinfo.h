@@ -1,6 +1,7 @@
 #pragma once
 
-#include "gps/gpxtrackreader.h"
+#include "gps/trackmodel.h"
+#include "gps/trackparser.h"
 #include "sensors/alsmodel.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
@@ -67,11 +68,19 @@ struct SmartphoneModelFilesInfo
     QML_NAMED_ELEMENT(SmartphoneModelFiles)
 };
 
-struct GpxTrackReaderInfo
+struct TrackModelInfo
 {
     Q_GADGET
-    QML_FOREIGN(EmulationManagement::Internal::GpxTrackReader)
-    QML_NAMED_ELEMENT(GpxTrackReader)
+    QML_FOREIGN(EmulationManagement::Internal::TrackModel)
+    QML_NAMED_ELEMENT(TrackModel)
+};
+
+struct TrackParserInfo
+{
+    Q_GADGET
+    QML_FOREIGN(EmulationManagement::Internal::TrackParser)
+    QML_NAMED_ELEMENT(TrackParser)
+    QML_SINGLETON
 };
 
 } // namespace EmulationManagement::Internal::QmlTypeInfo

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,7 +62,7 @@ void EmulationCtlTest::initTestCase()
     m_emulator.setArguments({"--port",
                              QString::number(emulatorPort),
                              "--camera-port",
-                             "34343",
+                             "44370",
                              "--log-file",
                              m_dir.filePath("emulator.log"),
                              "--state-file",
@@ -70,7 +71,7 @@ void EmulationCtlTest::initTestCase()
     QByteArray output;
     while (!output.contains("ready:") && m_emulator.waitForReadyRead(timeoutMs))
         output += m_emulator.readAllStandardOutput();
-    QVERIFY2(output.contains("ready:"), output.constData());
+    QVERIFY2(output.contains("ready:"), (output + m_emulator.readAllStandardError()).constData());
     newCalls();
 }
 
@@ -258,7 +259,8 @@ void EmulationCtlTest::errorRepliesFail()
     QCOMPARE(QJsonDocument::fromJson(run.output.toUtf8()).object().value("ok"), QJsonValue(false));
 }
 
-// A stream runs in its own process until another run stops it.
+// A stream runs in its own process until another run stops it; the
+// camera tests check what it sends.
 void EmulationCtlTest::cameraStreamsUntilStopped()
 {
     const QString video = m_media.make("vp8.webm", "vp8enc deadline=1 ! webmmux", 30);
@@ -266,7 +268,14 @@ void EmulationCtlTest::cameraStreamsUntilStopped()
     const CtlRun list = ctl({"camera", "list"});
     QVERIFY2(list.exitCode == 0 && !list.output.isEmpty(), qPrintable(list.error));
     QProcess *stream = startCtl({"camera", "stream", "--file", video});
-    QVERIFY(QTest::qWaitFor([this] { return stateAt("camera/frames").toInt() > 0; }, timeoutMs));
+    // The stream announces itself once it plays.
+    const QString stateFile = m_dir.filePath("config/QtProject/emulation-ctl.ini");
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const QSettings state(stateFile, QSettings::IniFormat);
+            return state.value("emulation-ctl/stream_process").toLongLong() == stream->processId();
+        },
+        timeoutMs));
     const CtlRun stop = ctl({"camera", "stop"});
     QVERIFY2(stop.exitCode == 0, qPrintable(stop.error));
     QCOMPARE(stop.output, QString("stream stopped\n"));

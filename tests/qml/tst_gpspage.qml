@@ -151,7 +151,45 @@ ViewTestCase {
     function test_rejectedFile(data) {
         load("track.nmea");
         loadFailing(data.file);
-        compare([child("errorDialog").text, page.actualTrackPoints.length], [data.text, 4], "the previous track stays");
+        compare([child("errorDialog").text, child("trackTable").rows, page.nmeaFileUrl.endsWith("track.nmea")], [data.text, 4, true], "the previous track stays");
+        compare(calls(), [], "nothing is sent");
+    }
+
+    // What can be read is kept: the emulator gets the track before any
+    // point on it, and the page says once what it left out.
+    function test_imperfectFile() {
+        wire.clearFrames();
+        loadFailing("imperfect.nmea");
+        compare(sentCalls(2), ["stopTrack ", "loadTrack array:array:double:48.1173000,11.5166667,-12.50,0;48.1183333,11.5166667,545.40,2000"]);
+        compare([child("skippedLinesNote").text, child("errorDialog").visible], ["Skipped 3 lines: 2 without a position fix, 1 cut off at the end of the file.", false]);
+        mouseClick(child("dismissNoteButton"));
+        compare(child("skippedLinesNote").visible, false);
+    }
+
+    // Cancel leaves the track that the table and the emulator have.
+    function test_cancelKeepsThePreviousTrack() {
+        load("track.nmea");
+        page.loadTrackFile(Qt.resolvedUrl("gps/one.nmea"));
+        compare([page.loading, child("cancelLoadButton").Accessible.name, child("loadProgressLabel").text], [true, "Cancel loading", "0%"]);
+        testEnvironment.saveScreenshot("gps-page-loading");
+        page.cancelLoad();
+        compare([page.loading, child("trackTable").rows, page.nmeaFileUrl.endsWith("track.nmea")], [false, 4, true]);
+        wire.clearFrames();
+        loadFailing("timed.gpx");
+        tryVerify(() => calls().some(text => text.startsWith("loadTrack ")), 5000, "the next track is sent");
+        compare([calls().filter(text => text.startsWith("loadTrack ")).length, child("trackTable").rows], [1, 2], "only the next track, not the cancelled one");
+    }
+
+    // A new track stops the one playing before the emulator gets it.
+    function test_loadWhilePlaying() {
+        load("track.nmea");
+        mouseClick(child("playButton"));
+        tryVerify(() => calls().includes("startTrack "), 5000, "playing");
+        wire.clearFrames();
+        loadFailing("one.nmea");
+        const texts = sentCalls(2);
+        compare(texts.slice(texts.indexOf("stopTrack ")).slice(0, 2), ["stopTrack ", "loadTrack array:array:double:48.1173000,11.5166667,545.40,0"]);
+        compare([child("trackTimer").running, child("stopButton").enabled, gpsEmulationManager.currentPositionIndex, child("trackTable").rows], [false, false, 0, 1]);
     }
 
     // Last by name: after a file without times the page stays in

@@ -16,93 +16,78 @@ function trackFileIsGpx(url) {
     return /\.gpx$/i.test(String(url));
 }
 
-// Reads the file the dialog chose; a file that cannot be read arrives as an
-// empty text, which the readers report as empty.
+// The file is read on a worker thread; the table and the emulator keep the
+// previous track until the new one has been read.
 function loadTrackFile(url) {
-    page.nmeaFileUrl = String(url);
-    page.loading = true;
-    const request = new XMLHttpRequest();
-    request.onreadystatechange = function () {
-        if (request.readyState !== XMLHttpRequest.DONE)
-            return;
-        // One frame for the busy indicator before the parse holds the thread.
-        deferredLoad.text = request.responseText;
-        deferredLoad.gpx = trackFileIsGpx(url);
-        deferredLoad.start();
-    };
-    request.open("GET", String(url));
-    request.send();
+    page.pendingFileUrl = String(url);
+    page.skippedLinesNote = "";
+    trackPointsTableModel.load(url);
 }
 
-function parseTrack(text, gpx) {
-    return gpx ? page.gpxTrackReader.loadGpxTrack(text) : Nmea.loadNmeaLog(text);
+// Nothing of the file read so far is kept, and nothing is sent.
+function cancelLoad() {
+    trackPointsTableModel.cancel();
+    page.pendingFileUrl = "";
 }
 
-function loadTrackText(text, gpx) {
+// A whole log at once, on this thread.
+function loadNmeaLog(text) {
+    page.skippedLinesNote = "";
+    let points;
     try {
-        loadPoints(parseTrack(text, gpx));
+        points = Nmea.loadNmeaLog(text);
     } catch (error) {
-        trackPointsTableModel.clear();
-        errorDialog.text = error.incorrectLine > 0 ? error.message + ", line: " + error.incorrectLine
-                                                   : error.message;
-        errorDialog.open();
+        trackLoadFailed(error.incorrectLine > 0 ? error.message + ", line: " + error.incorrectLine
+                                                : error.message);
+        return;
     }
-    page.loading = false;
-    if (rowCount() > 0) {
-        page.stopTrack();
-        gpsEmulationManager.loadTrack(page.actualTrackPoints);
-    }
+    page.pendingFileUrl = page.nmeaFileUrl;
+    page.loadTrackPoints(points);
+    trackLoaded("");
 }
 
-// The selection of the first row sends no track of its own: the load sends
-// the new one right after, and a long track would go out twice.
-function loadPoints(points) {
+function trackLoadFailed(text) {
+    page.pendingFileUrl = "";
+    errorDialog.text = text;
+    errorDialog.open();
+}
+
+// A new track is in the table: playback of the previous one stops, the
+// emulator gets the new one, and its first point becomes current. The row
+// selection sends nothing meanwhile: the emulator must have the track
+// before it is told where on it to go.
+function trackLoaded(note) {
+    page.nmeaFileUrl = page.pendingFileUrl;
+    page.pendingFileUrl = "";
+    page.skippedLinesNote = note;
     page.loadingPoints = true;
-    page.loadTableRows(points);
-    page.loadTrackPoints(points);
-    if (Nmea.trackHasPointsWithoutDateTime(points)) {
+    if (trackPointsTableModel.withoutTimes) {
         page.onlyDefaultInterval = true;
         gpsEmulationManager.setTrackIntervalMode(true);
     }
+    page.trackStopped = true;
+    page.stopTrack();
+    gpsEmulationManager.loadTrackModel(trackPointsTableModel);
     gpsEmulationManager.currentPositionIndex = 0;
     page.selectTrackPoint(0);
     page.loadingPoints = false;
     page.setCurrentTrackPointAsCurrentCoordinate();
 }
 
-function tableRows(points) {
-    const titles = page.columnTitles;
-    const rows = new Array(points.length);
-    for (let i = 0; i < points.length; ++i) {
-        const point = points[i];
-        const row = {};
-        row[titles[0]] = point.index;
-        row[titles[1]] = point.timeString;
-        row[titles[2]] = localeNumber(point.latitude, page.latLongRoundingSize);
-        row[titles[3]] = localeNumber(point.longitude, page.latLongRoundingSize);
-        row[titles[4]] = localeNumber(point.altitude, page.altRoundingSize);
-        rows[i] = row;
-    }
-    return rows;
-}
-
-function trackRecords(points) {
-    return Playback.trackRecords(points, page.latLongRoundingSize, page.altRoundingSize);
-}
-
 function setCurrentTrackPointAsCurrentCoordinate() {
-    const record = page.actualTrackPoints[gpsEmulationManager.currentPositionIndex];
-    if (rowCount() === 0 || record === undefined)
+    const record = trackPointsTableModel.record(gpsEmulationManager.currentPositionIndex);
+    if (record.latitude === undefined)
         return;
     gpsEmulationManager.setLocalPosition(Number(record.latitude), Number(record.longitude),
                                          Number(record.altitude));
 }
 
 function runTrackTimer(restartSchedule) {
-    const wait = Playback.nextWait(gpsEmulationManager.currentPositionIndex, rowCount(),
-                                   gpsEmulationManager.trackLooped, gpsEmulationManager.useDefaultInterval,
+    const index = gpsEmulationManager.currentPositionIndex;
+    const wait = Playback.nextWait(index, rowCount(), gpsEmulationManager.trackLooped,
+                                   gpsEmulationManager.useDefaultInterval,
                                    gpsEmulationManager.trackSpeed, page.defaultInterval,
-                                   page.actualTrackPoints);
+                                   trackPointsTableModel.record(index + 1).interval);
     if (wait < 0)
         return;
     const now = Date.now();
@@ -168,7 +153,7 @@ function currentRowChanged(row) {
     if (rowCount() === 0 || row < 0)
         return;
     if (!gpsEmulationManager.trackLoaded && !page.loadingPoints)
-        gpsEmulationManager.loadTrack(page.actualTrackPoints);
+        gpsEmulationManager.loadTrackModel(trackPointsTableModel);
     gpsEmulationManager.goToPositionOnTrack(row);
     const wasRunning = trackTimer.running;
     trackTimer.stop();

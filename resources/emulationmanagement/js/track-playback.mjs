@@ -1,37 +1,18 @@
 // Track playback rules shared by the GPS page and the command line: the
-// records sent to the emulator and the waits between points.
+// waits between points and the order in which they come.
 
 // Milliseconds between points when the track's own times are not used, and
 // before a looped track starts over.
 export const defaultInterval = 2000;
 
-// Numbers for the manager are plain C-locale texts: the page's en_US texts
-// carry group separators from 1000 on, which the manager reads as 0.
-export function plainNumber(value, decimals) {
-    return Number(value).toFixed(decimals);
-}
-
-// The track point records of loadTrack for the points of a track reader.
-export function trackRecords(points, latLongDecimals, altDecimals) {
-    const records = new Array(points.length);
-    for (let i = 0; i < points.length; ++i) {
-        const point = points[i];
-        records[i] = {
-            latitude: plainNumber(point.latitude, latLongDecimals),
-            longitude: plainNumber(point.longitude, latLongDecimals),
-            altitude: plainNumber(point.altitude, altDecimals),
-            interval: point.interval
-        };
-    }
-    return records;
-}
-
 // The nominal wait before the next point, in whole milliseconds, or -1 when
-// playback ends here.
-export function nextWait(index, rows, looped, useDefaultInterval, speed, defaultInterval, records) {
+// playback ends here; nextInterval is the track's own interval to the point
+// after index.
+export function nextWait(index, rows, looped, useDefaultInterval, speed, defaultInterval,
+                         nextInterval) {
     if (index >= rows - 1)
         return looped ? defaultInterval : -1;
-    const interval = useDefaultInterval ? defaultInterval : records[index + 1].interval;
+    const interval = useDefaultInterval ? defaultInterval : nextInterval;
     return Math.max(1, Math.floor(interval / speed));
 }
 
