@@ -164,9 +164,9 @@ function replyFromEmulatorReceived(reply) {
 }
 
 function currentRowChanged(row) {
-    if (rowCount() === 0 || row < 0)
+    if (rowCount() === 0 || row < 0 || page.loadingPoints)
         return;
-    if (!gpsEmulationManager.trackLoaded && !page.loadingPoints)
+    if (!gpsEmulationManager.trackLoaded)
         gpsEmulationManager.loadTrackModel(trackPointsTableModel);
     gpsEmulationManager.goToPositionOnTrack(row);
     const wasRunning = trackTimer.running;
