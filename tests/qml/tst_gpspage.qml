@@ -21,11 +21,24 @@ ViewTestCase {
         page.loadTrackFile(Qt.resolvedUrl("gps/" + file));
         tryVerify(() => !page.loading, 5000, "the file is read");
     }
-    // Loads a file and waits until the emulator has its track.
+    // Waits until the emulator has answered every call so far: replies come in order.
+    function awaitReplies() {
+        replies.clear();
+        gpsEmulationManager.setTrackLooped(gpsEmulationManager.trackLooped);
+        tryVerify(() => replies.signalArguments.some(reply => reply[0].startsWith("setTrackLooped:")), 5000, "answered");
+    }
+    // Loads a file and waits until the emulator has its track. The track goes
+    // out before any of its points, so the emulator refuses none and the track stays.
     function load(file) {
+        awaitReplies();
         wire.clearFrames();
         loadFailing(file);
-        tryVerify(() => calls().some(text => text.startsWith("loadTrack ")), 5000, "the track is sent");
+        tryVerify(() => calls().includes("goToPositionOnTrack int32:0"), 5000, "the first point is sent");
+        const texts = calls();
+        const loaded = texts.findIndex(text => text.startsWith("loadTrack "));
+        verify(loaded >= 0 && loaded < texts.indexOf("goToPositionOnTrack int32:0"), texts.join("\n"));
+        awaitReplies();
+        verify(child("trackTable").rows > 0, "the track stays");
         wire.clearFrames();
     }
     function clickRow(row) {
@@ -35,6 +48,13 @@ ViewTestCase {
     }
 
     name: "GpsPage"
+
+    SignalSpy {
+        id: replies
+
+        target: remoteDBusInvokerService
+        signalName: "replyReceived"
+    }
 
     function initTestCase() {
         waitForInvoker();

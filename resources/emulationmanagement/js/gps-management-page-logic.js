@@ -56,11 +56,13 @@ function loadTrackText(text, gpx) {
     if (rowCount() > 0) {
         page.stopTrack();
         gpsEmulationManager.loadTrack(page.actualTrackPoints);
+        gpsEmulationManager.goToPositionOnTrack(gpsEmulationManager.currentPositionIndex);
     }
 }
 
-// The selection of the first row sends no track of its own: the load sends
-// the new one right after, and a long track would go out twice.
+// The selection of the first row sends nothing: the emulator has no track
+// yet and would refuse the point, so the load sends the track and then goes
+// to its first point.
 function loadPoints(points) {
     page.loadingPoints = true;
     page.loadTableRows(points);
@@ -196,9 +198,9 @@ function replyFromEmulatorReceived(reply) {
 }
 
 function currentRowChanged(row) {
-    if (rowCount() === 0 || row < 0)
+    if (rowCount() === 0 || row < 0 || page.loadingPoints)
         return;
-    if (!gpsEmulationManager.trackLoaded && !page.loadingPoints)
+    if (!gpsEmulationManager.trackLoaded)
         gpsEmulationManager.loadTrack(page.actualTrackPoints);
     gpsEmulationManager.goToPositionOnTrack(row);
     const wasRunning = trackTimer.running;
