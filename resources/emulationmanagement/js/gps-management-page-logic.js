@@ -52,9 +52,9 @@ function trackLoadFailed(text) {
 }
 
 // A new track is in the table: playback of the previous one stops, the
-// emulator gets the new one, and its first point becomes current. The row
-// selection sends nothing meanwhile: the emulator must have the track
-// before it is told where on it to go.
+// emulator gets the new one, and then goes to its first point. The row
+// selection sends nothing meanwhile: the emulator has no track yet and
+// would refuse the point.
 function trackLoaded(note) {
     page.nmeaFileUrl = page.pendingFileUrl;
     page.pendingFileUrl = "";
@@ -70,6 +70,7 @@ function trackLoaded(note) {
     gpsEmulationManager.currentPositionIndex = 0;
     page.selectTrackPoint(0);
     page.loadingPoints = false;
+    gpsEmulationManager.goToPositionOnTrack(0);
     page.setCurrentTrackPointAsCurrentCoordinate();
 }
 
