@@ -113,7 +113,7 @@ void measureScrolling(QQuickView *view, QQuickItem *page)
         step.start();
         table->setProperty("contentY", y);
         QCoreApplication::processEvents();
-        QQuickWindow::fromWindow(view)->update();
+        view->update();
         const int framesBefore = frames;
         while (frames == framesBefore && step.elapsed() < 1000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);

@@ -8,7 +8,7 @@ function localeNumber(value, decimals) {
 }
 
 function rowCount() {
-    return trackPointsTableModel.rowCount;
+    return trackPointsTableModel.rows;
 }
 
 function trackFileIsGpx(url) {
