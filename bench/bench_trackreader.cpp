@@ -32,7 +32,10 @@ double median(QList<double> values)
 
 // Runs the work five times and prints the medians against the goal; the
 // work returns what it made, for the line.
-void measure(const char *name, double goalSeconds, const char *before, const std::function<QString()> &work)
+void measure(const char *name,
+             double goalSeconds,
+             const char *before,
+             const std::function<QString()> &work)
 {
     QList<double> cpu;
     QList<double> wall;
@@ -87,14 +90,17 @@ int main(int argc, char *argv[])
     const QByteArray gpx = TrackTexts::gpxTrack(50 << 20);
     measure("50 MB GPX track", 5, "", readGpx(gpx));
     for (const auto &[name, text] : TrackTexts::awkwardGpxFiles()) {
-        measure(qPrintable(QStringLiteral("GPX of %1 (%2 bytes)").arg(QLatin1String(name)).arg(text.size())),
-                0.5,
-                qstrcmp(name, "100,000 attributes on one element") == 0 ? "14.5 s" : "",
-                readGpx(text));
+        measure(
+            qPrintable(
+                QStringLiteral("GPX of %1 (%2 bytes)").arg(QLatin1String(name)).arg(text.size())),
+            0.5,
+            qstrcmp(name, "100,000 attributes on one element") == 0 ? "14.5 s" : "",
+            readGpx(text));
     }
     const QList<TrackPoint> points = TrackReader::readNmea(rmc).points;
     measure("\"loadTrack\" text of the 50 MB RMC log's track", 2, "", [&points] {
-        return QStringLiteral("%1 characters").arg(GPSEmulationManager::trackArgument(points).size());
+        return QStringLiteral("%1 characters")
+            .arg(GPSEmulationManager::trackArgument(points).size());
     });
     return 0;
 }

@@ -57,7 +57,8 @@ QByteArray mixedLog(int lineCount)
         lines.append("$GPGSV,3,1,11,03,03,111,00,04,15,270,00,06,01,010,00,13,06,292,00*74");
         lines.append("$GPGLL," + latitude(i) + ",N,01131.000,E," + nmeaTime(i) + ",A*1D");
         lines.append("$GPVTG,054.7,T,034.4,M,005.5,N,010.2,K*48");
-        lines.append("$GPWPL," + latitude(i) + ",N,01131.000,E,WPT" + QByteArray::number(i) + "*65");
+        lines.append("$GPWPL," + latitude(i) + ",N,01131.000,E,WPT" + QByteArray::number(i)
+                     + "*65");
     }
     lines.resize(lineCount);
     return lines.join('\n');

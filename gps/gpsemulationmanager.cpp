@@ -22,7 +22,8 @@ double finiteOrZero(double value)
 
 // Values that are not finite ("nan", "inf") are sent as 0: they would reach
 // the emulator as words, not numbers.
-void appendTrackRow(QString *text, double latitude, double longitude, double altitude, double interval)
+void appendTrackRow(
+    QString *text, double latitude, double longitude, double altitude, double interval)
 {
     if (text->size() > trackArrayPrefix.size())
         *text += QLatin1Char(';');
@@ -138,7 +139,8 @@ QString GPSEmulationManager::trackArgument(const QList<TrackPoint> &trackPoints)
     // About 40 characters a point: one allocation instead of dozens.
     text.reserve(text.size() + trackPoints.size() * 44);
     for (const TrackPoint &point : trackPoints)
-        appendTrackRow(&text, point.latitude, point.longitude, point.altitude, double(point.interval));
+        appendTrackRow(
+            &text, point.latitude, point.longitude, point.altitude, double(point.interval));
     return text;
 }
 

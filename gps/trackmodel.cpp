@@ -9,7 +9,14 @@ namespace EmulationManagement::Internal {
 
 namespace {
 
-enum Column { NumberColumn, TimeColumn, LatitudeColumn, LongitudeColumn, AltitudeColumn, ColumnCount };
+enum Column {
+    NumberColumn,
+    TimeColumn,
+    LatitudeColumn,
+    LongitudeColumn,
+    AltitudeColumn,
+    ColumnCount
+};
 
 QString localPath(const QUrl &url)
 {

@@ -123,7 +123,10 @@ struct Fields
         field[count++] = line.sliced(start);
     }
 
-    QByteArrayView operator[](int index) const { return index < count ? field[index] : QByteArrayView(); }
+    QByteArrayView operator[](int index) const
+    {
+        return index < count ? field[index] : QByteArrayView();
+    }
 };
 
 bool allDigits(QByteArrayView text)
@@ -226,8 +229,10 @@ std::optional<double> decimalValue(QByteArrayView text)
 // ddmm.mmmm (two degree digits) or dddmm.mmmm (three), negated for "S" or "W".
 std::optional<double> coordinate(QByteArrayView text, QByteArrayView hemisphere, int degreesSize)
 {
-    const std::optional<double> degrees = decimalValue(text.first(std::min<qsizetype>(degreesSize, text.size())));
-    const std::optional<double> minutes = decimalValue(text.sliced(std::min<qsizetype>(degreesSize, text.size())));
+    const std::optional<double> degrees
+        = decimalValue(text.first(std::min<qsizetype>(degreesSize, text.size())));
+    const std::optional<double> minutes
+        = decimalValue(text.sliced(std::min<qsizetype>(degreesSize, text.size())));
     if (!degrees || !minutes)
         return std::nullopt;
     const double value = roundValue(*degrees + *minutes / 60, latLongRoundingSize);
@@ -252,7 +257,8 @@ qint64 millisOfDay(QByteArrayView time)
                     * 1000;
     if (time.size() > 7) {
         // Digits past the fifteenth change nothing a millisecond shows.
-        const QByteArrayView fraction = time.sliced(7).first(std::min<qsizetype>(time.size() - 7, 15));
+        const QByteArrayView fraction
+            = time.sliced(7).first(std::min<qsizetype>(time.size() - 7, 15));
         millis += static_cast<qint64>(
             roundValue(double(digitsValue(fraction)) * 1000 / std::pow(10.0, fraction.size()), 0));
     }
@@ -521,9 +527,9 @@ std::optional<qint64> gpxTime(QStringView text)
     const int seconds = twoDigitsAt(text, 17, &ok);
     if (!ok || !QDate::isValid(year, month, day) || hours > 23 || minutes > 59 || seconds > 60)
         return otherIsoTime(text);
-    qint64 millis = (daysFromCivil(year, month - 1, day) * 86400 + hours * 3600 + minutes * 60
-                     + seconds)
-                    * 1000;
+    qint64 millis
+        = (daysFromCivil(year, month - 1, day) * 86400 + hours * 3600 + minutes * 60 + seconds)
+          * 1000;
     qsizetype at = 19;
     if (at < text.size() && (text[at] == u'.' || text[at] == u',')) {
         const qsizetype start = ++at;

@@ -34,10 +34,10 @@ void registerQmlTypes()
         qmlModule, 1, 0, "TapModel", QStringLiteral("Could not create the TapModel instance"));
     qmlRegisterType<SmartphoneModelFiles>(qmlModule, 1, 0, "SmartphoneModelFiles");
     qmlRegisterType<TrackModel>(qmlModule, 1, 0, "TrackModel");
-    qmlRegisterSingletonType<TrackParser>(qmlModule, 1, 0, "TrackParser",
-                                          [](QQmlEngine *engine, QJSEngine *) {
-                                              return new TrackParser(engine);
-                                          });
+    qmlRegisterSingletonType<TrackParser>(
+        qmlModule, 1, 0, "TrackParser", [](QQmlEngine *engine, QJSEngine *) {
+            return new TrackParser(engine);
+        });
 }
 
 void setThemeContextProperties(QQmlContext *context)

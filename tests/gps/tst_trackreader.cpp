@@ -89,11 +89,13 @@ QStringList failedRows(const Row *begin, const Row *end, bool isGpx)
     QStringList failures;
     for (const Row *row = begin; row != end; ++row) {
         const QByteArray text = isGpx ? gpxDocument(row->text) : expandAll(row->text);
-        const QString actual = summary(row->key, isGpx ? TrackReader::readGpx(text)
-                                                       : TrackReader::readNmea(text));
+        const QString actual
+            = summary(row->key, isGpx ? TrackReader::readGpx(text) : TrackReader::readNmea(text));
         if (actual != QLatin1String(row->expected)) {
             failures.append(QStringLiteral("%1 of \"%2\" is \"%3\", expected \"%4\"")
-                                .arg(QLatin1String(row->key), QString::fromUtf8(text), actual,
+                                .arg(QLatin1String(row->key),
+                                     QString::fromUtf8(text),
+                                     actual,
                                      QLatin1String(row->expected)));
         }
     }
@@ -199,7 +201,9 @@ void TrackReaderTest::gpx()
     for (int i = 0; i < 254; ++i)
         attributes += " a" + QByteArray::number(i) + "='>'";
     const QByteArray roomy = "<wpt lat=\"1\" lon=\"2\"" + attributes + "/>";
-    const QByteArray crowded = "<wpt lat=\"1\" lon=\"2\"/>\n<!-- <a b=c d=e> -->\n<wpt lat=\"1\" lon=\"2\"" + attributes + " b=\"1\"/>";
+    const QByteArray crowded
+        = "<wpt lat=\"1\" lon=\"2\"/>\n<!-- <a b=c d=e> -->\n<wpt lat=\"1\" lon=\"2\"" + attributes
+          + " b=\"1\"/>";
     // clang-format off
     const Row rows[] = {
         {"format/index/time/interval/timeString/latitude/longitude/altitude", "<trk><trkseg><trkpt lat=\"48.1173\" lon=\"11.51666666\"><ele>545.456</ele><time>2023-03-26T00:59:59Z</time></trkpt>\n<trkpt lat=\"-33.86880005\" lon=\"-151.2093\"><time>2023-03-26T01:00:01.250Z</time><extensions><time>x</time></extensions></trkpt></trkseg></trk>",
@@ -237,8 +241,12 @@ void TrackReaderTest::progressAndCancel()
 {
     QByteArray log;
     for (int second = 0; second < 40000; ++second)
-        log += expand(QStringLiteral("G:%1").arg(120000 + second % 60 + second / 60 % 60 * 100, 6, 10, QLatin1Char('0'))).toUtf8() + '\n';
-    const QByteArray gpxText = gpxDocument(QByteArray("<wpt lat=\"1\" lon=\"2\"/>\n").repeated(40000).constData());
+        log += expand(QStringLiteral("G:%1").arg(
+                          120000 + second % 60 + second / 60 % 60 * 100, 6, 10, QLatin1Char('0')))
+                   .toUtf8()
+               + '\n';
+    const QByteArray gpxText
+        = gpxDocument(QByteArray("<wpt lat=\"1\" lon=\"2\"/>\n").repeated(40000).constData());
     for (const bool isGpx : {false, true}) {
         const QByteArray &text = isGpx ? gpxText : log;
         std::atomic_bool cancel = false;
@@ -255,8 +263,8 @@ void TrackReaderTest::progressAndCancel()
         QCOMPARE(percents.constLast(), 100);
         percents.clear();
         cancel = false;
-        const TrackReadResult stopped = isGpx ? TrackReader::readGpx(text, control)
-                                              : TrackReader::readNmea(text, control);
+        const TrackReadResult stopped
+            = isGpx ? TrackReader::readGpx(text, control) : TrackReader::readNmea(text, control);
         QCOMPARE(stopped.cancelled, true);
         QCOMPARE(stopped.points.size(), 0);
         QCOMPARE(percents.size(), 4);

@@ -9,7 +9,7 @@ function localeNumber(value, decimals) {
 }
 
 function rowCount() {
-    return trackPointsTableModel.rowCount;
+    return trackPointsTableModel.rows;
 }
 
 function trackFileIsGpx(url) {
@@ -53,9 +53,9 @@ function trackLoadFailed(text) {
 }
 
 // A new track is in the table: playback of the previous one stops, the
-// emulator gets the new one, and its first point becomes current. The row
-// selection sends nothing meanwhile: the emulator must have the track
-// before it is told where on it to go.
+// emulator gets the new one, and then goes to its first point. The row
+// selection sends nothing meanwhile: the emulator has no track yet and
+// would refuse the point.
 function trackLoaded(note) {
     page.nmeaFileUrl = page.pendingFileUrl;
     page.pendingFileUrl = "";
@@ -71,6 +71,7 @@ function trackLoaded(note) {
     gpsEmulationManager.currentPositionIndex = 0;
     page.selectTrackPoint(0);
     page.loadingPoints = false;
+    gpsEmulationManager.goToPositionOnTrack(0);
     page.setCurrentTrackPointAsCurrentCoordinate();
 }
 
@@ -150,9 +151,9 @@ function replyFromEmulatorReceived(reply) {
 }
 
 function currentRowChanged(row) {
-    if (rowCount() === 0 || row < 0)
+    if (rowCount() === 0 || row < 0 || page.loadingPoints)
         return;
-    if (!gpsEmulationManager.trackLoaded && !page.loadingPoints)
+    if (!gpsEmulationManager.trackLoaded)
         gpsEmulationManager.loadTrackModel(trackPointsTableModel);
     gpsEmulationManager.goToPositionOnTrack(row);
     const wasRunning = trackTimer.running;
