@@ -8,11 +8,11 @@ export const defaultInterval = 2000;
 // The nominal wait before the next point, in whole milliseconds, or -1 when
 // playback ends here; nextInterval is the track's own interval to the point
 // after index.
-export function nextWait(index, rows, looped, useDefaultInterval, speed, defaultInterval,
+export function nextWait(index, rows, looped, useDefaultInterval, speed, fallbackInterval,
                          nextInterval) {
     if (index >= rows - 1)
-        return looped ? defaultInterval : -1;
-    const interval = useDefaultInterval ? defaultInterval : nextInterval;
+        return looped ? fallbackInterval : -1;
+    const interval = useDefaultInterval ? fallbackInterval : nextInterval;
     return Math.max(1, Math.floor(interval / speed));
 }
 
