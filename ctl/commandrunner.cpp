@@ -420,7 +420,7 @@ bool CommandRunner::pose(const Command &command, QString *error)
     const PageScripts::Readings readings = pageScripts.restingReadings(
         angles[0], angles[1], angles[2], {field.x(), field.y(), field.z()});
     const auto &a = readings.accelerometer;
-    s.setAccelerometerValues(int(a[0]), int(a[1]), int(a[2]));
+    s.setAccelerometerValues(a[0], a[1], a[2]);
     const auto &m = readings.magnetometer;
     s.setMagnetometerValues(m[0], m[1], m[2]);
     return true;

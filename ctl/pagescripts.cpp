@@ -34,7 +34,7 @@ PageScripts::Readings PageScripts::restingReadings(double x,
     const QJSValue result = call(m_pose, "restingReadings", {x, y, z, fieldValue});
     Readings readings;
     for (quint32 i = 0; i < 3; ++i) {
-        readings.accelerometer[i] = result.property("accelerometer").property(i).toNumber();
+        readings.accelerometer[i] = result.property("accelerometer").property(i).toInt();
         readings.magnetometer[i] = result.property("magnetometer").property(i).toNumber();
     }
     return readings;

@@ -14,8 +14,8 @@ class PageScripts
 public:
     struct Readings
     {
-        std::array<double, 3> accelerometer; // thousandths of g, before truncation
-        std::array<double, 3> magnetometer;  // tesla
+        std::array<int, 3> accelerometer;   // thousandths of g
+        std::array<double, 3> magnetometer; // tesla
     };
 
     PageScripts();

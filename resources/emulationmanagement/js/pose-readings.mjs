@@ -89,15 +89,20 @@ export function magneticReading(x, y, z, field) {
     return axes.map(axis => strength * Math.cos(axis.applyEuler(euler).angleTo(f)));
 }
 
+// The accelerometer triple the emulator receives for an acceleration a in
+// m/s²: whole thousandths of g, limited.
+export function accelerometerValues(a, coefficient) {
+    return a.map(value => limitEmulatedValue(Math.trunc(value * coefficient)));
+}
+
 // What the emulator receives for a phone at rest in the pose (x, y, z), with
-// the magnetic field in microtesla: the accelerometer in thousandths of g
-// (the fraction goes when they are passed on as integers) and the
-// magnetometer in tesla.
+// the magnetic field in microtesla: the accelerometer in thousandths of g and
+// the magnetometer in tesla.
 export function restingReadings(x, y, z, field) {
     const a = gravityAcceleration(x, y, z, gravityAccelEarth);
     const b = magneticReading(x, y, z, field);
     return {
-        accelerometer: a.map(value => limitEmulatedValue(value * accGravityCoef)),
+        accelerometer: accelerometerValues(a, accGravityCoef),
         magnetometer: b.map(value => limitEmulatedValue(value * microToWholeCoef))
     };
 }

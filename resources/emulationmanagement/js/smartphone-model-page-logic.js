@@ -58,9 +58,8 @@ function updateAccelerometerValues() {
     accXValue = a[0];
     accYValue = a[1];
     accZValue = a[2];
-    sensorsEmulationManager.setAccelerometerValues(Pose.limitEmulatedValue(a[0] * accGravityCoef),
-                                                   Pose.limitEmulatedValue(a[1] * accGravityCoef),
-                                                   Pose.limitEmulatedValue(a[2] * accGravityCoef));
+    var sent = Pose.accelerometerValues(a, accGravityCoef);
+    sensorsEmulationManager.setAccelerometerValues(sent[0], sent[1], sent[2]);
 }
 
 function calculateRotationFrequency() {
