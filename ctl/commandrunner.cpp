@@ -168,6 +168,12 @@ bool CommandRunner::runScript(const Command &script, QString *error)
 
 bool CommandRunner::execute(const Command &command, QString *error)
 {
+    // A track file that cannot be used is refused before the emulator hears of it.
+    if (command.kind == Command::GpsLoad) {
+        m_trackFile = readTrackFile(command.name, error);
+        if (!m_trackFile)
+            return false;
+    }
     if (command.needsEmulator() && !m_connection->isOpen() && !m_connection->open(error))
         return false;
     Outcome outcome;
@@ -197,7 +203,8 @@ bool CommandRunner::dispatch(const Command &command, Outcome *outcome, QString *
     case Command::GpsFix:
         return gpsFix(command);
     case Command::GpsLoad:
-        return gpsLoad(command, outcome, error);
+        gpsLoad(command, outcome);
+        return true;
     case Command::GpsPlay:
     case Command::GpsPause:
     case Command::GpsStop:
@@ -434,15 +441,13 @@ bool CommandRunner::gpsFix(const Command &command)
     return true;
 }
 
-bool CommandRunner::gpsLoad(const Command &command, Outcome *outcome, QString *error)
+void CommandRunner::gpsLoad(const Command &command, Outcome *outcome)
 {
-    const std::optional<TrackReadResult> track = readTrackFile(command.name, error);
-    if (!track)
-        return false;
+    const TrackReadResult track = *std::exchange(m_trackFile, std::nullopt);
     GPSEmulationManager &gps = m_connection->gps();
     m_player.reset();
     m_state.trackFile = QFileInfo(command.name).absoluteFilePath();
-    m_state.trackPoints = TrackReader::toVariantList(*track);
+    m_state.trackPoints = TrackReader::toVariantList(track);
     m_state.index = 0;
     m_track.setPoints(m_state.trackPoints);
     // A file without times can only be played at the default interval. The
@@ -459,11 +464,10 @@ bool CommandRunner::gpsLoad(const Command &command, Outcome *outcome, QString *e
                          first.value("longitude").toDouble(),
                          first.value("altitude").toDouble());
     outcome->lines << tr("track points loaded: %1").arg(m_track.rows());
-    const QString note = TrackReader::skippedLinesNote(*track);
+    const QString note = TrackReader::skippedLinesNote(track);
     if (!note.isEmpty())
         outcome->lines << note;
     outcome->data.insert("points", m_track.rows());
-    return true;
 }
 
 bool CommandRunner::gpsTrackCommand(const Command &command, QString *error)

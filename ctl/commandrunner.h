@@ -5,12 +5,14 @@
 #include "ctl/emulatorconnection.h"
 #include "ctl/stopsignals.h"
 #include "gps/trackmodel.h"
+#include "gps/trackreader.h"
 
 #include <QEventLoop>
 #include <QJsonObject>
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 namespace Utils {
 class QtcSettings;
@@ -56,7 +58,8 @@ private:
     void sensorSet(const SensorSetting &setting);
     bool pose(const Command &command, QString *error);
     bool gpsFix(const Command &command);
-    bool gpsLoad(const Command &command, Outcome *outcome, QString *error);
+    // Sends the track that execute() read.
+    void gpsLoad(const Command &command, Outcome *outcome);
     bool gpsTrackCommand(const Command &command, QString *error);
     void gpsStatus(Outcome *outcome);
     void cameraList(Outcome *outcome);
@@ -80,6 +83,7 @@ private:
     std::unique_ptr<EmulatorConnection> m_connection;
     std::unique_ptr<PageScripts> m_scripts;
     TrackModel m_track;
+    std::optional<TrackReadResult> m_trackFile;
     std::unique_ptr<TrackPlayer> m_player;
     std::unique_ptr<CameraStreams> m_camera;
     bool m_inScript = false;

@@ -214,12 +214,15 @@ void EmulationCtlTest::badInputSendsNothing()
     }
     QTcpServer silent;
     QVERIFY(silent.listen(QHostAddress::LocalHost));
-    const std::pair<quint16, QString> unreachable[] = {
-        {emulatorPort + 50, "cannot reach the emulator at ws://127.0.0.1:15520"},
-        {silent.serverPort(), "no answer from the emulator"},
+    // clang-format off
+    const std::tuple<quint16, QString, QString> unreachable[] = {
+        {emulatorPort + 50, "sensor set als 5", "cannot reach the emulator at ws://127.0.0.1:15520"},
+        {silent.serverPort(), "sensor set als 5", "no answer from the emulator"},
+        {emulatorPort + 50, "gps load " + trackDir + "/missing.nmea", "cannot read"},
     };
-    for (const auto &[port, message] : unreachable) {
-        const CtlRun run = ctl({"sensor", "set", "als", "5"}, port);
+    // clang-format on
+    for (const auto &[port, command, message] : unreachable) {
+        const CtlRun run = ctl(command.split(' '), port);
         QVERIFY2(run.error.contains(message), qPrintable(run.error));
         QCOMPARE(run.exitCode, 1);
     }
