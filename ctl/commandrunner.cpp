@@ -156,8 +156,10 @@ bool CommandRunner::runScript(const Command &script, QString *error)
     }
     m_inScript = true;
     for (const auto &[number, command] : std::as_const(commands)) {
-        if (m_stopSignals.received())
-            break;
+        if (m_stopSignals.received()) {
+            *error = tr("%1:%2: interrupted").arg(script.name).arg(number);
+            return false;
+        }
         if (!execute(command, error)) {
             *error = QStringLiteral("%1:%2: %3").arg(script.name).arg(number).arg(*error);
             return false;
