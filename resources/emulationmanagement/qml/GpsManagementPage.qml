@@ -131,6 +131,10 @@ Item {
     FileDialog {
         id: fileDialog
 
+        objectName: "trackFileDialog"
+        // The page has no window yet when the dialog is made in a window
+        // loaded by setSource, and without one the dialog never opens.
+        parentWindow: page.Window.window
         title: qsTr("Open NMEA File")
         nameFilters: [qsTr("NMEA files (*.nmea)"), qsTr("GPX files (*.gpx)")]
         fileMode: FileDialog.OpenFile
@@ -281,6 +285,7 @@ Item {
                                 Accessible.name: qsTr("Track file")
                             }
                             Button {
+                                objectName: "trackFileButton"
                                 text: "…"
                                 Accessible.name: qsTr("Open track file")
                                 onClicked: fileDialog.open()
