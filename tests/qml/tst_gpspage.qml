@@ -85,6 +85,21 @@ ViewTestCase {
         compare([child("trackTimer").running, child("trackTimer").interval], [true, 2000]);
     }
 
+    // Each button's picture changes colour with its state; Stop works from Play until Stop.
+    function test_playbackButtons() {
+        load("track.nmea");
+        const buttons = ["playButton", "pauseButton", "stopButton"].map(name => child(name));
+        const states = () => buttons.map(button => [button.enabled, button.Accessible.name]);
+        const ready = buttons.map(button => button.icon.color);
+        compare(states(), [[true, "Play"], [false, "Pause"], [false, "Stop"]]);
+        mouseClick(buttons[0]);
+        compare(states(), [[false, "Play"], [true, "Pause"], [true, "Stop"]]);
+        verify(buttons.every((button, i) => !Qt.colorEqual(button.icon.color, ready[i])), "disabled pictures differ");
+        mouseClick(buttons[2]);
+        compare(sentCalls(1).slice(-1), ["stopTrack "]);
+        compare(states(), [[true, "Play"], [false, "Pause"], [false, "Stop"]]);
+    }
+
     function test_waits_data() {
         return [
             { tag: "speed 4, 1000 ms to the next point", speed: 4, row: 0, wait: 250 },

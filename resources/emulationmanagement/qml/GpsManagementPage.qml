@@ -338,9 +338,8 @@ Item {
                         RowLayout {
                             enabled: trackTable.rows > 0
 
-                            Button {
+                            PlaybackButton {
                                 objectName: "playButton"
-                                Layout.preferredWidth: 40
                                 icon.source: "qrc:/emulationmanagement/play.png"
                                 enabled: !trackTimer.running
                                 Accessible.name: qsTr("Play")
@@ -349,17 +348,15 @@ Item {
                                     page.startTrack();
                                 }
                             }
-                            Button {
+                            PlaybackButton {
                                 objectName: "pauseButton"
-                                Layout.preferredWidth: 40
                                 icon.source: "qrc:/emulationmanagement/pause.png"
                                 enabled: trackTimer.running
                                 Accessible.name: qsTr("Pause")
                                 onClicked: page.pauseTrack()
                             }
-                            Button {
+                            PlaybackButton {
                                 objectName: "stopButton"
-                                Layout.preferredWidth: 40
                                 icon.source: "qrc:/emulationmanagement/stop.png"
                                 enabled: !page.trackStopped
                                 Accessible.name: qsTr("Stop")
