@@ -1,4 +1,5 @@
 #include "rtpjpegreceiver.h"
+#include "testtimeouts.h"
 #include "testmedia.h"
 #include "virtualcamera.h"
 
@@ -67,7 +68,7 @@ private slots:
             camera ? manager.startCameraStream() : manager.startVideoStream(video);
             QVERIFY(m_receiver.waitForFrames(3, sent));
             manager.setPreviewSink(&sink);
-            QVERIFY(QTest::qWaitFor([&] { return sizes.size() >= 20; }, 15000));
+            QVERIFY(QTest::qWaitFor([&] { return sizes.size() >= 20; }, eventTimeoutMs));
             QCOMPARE(sizes, QList<QSize>(sizes.size(), shown));
             for (int i = 1; i < startTimes.size(); ++i) {
                 const qint64 step = startTimes.at(i) - startTimes.at(i - 1);

@@ -1,4 +1,5 @@
 #include "ideenvironment.h"
+#include "testtimeouts.h"
 #include "simulatedmachine.h"
 #include "testmedia.h"
 
@@ -51,7 +52,7 @@ private:
     // The value at a "/"-separated path of keys (indices in arrays) in the
     // emulator's state file.
     QJsonValue stateAt(const QString &path) const;
-    bool waitForState(const StateValues &expected, int timeoutMs = 10000) const;
+    bool waitForState(const StateValues &expected, int timeoutMs = eventTimeoutMs) const;
     bool waitForWindow() const;
 
     QTemporaryDir m_dir;
@@ -114,7 +115,7 @@ bool EndToEndTest::waitForState(const StateValues &expected, int timeoutMs) cons
 
 bool EndToEndTest::waitForWindow() const
 {
-    return QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 20000);
+    return QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, eventTimeoutMs);
 }
 
 void EndToEndTest::openingFromAColdMachine()
@@ -128,7 +129,7 @@ void EndToEndTest::openingFromAColdMachine()
 
     // Every reply of the first connection is a success: the emulator's
     // services took each argument with the D-Bus type they declare.
-    QVERIFY(QTest::qWaitFor([&] { return replies.size() >= 16; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return replies.size() >= 16; }, eventTimeoutMs));
     for (const QList<QVariant> &reply : std::as_const(replies))
         QCOMPARE(reply.first().toString(), QStringLiteral("OK"));
     QVERIFY(waitForState({{"sensors/accelerometer/z", 1000},
@@ -166,7 +167,7 @@ void EndToEndTest::readingsOutliveAnEmulatorRestart()
     const int boxes = m_ide->answerer.boxes.size();
     QVERIFY(m_machine->processId() > 0);
     ::kill(pid_t(m_machine->processId()), SIGKILL);
-    QVERIFY(QTest::qWaitFor([&] { return m_ide->answerer.boxes.size() == boxes + 1; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return m_ide->answerer.boxes.size() == boxes + 1; }, eventTimeoutMs));
     QCOMPARE(m_ide->answerer.boxes.last().text,
              QStringLiteral("Emulator connection is lost. Please, run Strova OS Emulator if it is "
                             "needed and load the GPS-track again."));
@@ -225,13 +226,13 @@ bool EndToEndTest::chooseFile(const QString &buttonName,
     QQuickView *view = m_plugin->view();
     QObject *dialog = view->rootObject()->findChild<QObject *>(dialogName);
     click(namedItem(buttonName));
-    if (!dialog || !QTest::qWaitFor([&] { return namedItem("fileDialogListView"); }, 60000))
+    if (!dialog || !QTest::qWaitFor([&] { return namedItem("fileDialogListView"); }, eventTimeoutMs))
         return false;
     QTest::keyClick(view, Qt::Key_L, Qt::ControlModifier);
     for (const QChar character : path)
         QTest::keyClick(view, character.toLatin1());
     QTest::keyClick(view, Qt::Key_Return);
-    return QTest::qWaitFor([&] { return !dialog->property("visible").toBool(); }, 60000);
+    return QTest::qWaitFor([&] { return !dialog->property("visible").toBool(); }, eventTimeoutMs);
 }
 
 // A user loads tracks and a video through the window's own file dialogs.
@@ -243,7 +244,7 @@ void EndToEndTest::filesChosenInTheWindowsDialogs()
     QVERIFY(waitForState({{"gps/track/3/2", 547.4}}));
     // The first load stays and plays: the emulator follows the page.
     click(namedItem("playButton"));
-    QVERIFY(waitForState({{"gps/playback", "playing"}, {"gps/currentIndex", 2}}, 60000));
+    QVERIFY(waitForState({{"gps/playback", "playing"}, {"gps/currentIndex", 2}}, eventTimeoutMs));
     QCOMPARE(namedItem("trackTable")->property("rows").toInt(), 4);
     click(namedItem("stopButton"));
 
@@ -253,19 +254,18 @@ void EndToEndTest::filesChosenInTheWindowsDialogs()
     // The window's message dialogs open too: a broken file is reported.
     QObject *errorDialog = m_plugin->view()->rootObject()->findChild<QObject *>("errorDialog");
     QVERIFY(chooseFile("trackFileButton", "trackFileDialog", TRACKS_DIR "/broken.gpx"));
-    QVERIFY(QTest::qWaitFor([&] { return errorDialog->property("visible").toBool(); }, 60000));
+    QVERIFY(QTest::qWaitFor([&] { return errorDialog->property("visible").toBool(); }, eventTimeoutMs));
     click(shownItem([](QQuickItem *item) { return item->property("text") == "OK"; }));
-    QVERIFY(QTest::qWaitFor([&] { return !errorDialog->property("visible").toBool(); }, 60000));
+    QVERIFY(QTest::qWaitFor([&] { return !errorDialog->property("visible").toBool(); }, eventTimeoutMs));
 
     showPage("Camera Management");
     click(namedItem("videoFileButton"));
     const QString video
         = m_media.make("clip.webm", "vp8enc deadline=1 ! webmmux", 30, "I420", QSize(352, 288));
     QVERIFY(chooseFile("chooseFileButton", "videoFileDialog", video));
-    QVERIFY(waitForState({{"camera/receiving", true}, {"camera/width", 352}, {"camera/height", 288}},
-                         60000));
+    QVERIFY(waitForState({{"camera/receiving", true}, {"camera/width", 352}, {"camera/height", 288}}, eventTimeoutMs));
     click(namedItem("stopStreamButton"));
-    QVERIFY(waitForState({{"camera/receiving", false}}, 60000));
+    QVERIFY(waitForState({{"camera/receiving", false}}, eventTimeoutMs));
 }
 
 void EndToEndTest::cameraStreamReachesTheEmulator()
@@ -274,7 +274,7 @@ void EndToEndTest::cameraStreamReachesTheEmulator()
     QVERIFY2(!camera->cameras().isEmpty(), "the virtual camera is on GST_PLUGIN_PATH");
     camera->startCameraStream();
     QVERIFY(camera->streamRunning());
-    QVERIFY(QTest::qWaitFor([&] { return stateAt("camera/frames").toInt() >= 10; }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return stateAt("camera/frames").toInt() >= 10; }, eventTimeoutMs));
     QVERIFY(waitForState({{"camera/width", camera->width()}, {"camera/height", camera->height()}}));
 
     // Hiding the window stops the stream, and the emulator sees it end.

@@ -14,18 +14,18 @@ ViewTestCase {
     }
     // The frames arrive over the socket: wait for the count expected.
     function sentCalls(count) {
-        tryVerify(() => wire.frames.length >= count, 5000, count + " calls: " + calls().join("\n"));
+        tryVerify(() => wire.frames.length >= count, patience, count + " calls: " + calls().join("\n"));
         return calls();
     }
     function loadFailing(file) {
         page.loadTrackFile(Qt.resolvedUrl("gps/" + file));
-        tryVerify(() => !page.loading, 5000, "the file is read");
+        tryVerify(() => !page.loading, patience, "the file is read");
     }
     // Waits until the emulator has answered every call so far: replies come in order.
     function awaitReplies() {
         replies.clear();
         gpsEmulationManager.setTrackLooped(gpsEmulationManager.trackLooped);
-        tryVerify(() => replies.signalArguments.some(reply => reply[0].startsWith("setTrackLooped:")), 5000, "answered");
+        tryVerify(() => replies.signalArguments.some(reply => reply[0].startsWith("setTrackLooped:")), patience, "answered");
     }
     // Loads a file and waits until the emulator has its track. The track goes
     // out before any of its points, so the emulator refuses none and the track stays.
@@ -33,7 +33,7 @@ ViewTestCase {
         awaitReplies();
         wire.clearFrames();
         loadFailing(file);
-        tryVerify(() => calls().includes("goToPositionOnTrack int32:0"), 5000, "the first point is sent");
+        tryVerify(() => calls().includes("goToPositionOnTrack int32:0"), patience, "the first point is sent");
         const texts = calls();
         const loaded = texts.findIndex(text => text.startsWith("loadTrack "));
         verify(loaded >= 0 && loaded < texts.indexOf("goToPositionOnTrack int32:0"), texts.join("\n"));
@@ -65,12 +65,12 @@ ViewTestCase {
         // An error reply also opens the view's error dialog, which would
         // take the next clicks.
         child("errorDialog").close();
-        tryCompare(child("errorDialog"), "visible", false);
+        tryCompare(child("errorDialog"), "visible", false, patience);
         page.stopTrack();
         page.trackStopped = true;
         gpsEmulationManager.setTrackLooped(false);
         gpsEmulationManager.setTrackSpeed(1);
-        tryVerify(() => calls()[wire.frames.length - 1] === "setTrackSpeed int32:1", 5000, "the settings arrive");
+        tryVerify(() => calls()[wire.frames.length - 1] === "setTrackSpeed int32:1", patience, "the settings arrive");
         wire.clearFrames();
     }
 
@@ -138,7 +138,7 @@ ViewTestCase {
     function test_trackOnTheWire(data) {
         wire.clearFrames();
         loadFailing(data.file);
-        tryVerify(() => calls().includes(data.call), 5000, calls().join("\n"));
+        tryVerify(() => calls().includes(data.call), patience, calls().join("\n"));
         clickRow(data.row);
         compare(child("currentAltitude").text, data.altitude);
         testEnvironment.saveScreenshot("gps-page");
@@ -147,7 +147,7 @@ ViewTestCase {
     function test_reconnectionSendsTheTrackAgain() {
         load("track.nmea");
         wire.dropClients();
-        tryVerify(() => calls().some(text => text.startsWith("setPosition ")), 10000, "the manager resynchronises");
+        tryVerify(() => calls().some(text => text.startsWith("setPosition ")), patience, "the manager resynchronises");
         wire.clearFrames();
         clickRow(1);
         const texts = sentCalls(2);
@@ -161,7 +161,7 @@ ViewTestCase {
         typeInto("longitudeField", "151.2093");
         load("track.nmea");
         mouseClick(child("playButton"));
-        tryVerify(() => calls().includes("startTrack "), 5000, "playing");
+        tryVerify(() => calls().includes("startTrack "), patience, "playing");
         wire.clearFrames();
         mouseClick(child("setButton"));
         // "Set" while playing pauses first.
@@ -173,7 +173,7 @@ ViewTestCase {
         load("track.nmea");
         mouseClick(child("playButton"));
         wire.reply("org.freedesktop.DBus.Error.ServiceUnknown");
-        tryCompare(child("trackTable"), "rows", 0);
+        tryCompare(child("trackTable"), "rows", 0, patience);
         compare([page.nmeaFileUrl, child("trackTimer").running], ["", false]);
     }
 
@@ -195,9 +195,9 @@ ViewTestCase {
         const message = child("messageDialog");
         loadFailing("waypoints.nmea");
         compare([message.visible, message.text, child("ownSpeedCheckBox").enabled], [true, "The loaded NMEA file has no temporal information. Thus you cannot play it at its own speed.", false]);
-        tryVerify(() => calls().find(text => text.startsWith("setTrackIntervalMode ")) === "setTrackIntervalMode boolean:1", 5000, calls().join("\n"));
+        tryVerify(() => calls().find(text => text.startsWith("setTrackIntervalMode ")) === "setTrackIntervalMode boolean:1", patience, calls().join("\n"));
         message.close();
-        tryCompare(message, "visible", false);
+        tryCompare(message, "visible", false, patience);
 
         gpsEmulationManager.setTrackSpeed(2);
         mouseClick(child("playButton"));
