@@ -34,6 +34,9 @@ public:
                       const QString &method,
                       const QString &arguments);
 
+    // How long the pending retry after a failed attempt waits; 0 when none waits.
+    int retryDelayMs() const { return m_retryTimer.isActive() ? m_retryTimer.interval() : 0; }
+
     static QString callText(const QString &bus,
                             const QString &service,
                             const QString &objectPath,

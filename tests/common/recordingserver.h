@@ -1,5 +1,7 @@
 #pragma once
 
+#include "testtimeouts.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -30,8 +32,8 @@ public:
     Q_INVOKABLE void clearFrames();
 
     // Waits until at least count frames (in all) have arrived.
-    bool waitForFrames(int count, int timeoutMs = 5000);
-    bool waitForConnections(int count, int timeoutMs = 5000);
+    bool waitForFrames(int count, int timeoutMs = eventTimeoutMs);
+    bool waitForConnections(int count, int timeoutMs = eventTimeoutMs);
 
     QStringList frames;
     int connectionCount = 0;

@@ -65,7 +65,7 @@ ViewTestCase {
         } else {
             mouseClick(child("applyButton"));
         }
-        tryCompare(wire, "frames", data.sent ? sensorNames.map(name => call((name === data.box ? "disableSensor" : "enableSensor") + " string:" + name)) : []);
+        tryCompare(wire, "frames", data.sent ? sensorNames.map(name => call((name === data.box ? "disableSensor" : "enableSensor") + " string:" + name)) : [], patience);
         compare(child(data.box + "CheckBox").checked, !data.sent);
         testEnvironment.answerDialogsWith(0);
     }
@@ -98,7 +98,7 @@ ViewTestCase {
         const levels = child("lightLevels");
         if (data.level) {
             mouseClick(levels);
-            tryVerify(() => levels.popup.opened);
+            tryVerify(() => levels.popup.opened, patience);
         }
         compare(sent(() => data.level ? mouseClick(levels.popup.contentItem.itemAtIndex(data.level)) : typeInto(data.field + "Field", data.keys)), data.call ? [data.call] : []);
         compare(child(data.field + "Field").text, data.shown);
@@ -118,21 +118,21 @@ ViewTestCase {
         showPage("Sensors Management");
         mouseClick(child("tapCheckBox"));
         mouseClick(child("applyButton"));
-        tryCompare(wire.frames, "length", 8);
+        tryCompare(wire.frames, "length", 8, patience);
         compare(sensorsEmulationManager.sensorsEnabledStates.tap, false);
         wire.reply("disableSensor:tap::org.freedesktop.DBus.Error.Failed:No tap sensor");
         const errorDialog = child("errorDialog");
-        tryVerify(() => errorDialog.visible);
+        tryVerify(() => errorDialog.visible, patience);
         compare(errorDialog.text, "org.freedesktop.DBus.Error.Failed No tap sensor");
         compare([sensorsEmulationManager.sensorsEnabledStates.tap, child("tapCheckBox").checked], [true, true], "back to the state before the request");
         sensorsEmulationManager.setSensorEnabled("tap", false);
         wire.reply("setAlsValue:1::org.freedesktop.DBus.Error.Failed:again");
-        tryCompare(errorDialog, "text", "org.freedesktop.DBus.Error.Failed again");
+        tryCompare(errorDialog, "text", "org.freedesktop.DBus.Error.Failed again", patience);
         compare(sensorsEmulationManager.sensorsEnabledStates.tap, false, "no name remembered: nothing undone");
         // The GPS page stops its track on every error reply; only sensor calls count here.
         compare(wire.frames.filter(frame => frame.startsWith(sensorsService)).length, 8, "the undo sends nothing");
         mouseClick(errorDialog.standardButton(Dialog.Ok));
-        tryVerify(() => !errorDialog.visible);
+        tryVerify(() => !errorDialog.visible, patience);
     }
 
     function test_resetWarningOnTheWayToThePhone_data() {

@@ -48,7 +48,7 @@ ViewTestCase {
         testEnvironment.answerDialogsWith(0x400);
         showPage("Orientation Management");
         page = child("smartphoneModelPage");
-        tryVerify(() => page.visible);
+        tryVerify(() => page.visible, patience);
         // Ticks come from the test alone.
         child("pageTimer").interval = 3600000;
     }

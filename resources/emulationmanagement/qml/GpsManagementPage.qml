@@ -123,6 +123,10 @@ Item {
     FileDialog {
         id: fileDialog
 
+        objectName: "trackFileDialog"
+        // The page has no window yet when the dialog is made in a window
+        // loaded by setSource, and without one the dialog never opens.
+        parentWindow: page.Window.window
         title: qsTr("Open NMEA File")
         nameFilters: [qsTr("NMEA files (*.nmea)"), qsTr("GPX files (*.gpx)")]
         fileMode: FileDialog.OpenFile
@@ -273,6 +277,7 @@ Item {
                                 Accessible.name: qsTr("Track file")
                             }
                             Button {
+                                objectName: "trackFileButton"
                                 text: "…"
                                 Accessible.name: qsTr("Open track file")
                                 onClicked: fileDialog.open()
@@ -357,9 +362,8 @@ Item {
                         RowLayout {
                             enabled: trackTable.rows > 0
 
-                            Button {
+                            PlaybackButton {
                                 objectName: "playButton"
-                                Layout.preferredWidth: 40
                                 icon.source: "qrc:/emulationmanagement/play.png"
                                 enabled: !trackTimer.running
                                 Accessible.name: qsTr("Play")
@@ -368,17 +372,15 @@ Item {
                                     page.startTrack();
                                 }
                             }
-                            Button {
+                            PlaybackButton {
                                 objectName: "pauseButton"
-                                Layout.preferredWidth: 40
                                 icon.source: "qrc:/emulationmanagement/pause.png"
                                 enabled: trackTimer.running
                                 Accessible.name: qsTr("Pause")
                                 onClicked: page.pauseTrack()
                             }
-                            Button {
+                            PlaybackButton {
                                 objectName: "stopButton"
-                                Layout.preferredWidth: 40
                                 icon.source: "qrc:/emulationmanagement/stop.png"
                                 enabled: !page.trackStopped
                                 Accessible.name: qsTr("Stop")
