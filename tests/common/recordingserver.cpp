@@ -77,8 +77,10 @@ QString RecordingServer::answer(const QString &frame)
         if (index < 0 || index >= m_trackPoints)
             error = QStringLiteral("The track has no point %1").arg(index);
     }
+    // A sensor asked about is on, as the emulator starts them all; an empty
+    // answer would read as off and silence the pages' readings.
     if (error.isEmpty())
-        return Protocol::reply(method, values, {});
+        return Protocol::reply(method, values, method == QLatin1String("enabled") ? "true" : "");
     return Protocol::reply(
         method, values, {}, QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"), error);
 }
