@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gps/trackmodel.h"
 #include "sensors/positionmodel.h"
 #include "sensors/settingsmanager.h"
 #include "transport/emulationmanager.h"
@@ -47,6 +48,9 @@ public:
     Q_INVOKABLE void setLongitude(double longitude);
     Q_INVOKABLE void setAltitude(double altitude);
     Q_INVOKABLE void loadTrack(const QVariantList &trackPoints);
+    // The same "loadTrack" as for the track's records, with the text the
+    // model prepared where the track was read.
+    Q_INVOKABLE void loadTrackModel(EmulationManagement::Internal::TrackModel *track);
     Q_INVOKABLE void startTrack();
     Q_INVOKABLE void pauseTrack();
     Q_INVOKABLE void stopTrack();
@@ -62,6 +66,7 @@ public:
     // The argument text of "loadTrack": one row of latitude, longitude,
     // altitude and interval per track point.
     static QString trackArgument(const QVariantList &trackPoints);
+    static QString trackArgument(const QList<TrackPoint> &trackPoints);
 
 signals:
     void trackLoopedChanged();
@@ -73,6 +78,8 @@ protected:
     void processReply(const QStringList &fields) override;
 
 private:
+    void sendTrack(const QString &argument);
+
     PositionModel *m_currentPosition;
     SettingsManager m_settings;
     bool m_trackLooped = false;

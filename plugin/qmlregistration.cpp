@@ -1,6 +1,7 @@
 #include "qmlregistration.h"
 
-#include "gps/gpxtrackreader.h"
+#include "gps/trackmodel.h"
+#include "gps/trackparser.h"
 #include "plugin/emulationmanagementconstants.h"
 #include "plugin/qmltypelist.h"
 #include "sensors/alsmodel.h"
@@ -29,11 +30,17 @@ namespace EmulationManagement::Internal {
                                       qmlModuleMinorVersion, \
                                       #Name, \
                                       QStringLiteral(EM_QML_UNCREATABLE_REASON(Name)));
+#define EM_REGISTER_SINGLETON(Name, Class) \
+    qmlRegisterSingletonType<Class>(qmlModule, \
+                                    qmlModuleMajorVersion, \
+                                    qmlModuleMinorVersion, \
+                                    #Name, \
+                                    [](QQmlEngine *engine, QJSEngine *) { return new Class(engine); });
 
 void registerQmlTypes()
 {
     using namespace Constants;
-    EM_QML_TYPES(EM_REGISTER_TYPE, EM_REGISTER_TYPE_AS, EM_REGISTER_ENUMS)
+    EM_QML_TYPES(EM_REGISTER_TYPE, EM_REGISTER_TYPE_AS, EM_REGISTER_ENUMS, EM_REGISTER_SINGLETON)
 }
 
 void setThemeContextProperties(QQmlContext *context)

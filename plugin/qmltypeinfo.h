@@ -1,6 +1,7 @@
 #pragma once
 
-#include "gps/gpxtrackreader.h"
+#include "gps/trackmodel.h"
+#include "gps/trackparser.h"
 #include "plugin/qmltypelist.h"
 #include "sensors/alsmodel.h"
 #include "sensors/sensorsemulationmanager.h"
@@ -31,9 +32,17 @@
         QML_NAMED_ELEMENT(Name) \
         QML_UNCREATABLE(EM_QML_UNCREATABLE_REASON(Name)) \
     };
+#define EM_DESCRIBE_SINGLETON(Name, Class) \
+    struct Name##Info \
+    { \
+        Q_GADGET \
+        QML_FOREIGN(Class) \
+        QML_NAMED_ELEMENT(Name) \
+        QML_SINGLETON \
+    };
 
 namespace EmulationManagement::Internal::QmlTypeInfo {
 
-EM_QML_TYPES(EM_DESCRIBE_TYPE, EM_DESCRIBE_TYPE_AS, EM_DESCRIBE_ENUMS)
+EM_QML_TYPES(EM_DESCRIBE_TYPE, EM_DESCRIBE_TYPE_AS, EM_DESCRIBE_ENUMS, EM_DESCRIBE_SINGLETON)
 
 } // namespace EmulationManagement::Internal::QmlTypeInfo

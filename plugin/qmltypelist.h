@@ -8,9 +8,11 @@
 //   TYPE_AS(Name, Class, MetaClass): the same for a class without a
 //     meta-object of its own, which QML sees as MetaClass;
 //   ENUMS(Name, Class, Enum): QML cannot create Class but reads its
-//     enumeration Enum as Name.Value, and invokables take it as "Name::Enum".
+//     enumeration Enum as Name.Value, and invokables take it as "Name::Enum";
+//   SINGLETON(Name, Class): one Class per engine, made with the engine as
+//     its parent.
 // clang-format off
-#define EM_QML_TYPES(TYPE, TYPE_AS, ENUMS) \
+#define EM_QML_TYPES(TYPE, TYPE_AS, ENUMS, SINGLETON) \
     TYPE(WarningDialog, EmulationManagement::Internal::WarningDialog) \
     TYPE(SettingsManager, EmulationManagement::Internal::SettingsManager) \
     TYPE(SensorsEmulationManager, EmulationManagement::Internal::SensorsEmulationManager) \
@@ -18,7 +20,8 @@
     ENUMS(AlsModel, EmulationManagement::Internal::AlsModel, LightLevel) \
     ENUMS(TapModel, EmulationManagement::Internal::TapModel, TapDirection) \
     TYPE(SmartphoneModelFiles, EmulationManagement::Internal::SmartphoneModelFiles) \
-    TYPE(GpxTrackReader, EmulationManagement::Internal::GpxTrackReader)
+    TYPE(TrackModel, EmulationManagement::Internal::TrackModel) \
+    SINGLETON(TrackParser, EmulationManagement::Internal::TrackParser)
 // clang-format on
 
 // Why QML may not create an ENUMS type.

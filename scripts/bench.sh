@@ -39,8 +39,13 @@ run_gui env QT_QPA_PLATFORM=xcb "$build/bench/bench_smartphonemodel" 2>/dev/null
 echo "== reconnection while the emulator is down"
 "$build/bench/bench_reconnect" 5
 
+echo "== GPS page: whole loads, the window's thread meanwhile, scrolling and playback"
+for mode in day nmea50 gpx50 playback; do
+    "$build/bench/bench_gpspage" "$mode" 2>/dev/null
+done
+
 for bench in "$build"/bench/bench_*; do
-    case "$bench" in */bench_reconnect | */bench_window | */bench_smartphonemodel) continue ;; esac
+    case "$bench" in */bench_reconnect | */bench_window | */bench_smartphonemodel | */bench_gpspage) continue ;; esac
     [ -f "$bench" ] && [ -x "$bench" ] || continue
     echo "== $(basename "$bench")"
     "$bench"

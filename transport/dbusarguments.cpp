@@ -39,15 +39,6 @@ QString string(const QString &value)
     return QStringLiteral("string:%1").arg(value);
 }
 
-QString doubleArrays(const QList<QStringList> &rows)
-{
-    QStringList joinedRows;
-    joinedRows.reserve(rows.size());
-    for (const QStringList &row : rows)
-        joinedRows.append(row.join(QLatin1Char(',')));
-    return QStringLiteral("array:array:double:") + joinedRows.join(QLatin1Char(';'));
-}
-
 QString join(const QStringList &arguments)
 {
     return arguments.join(QLatin1Char(' '));

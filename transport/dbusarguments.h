@@ -18,8 +18,6 @@ QString doubleValue(double value);
 QString fixedDouble(double value, int decimals);
 QString boolean(bool value);
 QString string(const QString &value);
-// "array:array:double:" followed by the rows, ";" between rows, "," between values.
-QString doubleArrays(const QList<QStringList> &rows);
 
 QString join(const QStringList &arguments);
 

@@ -1,9 +1,5 @@
 #include "remotedbusinvokerservice.h"
 
-#include "plugin/emulationmanagementconstants.h"
-
-#include <QUrl>
-
 namespace EmulationManagement::Internal {
 
 // While the emulator is down every attempt fails within a millisecond, so
@@ -39,12 +35,25 @@ RemoteDBusInvokerService::~RemoteDBusInvokerService()
     m_webSocket.disconnect(this);
 }
 
+void RemoteDBusInvokerService::setAddress(const QString &host, quint16 port)
+{
+    m_host = host;
+    m_port = port;
+}
+
+QUrl RemoteDBusInvokerService::url() const
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("ws"));
+    url.setHost(m_host);
+    url.setPort(m_port);
+    return url;
+}
+
 void RemoteDBusInvokerService::connectToEmulator()
 {
     m_retryTimer.stop();
-    m_webSocket.open(QUrl(QStringLiteral("ws://%1:%2")
-                              .arg(QLatin1String(Constants::emulatorHost))
-                              .arg(Constants::tcpHostPort)));
+    m_webSocket.open(url());
 }
 
 void RemoteDBusInvokerService::invokeMethod(const QString &bus,
@@ -54,7 +63,9 @@ void RemoteDBusInvokerService::invokeMethod(const QString &bus,
                                             const QString &method,
                                             const QString &arguments)
 {
-    m_webSocket.sendTextMessage(callText(bus, service, objectPath, interface, method, arguments));
+    const QString text = callText(bus, service, objectPath, interface, method, arguments);
+    m_webSocket.sendTextMessage(text);
+    emit callSent(text);
 }
 
 QString RemoteDBusInvokerService::callText(const QString &bus,

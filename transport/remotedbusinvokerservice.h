@@ -1,7 +1,10 @@
 #pragma once
 
+#include "plugin/emulationmanagementconstants.h"
+
 #include <QObject>
 #include <QTimer>
+#include <QUrl>
 #include <QWebSocket>
 
 namespace EmulationManagement::Internal {
@@ -17,6 +20,11 @@ public:
     explicit RemoteDBusInvokerService(QObject *parent = nullptr);
     ~RemoteDBusInvokerService() override;
 
+    // Where connectToEmulator goes: the plug-in keeps the loopback end of the
+    // machine's port forwarding; the command line may point elsewhere.
+    void setAddress(const QString &host, quint16 port);
+    QUrl url() const;
+
     void connectToEmulator();
     void invokeMethod(const QString &bus,
                       const QString &service,
@@ -24,6 +32,9 @@ public:
                       const QString &interface,
                       const QString &method,
                       const QString &arguments);
+
+    // How long the pending retry after a failed attempt waits; 0 when none waits.
+    int retryDelayMs() const { return m_retryTimer.isActive() ? m_retryTimer.interval() : 0; }
 
     static QString callText(const QString &bus,
                             const QString &service,
@@ -36,11 +47,15 @@ signals:
     void webSocketConnected();
     void webSocketDisconnected();
     void replyReceived(QString reply);
+    // One call text handed to the socket.
+    void callSent(QString callText);
 
 private:
     void reconnect();
 
     QWebSocket m_webSocket;
+    QString m_host = QString::fromLatin1(Constants::emulatorHost);
+    quint16 m_port = Constants::tcpHostPort;
     QTimer m_retryTimer;
     int m_nextRetryDelayMs = 0;
 };

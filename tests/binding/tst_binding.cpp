@@ -1,4 +1,5 @@
 #include "ideenvironment.h"
+#include "testtimeouts.h"
 #include "recordingserver.h"
 
 #include "plugin/devicesensortables.h"
@@ -155,7 +156,7 @@ void BindingTest::bringUp()
     QVERIFY(IdeEnvironment::triggerMenuEntry());
     QCOMPARE(m_machine->connectRequestCount(), 1);
     m_machine->setState(Machine::Connected);
-    QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, eventTimeoutMs));
     QVERIFY(m_server->waitForConnections(1));
 }
 
@@ -210,7 +211,7 @@ void BindingTest::coldMachineIsStartedCheckedShownAndSeenOff()
     QVERIFY(!m_plugin->view()->isVisible());
 
     m_machine->setState(Machine::Connected);
-    QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, eventTimeoutMs));
     QCOMPARE(sshRuns(), 1);
     QVERIFY(m_server->waitForConnections(1));
     QCOMPARE(showed.size(), 0); // only a menu action on a running machine announces it
@@ -234,7 +235,7 @@ void BindingTest::coldMachineIsStartedCheckedShownAndSeenOff()
     QCOMPARE(m_machine->connectRequestCount(), 2);
     QCOMPARE(m_machine->portForwardings().size(), 2); // nothing added twice
     m_machine->setState(Machine::Connected);
-    QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, eventTimeoutMs));
     QCOMPARE(sshRuns(), 2);
 }
 
@@ -282,7 +283,7 @@ void BindingTest::failedChecksAreShownOnceEach()
     setPackages("remote-dbus-invoker\ngeoclue-emulator\n");
     IdeEnvironment::triggerMenuEntry();
     m_machine->setState(Machine::Connected);
-    QVERIFY(QTest::qWaitFor([&] { return boxes().size() == 1; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return boxes().size() == 1; }, eventTimeoutMs));
     const Host::ModalAnswerer::Box box = boxes().first();
     QCOMPARE(box.text, QStringLiteral("Necessary packages not found on emulator!"));
     QCOMPARE(
@@ -293,7 +294,7 @@ void BindingTest::failedChecksAreShownOnceEach()
     QVERIFY(!m_plugin->view()->isVisible());
 
     IdeEnvironment::triggerMenuEntry();
-    QVERIFY(QTest::qWaitFor([&] { return sshRuns() == 2; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return sshRuns() == 2; }, eventTimeoutMs));
     QTest::qWait(100);
     QCOMPARE(boxes().size(), 2);
 
@@ -301,7 +302,7 @@ void BindingTest::failedChecksAreShownOnceEach()
     QSignalSpy showed(m_plugin.get(), &EmulationManagementPlugin::emulationManagementViewShowed);
     IdeEnvironment::triggerMenuEntry();
     QCOMPARE(showed.size(), 1);
-    QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, eventTimeoutMs));
     QVERIFY(m_server->waitForConnections(1));
     QCOMPARE(sshRuns(), 3);
     QCOMPARE(boxes().size(), 2);
@@ -318,7 +319,12 @@ void BindingTest::tablesRepliesAndLostConnections()
     m_emulator->setDeviceModelName(QStringLiteral("Unknown phone"));
     QCOMPARE(availability.size(), 1); // one table application: all sensors available
     bringUp();
-    QTest::qWait(300); // let the first connection's calls arrive
+    // The first connection's calls go out together; a call sent after them
+    // arrives after them.
+    QVERIFY(m_server->waitForFrames(1));
+    m_plugin->invoker()->invokeMethod("marker", {}, {}, {}, {}, {});
+    QVERIFY(QTest::qWaitFor([&] { return m_server->frames.contains("marker     "); },
+                            eventTimeoutMs));
     const int before = int(m_server->frames.size());
     // Applied again, now that the socket is open, to see the calls in key order.
     m_emulator->setDeviceModelName(QStringLiteral("Phone A"));
@@ -343,8 +349,7 @@ void BindingTest::tablesRepliesAndLostConnections()
     QSignalSpy sensorReplies(m_plugin->sensorsManager(),
                              &EmulationManager::replyFromEmulatorReceived);
     m_server->reply(QStringLiteral("setLux:100::org.freedesktop.DBus.Error.Failed:Failed"));
-    QVERIFY(sensorReplies.wait());
-    QTest::qWait(50);
+    QVERIFY(sensorReplies.wait(eventTimeoutMs));
     QCOMPARE(gpsReplies.size(), 1);
     QCOMPARE(sensorReplies.size(), 1);
     QCOMPARE(sensorReplies.first().first().toString(),
@@ -360,7 +365,7 @@ void BindingTest::tablesRepliesAndLostConnections()
     gps->loadTrack(
         {QVariantMap{{"latitude", 1}, {"longitude", 2}, {"altitude", 3}, {"interval", 0}}});
     m_server->close(); // the emulator went away: the invoker keeps trying
-    QVERIFY(QTest::qWaitFor([&] { return boxes().size() == 1; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return boxes().size() == 1; }, eventTimeoutMs));
     QTest::qWait(600);
     QCOMPARE(boxes().size(), 1);
     QCOMPARE(boxes().first().text,

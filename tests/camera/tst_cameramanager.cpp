@@ -1,4 +1,5 @@
 #include "signalrecorder.h"
+#include "testtimeouts.h"
 #include "virtualcamera.h"
 
 #include "camera/cameraemulationmanager.h"
@@ -28,7 +29,7 @@ void drainEvents()
 
 bool waitForCameras(const CameraEmulationManager &manager, const QStringList &expected)
 {
-    return QTest::qWaitFor([&] { return manager.cameras() == expected; }, 5000);
+    return QTest::qWaitFor([&] { return manager.cameras() == expected; }, eventTimeoutMs);
 }
 
 int sourceDeviceIndex(const CameraEmulationManager &manager)
@@ -156,7 +157,7 @@ void CameraManagerTest::camerasWithOneNameShareAnEntryUntilTheLastGoes()
     QSignalSpy failed(&manager, &CameraEmulationManager::streamFailed);
     recorder.clear();
     manager.startCameraStream();
-    QVERIFY(failed.wait());
+    QVERIFY(failed.wait(eventTimeoutMs));
     QCOMPARE(failed.first().first().toString(),
              QStringLiteral("Virtual camera 1 is not connected."));
     QCOMPARE(manager.streamRunning(), false);

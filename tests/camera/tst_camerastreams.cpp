@@ -1,4 +1,5 @@
 #include "rtpjpegreceiver.h"
+#include "testtimeouts.h"
 #include "signalrecorder.h"
 #include "testmedia.h"
 #include "virtualcamera.h"
@@ -106,7 +107,7 @@ void CameraStreamsTest::streamsReachTheReceiverAndReplaceEachOther()
     recorder.clear();
     manager.startVideoStream(m_vp8);
     QCOMPARE(checked.last(), (QVariantList{true, QStringLiteral("VP8 video")}));
-    QVERIFY(QTest::qWaitFor([&] { return recorder.count("videoStreamStopped") >= 2; }, 15000));
+    QVERIFY(QTest::qWaitFor([&] { return recorder.count("videoStreamStopped") >= 2; }, eventTimeoutMs));
     m_receiver.reset();
     QVERIFY(m_receiver.waitForFrames(5, fileSize));
     QCOMPARE(recorder.count("streamRunningChanged"), 1);
@@ -153,7 +154,7 @@ void CameraStreamsTest::failingVideoStopsAndSaysSo()
     QSignalSpy failed(&manager, &CameraEmulationManager::streamFailed);
     SignalRecorder recorder(&manager);
     manager.startVideoStream(tenBit);
-    QVERIFY(failed.wait());
+    QVERIFY(failed.wait(eventTimeoutMs));
     QCOMPARE(manager.streamRunning(), false);
     QCOMPARE(settledState(manager.videoPipeline()), int(GST_STATE_NULL));
     drainEvents();

@@ -1,4 +1,5 @@
 #include "managerfixture.h"
+#include "testtimeouts.h"
 
 #include "transport/remotedbusinvokerservice.h"
 
@@ -43,7 +44,7 @@ bool ManagerFixture::connectInvoker()
 {
     QSignalSpy connected(m_invoker.get(), &RemoteDBusInvokerService::webSocketConnected);
     m_invoker->connectToEmulator();
-    return connected.wait();
+    return connected.wait(eventTimeoutMs);
 }
 
 QStringList ManagerFixture::framesAfter(const std::function<void()> &step)

@@ -1,5 +1,7 @@
 #include "recordingserver.h"
 
+#include "emulator/invokerprotocol.h"
+
 #include <QHostAddress>
 #include <QTest>
 #include <QWebSocket>
@@ -13,10 +15,12 @@ RecordingServer::RecordingServer(quint16 port, QObject *parent)
         while (QWebSocket *client = m_server.nextPendingConnection()) {
             ++connectionCount;
             m_clients.append(client);
-            connect(client, &QWebSocket::textMessageReceived, this, [this](const QString &frame) {
+            connect(client, &QWebSocket::textMessageReceived, this, [this, client](const QString &frame) {
                 frames.append(frame);
                 emit frameReceived(frame);
                 emit framesChanged();
+                if (answering)
+                    client->sendTextMessage(answer(frame));
             });
             connect(client, &QWebSocket::disconnected, this, [this, client] {
                 m_clients.removeOne(client);
@@ -53,6 +57,32 @@ void RecordingServer::reply(const QString &text)
 {
     for (QWebSocket *client : std::as_const(m_clients))
         client->sendTextMessage(text);
+}
+
+QString RecordingServer::answer(const QString &frame)
+{
+    namespace Protocol = EmulationManagement::Emulator::InvokerProtocol;
+    using Protocol::Arguments, Protocol::Call, Protocol::DoubleArrays;
+    const std::optional<Call> call = Protocol::parseCall(frame);
+    const QString method = call ? call->method : QString();
+    const Arguments arguments = Protocol::parseArguments(call ? call->argumentText : QString());
+    const QStringList values = Protocol::valueTexts(arguments.values);
+    QString error;
+    if (method == QLatin1String("loadTrack") && !arguments.values.isEmpty())
+        m_trackPoints = arguments.values.constFirst().value<DoubleArrays>().size();
+    else if (method == QLatin1String("startTrack") && m_trackPoints == 0)
+        error = QStringLiteral("No track is loaded");
+    else if (method == QLatin1String("goToPositionOnTrack") && !arguments.values.isEmpty()) {
+        const int index = arguments.values.constFirst().toInt();
+        if (index < 0 || index >= m_trackPoints)
+            error = QStringLiteral("The track has no point %1").arg(index);
+    }
+    // A sensor asked about is on, as the emulator starts them all; an empty
+    // answer would read as off and silence the pages' readings.
+    if (error.isEmpty())
+        return Protocol::reply(method, values, method == QLatin1String("enabled") ? "true" : "");
+    return Protocol::reply(
+        method, values, {}, QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"), error);
 }
 
 void RecordingServer::clearFrames()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "testtimeouts.h"
+
 #include <QMap>
 #include <QMutex>
 #include <QSize>
@@ -30,7 +32,7 @@ public:
 
     // Spins the Qt event loop (and with it GLib's default context) until
     // `count` frames of `size` have arrived since the last reset.
-    bool waitForFrames(int count, const QSize &size, int timeoutMs = 15000) const;
+    bool waitForFrames(int count, const QSize &size, int timeoutMs = eventTimeoutMs) const;
 
 private:
     static void onFrame(GstElement *sink, GstBuffer *buffer, GstPad *pad, void *receiver);

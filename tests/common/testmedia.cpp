@@ -5,14 +5,18 @@
 QString TestMedia::make(const QString &fileName,
                         const QString &encoding,
                         int frames,
-                        const QString &format)
+                        const QString &format,
+                        QSize size)
 {
     const QString target = path(fileName);
     QStringList arguments = QProcess::splitCommand(
-        QStringLiteral("-q videotestsrc num-buffers=%1 ! video/x-raw,format=%2,width=320,"
-                       "height=240,framerate=30/1 ! %3 ! filesink")
+        QStringLiteral("-q videotestsrc num-buffers=%1 ! video/x-raw,format=%2,width=%3,"
+                       "height=%4,framerate=30/1 ! %5 ! filesink")
             .arg(frames)
-            .arg(format, encoding));
+            .arg(format)
+            .arg(size.width())
+            .arg(size.height())
+            .arg(encoding));
     // The location is one argument of its own, so that any file name works.
     arguments.append(QStringLiteral("location=%1").arg(target));
     QProcess launch;

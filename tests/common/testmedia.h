@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 
 // Video files made at run time with gst-launch-1.0 in a directory of their
-// own, 320x240 at 30 frames per second.
+// own, 320x240 unless told otherwise, at 30 frames per second.
 class TestMedia
 {
 public:
@@ -14,7 +15,8 @@ public:
     QString make(const QString &fileName,
                  const QString &encoding,
                  int frames,
-                 const QString &format = QStringLiteral("I420"));
+                 const QString &format = QStringLiteral("I420"),
+                 QSize size = QSize(320, 240));
 
     QString path(const QString &fileName) const { return m_dir.filePath(fileName); }
 

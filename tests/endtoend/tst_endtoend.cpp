@@ -1,6 +1,8 @@
 #include "emulatorstate.h"
 #include "ideenvironment.h"
+#include "testtimeouts.h"
 #include "simulatedmachine.h"
+#include "testmedia.h"
 
 #include "plugin/emulationmanagementplugin.h"
 
@@ -11,12 +13,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QQuickItem>
+#include <QQuickView>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
 #include <csignal>
+#include <functional>
 
 using namespace EmulationManagement::Internal;
 using Host::SimulatedMachine;
@@ -33,15 +38,26 @@ private slots:
     void cleanupTestCase();
     void openingFromAColdMachine();
     void readingsOutliveAnEmulatorRestart();
+    void filesChosenInTheWindowsDialogs();
     void cameraStreamReachesTheEmulator();
 
 private:
-    // The value at a "/"-separated path of keys in the emulator's state file.
+    // The window's shown item that matches, overlays (dialogs) included.
+    QQuickItem *shownItem(const std::function<bool(QQuickItem *)> &match) const;
+    QQuickItem *namedItem(const QString &objectName) const;
+    void click(QQuickItem *item) const;
+    void showPage(const QString &buttonText) const;
+    // Opens a file dialog with its button and types the file's path into it,
+    // as a user does: Ctrl+L, the path, Enter.
+    bool chooseFile(const QString &buttonName, const QString &dialogName, const QString &path) const;
+    // The value at a "/"-separated path of keys (indices in arrays) in the
+    // emulator's state file.
     QJsonValue stateAt(const QString &path) const;
-    bool waitForState(const StateValues &expected, int timeoutMs = 10000) const;
+    bool waitForState(const StateValues &expected, int timeoutMs = eventTimeoutMs) const;
     bool waitForWindow() const;
 
     QTemporaryDir m_dir;
+    TestMedia m_media;
     std::unique_ptr<IdeEnvironment> m_ide;
     std::unique_ptr<SimulatedMachine> m_machine;
     std::unique_ptr<EmulationManagementPlugin> m_plugin;
@@ -94,7 +110,7 @@ bool EndToEndTest::waitForState(const StateValues &expected, int timeoutMs) cons
 
 bool EndToEndTest::waitForWindow() const
 {
-    return QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, 20000);
+    return QTest::qWaitFor([&] { return m_plugin->view()->isVisible(); }, eventTimeoutMs);
 }
 
 void EndToEndTest::openingFromAColdMachine()
@@ -108,7 +124,7 @@ void EndToEndTest::openingFromAColdMachine()
 
     // Every reply of the first connection is a success: the emulator's
     // services took each argument with the D-Bus type they declare.
-    QVERIFY(QTest::qWaitFor([&] { return replies.size() >= 16; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return replies.size() >= 16; }, eventTimeoutMs));
     for (const QList<QVariant> &reply : std::as_const(replies))
         QCOMPARE(reply.first().toString(), QStringLiteral("OK"));
     QVERIFY(waitForState({{"sensors/accelerometer/z", 1000},
@@ -146,7 +162,7 @@ void EndToEndTest::readingsOutliveAnEmulatorRestart()
     const int boxes = m_ide->answerer.boxes.size();
     QVERIFY(m_machine->processId() > 0);
     ::kill(pid_t(m_machine->processId()), SIGKILL);
-    QVERIFY(QTest::qWaitFor([&] { return m_ide->answerer.boxes.size() == boxes + 1; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return m_ide->answerer.boxes.size() == boxes + 1; }, eventTimeoutMs));
     QCOMPARE(m_ide->answerer.boxes.last().text,
              QStringLiteral("Emulator connection is lost. Please, run Strova OS Emulator if it is "
                             "needed and load the GPS-track again."));
@@ -159,13 +175,101 @@ void EndToEndTest::readingsOutliveAnEmulatorRestart()
     QCOMPARE(m_ide->answerer.boxes.size(), boxes + 1);
 }
 
+QQuickItem *EndToEndTest::shownItem(const std::function<bool(QQuickItem *)> &match) const
+{
+    QList<QQuickItem *> items{m_plugin->view()->contentItem()};
+    while (!items.isEmpty()) {
+        QQuickItem *item = items.takeFirst();
+        if (!item->isVisible())
+            continue;
+        if (match(item))
+            return item;
+        items.append(item->childItems());
+    }
+    return nullptr;
+}
+
+QQuickItem *EndToEndTest::namedItem(const QString &objectName) const
+{
+    return shownItem([&](QQuickItem *item) { return item->objectName() == objectName; });
+}
+
+void EndToEndTest::click(QQuickItem *item) const
+{
+    QVERIFY(item);
+    QVERIFY(item->isEnabled());
+    const QPointF centre(item->width() / 2, item->height() / 2);
+    QTest::mouseClick(m_plugin->view(), Qt::LeftButton, {}, item->mapToScene(centre).toPoint());
+}
+
+void EndToEndTest::showPage(const QString &buttonText) const
+{
+    QQuickItem *buttons = namedItem(QStringLiteral("pageButtons"));
+    QVERIFY(buttons);
+    const QList<QQuickItem *> children = buttons->childItems();
+    const auto button = std::find_if(children.begin(), children.end(), [&](QQuickItem *item) {
+        return item->property("text").toString() == buttonText;
+    });
+    QVERIFY(button != children.end());
+    click(*button);
+}
+
+bool EndToEndTest::chooseFile(const QString &buttonName,
+                              const QString &dialogName,
+                              const QString &path) const
+{
+    QQuickView *view = m_plugin->view();
+    QObject *dialog = view->rootObject()->findChild<QObject *>(dialogName);
+    click(namedItem(buttonName));
+    if (!dialog || !QTest::qWaitFor([&] { return namedItem("fileDialogListView"); }, eventTimeoutMs))
+        return false;
+    QTest::keyClick(view, Qt::Key_L, Qt::ControlModifier);
+    for (const QChar character : path)
+        QTest::keyClick(view, character.toLatin1());
+    QTest::keyClick(view, Qt::Key_Return);
+    return QTest::qWaitFor([&] { return !dialog->property("visible").toBool(); }, eventTimeoutMs);
+}
+
+// A user loads tracks and a video through the window's own file dialogs.
+void EndToEndTest::filesChosenInTheWindowsDialogs()
+{
+    QVERIFY(m_plugin->view()->isVisible());
+    showPage("GPS Management");
+    QVERIFY(chooseFile("trackFileButton", "trackFileDialog", TRACKS_DIR "/track.nmea"));
+    QVERIFY(waitForState({{"gps/track/3/2", 547.4}}));
+    // The first load stays and plays: the emulator follows the page.
+    click(namedItem("playButton"));
+    QVERIFY(waitForState({{"gps/playback", "playing"}, {"gps/currentIndex", 2}}, eventTimeoutMs));
+    QCOMPARE(namedItem("trackTable")->property("rows").toInt(), 4);
+    click(namedItem("stopButton"));
+
+    QVERIFY(chooseFile("trackFileButton", "trackFileDialog", TRACKS_DIR "/timed.gpx"));
+    QVERIFY(waitForState({{"gps/track/1/2", 1546.4}, {"gps/playback", "stopped"}}));
+    QCOMPARE(namedItem("trackTable")->property("rows").toInt(), 2);
+    // The window's message dialogs open too: a broken file is reported.
+    QObject *errorDialog = m_plugin->view()->rootObject()->findChild<QObject *>("errorDialog");
+    QVERIFY(chooseFile("trackFileButton", "trackFileDialog", TRACKS_DIR "/broken.gpx"));
+    QVERIFY(QTest::qWaitFor([&] { return errorDialog->property("visible").toBool(); }, eventTimeoutMs));
+    click(shownItem([](QQuickItem *item) { return item->property("text") == "OK"; }));
+    QVERIFY(QTest::qWaitFor([&] { return !errorDialog->property("visible").toBool(); }, eventTimeoutMs));
+
+    showPage("Camera Management");
+    click(namedItem("videoFileButton"));
+    const QString video
+        = m_media.make("clip.webm", "vp8enc deadline=1 ! webmmux", 30, "I420", QSize(352, 288));
+    QVERIFY(chooseFile("chooseFileButton", "videoFileDialog", video));
+    QVERIFY(waitForState({{"camera/receiving", true}, {"camera/width", 352}, {"camera/height", 288}}, eventTimeoutMs));
+    click(namedItem("stopStreamButton"));
+    QVERIFY(waitForState({{"camera/receiving", false}}, eventTimeoutMs));
+}
+
 void EndToEndTest::cameraStreamReachesTheEmulator()
 {
     CameraEmulationManager *camera = m_plugin->cameraManager();
     QVERIFY2(!camera->cameras().isEmpty(), "the virtual camera is on GST_PLUGIN_PATH");
     camera->startCameraStream();
     QVERIFY(camera->streamRunning());
-    QVERIFY(QTest::qWaitFor([&] { return stateAt("camera/frames").toInt() >= 10; }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return stateAt("camera/frames").toInt() >= 10; }, eventTimeoutMs));
     QVERIFY(waitForState({{"camera/width", camera->width()}, {"camera/height", camera->height()}}));
 
     // Hiding the window stops the stream, and the emulator sees it end.

@@ -1,5 +1,6 @@
 #include "managerfixture.h"
 #include "managertest.h"
+#include "testtimeouts.h"
 
 #include "gps/gpsemulationmanager.h"
 
@@ -225,7 +226,7 @@ void GpsEmulationManagerTest::everyConnectionResendsTheStateAndDropsTheTrack()
     for (int connection = 2; connection <= 3; ++connection) {
         QCOMPARE(m_fixture->framesAfter([&] {
             m_fixture->server().dropClients();
-            QTRY_COMPARE(connected.size(), connection);
+            QTRY_COMPARE_WITH_TIMEOUT(connected.size(), connection, eventTimeoutMs);
         }),
                  resynchronisation("1", "1", 4, "double:1.0000000 double:2.0000000 double:3.00"));
         QCOMPARE(m_manager->currentPositionIndex(), 0);

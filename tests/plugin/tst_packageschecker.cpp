@@ -1,4 +1,5 @@
 #include "plugin/emulationmanagementpackageschecker.h"
+#include "testtimeouts.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -58,7 +59,7 @@ QStringList PackagesCheckerTest::check(int timeout)
     parameters.timeout = timeout;
     QSignalSpy finished(&m_checker, &EmulationManagementPackagesChecker::checkFinished);
     m_checker.checkPackages(parameters);
-    const bool ended = finished.wait(10000);
+    const bool ended = finished.wait(eventTimeoutMs);
     QTest::qWait(50); // a second signal would come right after the first
     if (!ended || finished.size() != 1)
         return {QStringLiteral("%1 checkFinished() signals").arg(finished.size())};

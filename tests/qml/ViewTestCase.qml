@@ -6,6 +6,9 @@ import QtTest
 TestCase {
     readonly property string sensorsService: "system ru.quor.SensorfwEmulationManagement /ru/quor/SensorfwEmulationManagement ru.quor.SensorfwEmulationManagement "
     readonly property var view: viewLoader.item
+    // How long a test waits for an event before it gives up: never waited
+    // out by a passing test, so long enough for a machine busy with builds.
+    readonly property int patience: 60000
 
     function child(name, parent) {
         const item = findChild(parent || view, name);
@@ -24,12 +27,12 @@ TestCase {
         return field;
     }
     function waitForInvoker() {
-        tryVerify(() => wire.frames.length > 0, 5000, "the invoker connects");
+        tryVerify(() => wire.frames.length > 0, patience, "the invoker connects");
     }
     // Waits for the echo of a marker call, which comes after all earlier calls.
     function awaitSensorCalls() {
         sensorsEmulationManager.enableSensor("tap");
-        tryVerify(() => wire.frames[wire.frames.length - 1] === sensorsService + "enableSensor string:tap");
+        tryVerify(() => wire.frames[wire.frames.length - 1] === sensorsService + "enableSensor string:tap", patience);
     }
     function flushSensorCalls() {
         wire.clearFrames();

@@ -20,6 +20,7 @@ QmlTestEnvironment::QmlTestEnvironment()
     m_gpsManager.setRdbusinvoker(m_fixture.invoker());
     m_sensorsManager.setRdbusinvoker(m_fixture.invoker());
     m_sensorsManager.setAllSensorsAvailable();
+    m_fixture.server().answering = true;
 }
 
 QmlTestEnvironment::~QmlTestEnvironment()

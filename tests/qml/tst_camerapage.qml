@@ -21,7 +21,7 @@ ViewTestCase {
     }
     function framesArrive(width, height) {
         cameraRig.resetReceiver();
-        tryVerify(() => cameraRig.receivedFrames(width, height) >= 5, 10000, width + "x" + height + " frames");
+        tryVerify(() => cameraRig.receivedFrames(width, height) >= 5, patience, width + "x" + height + " frames");
     }
 
     name: "CameraPage"
@@ -42,7 +42,7 @@ ViewTestCase {
 
     function test_noCameraLeavesOnlyTheVideoFile() {
         cameraRig.unplugCameras();
-        tryCompare(cameraEmulationManager, "cameras", []);
+        tryCompare(cameraEmulationManager, "cameras", [], patience);
         lonePageLoader.active = true;
         const lonePage = lonePageLoader.item;
         const [host, video, start] = ["hostCameraButton", "videoFileButton", "startStreamButton"].map(name => child(name, lonePage));
@@ -54,10 +54,10 @@ ViewTestCase {
 
         // Cameras found later make "Host camera" the choice.
         cameraRig.plugCamera(0, "Virtual Camera 1");
-        tryVerify(() => host.checked, 5000);
+        tryVerify(() => host.checked, patience);
         lonePageLoader.active = false;
         cameraRig.plugCamera(1, "Virtual Camera 2");
-        tryCompare(cameraEmulationManager.cameras, "length", 2);
+        tryCompare(cameraEmulationManager.cameras, "length", 2, patience);
     }
 
     // A stream failure too reaches the error dialog.
@@ -74,7 +74,7 @@ ViewTestCase {
         verify(cameraEmulationManager.streamRunning);
         chooseFile(cameraRig.media(data.kind, data.file));
         const dialog = child("errorDialog");
-        tryVerify(() => dialog.visible, 10000, "the error dialog opens");
+        tryVerify(() => dialog.visible, patience, "the error dialog opens");
         verify(data.text instanceof RegExp ? data.text.test(dialog.text) : dialog.text === data.text, dialog.text);
         dialog.close();
         compare([cameraEmulationManager.streamRunning, child("stopStreamButton").enabled], [false, false], "the page marks the stream stopped");
@@ -121,8 +121,8 @@ ViewTestCase {
         click("startStreamButton");
         compare(cameraEmulationManager.previewSink, child("previewOutput").videoSink);
         // What reaches the video output is tst_camerapreview's matter.
-        tryVerify(() => cameraEmulationManager.sentFrameRate > 0, 5000);
-        tryVerify(() => child("sentFrameRate").text.startsWith("Sent: "));
+        tryVerify(() => cameraEmulationManager.sentFrameRate > 0, patience);
+        tryVerify(() => child("sentFrameRate").text.startsWith("Sent: "), patience);
         wait(1500);
         testEnvironment.saveScreenshot("camera-page");
         showPage("GPS Management");

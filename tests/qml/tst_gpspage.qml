@@ -14,18 +14,31 @@ ViewTestCase {
     }
     // The frames arrive over the socket: wait for the count expected.
     function sentCalls(count) {
-        tryVerify(() => wire.frames.length >= count, 5000, count + " calls: " + calls().join("\n"));
+        tryVerify(() => wire.frames.length >= count, patience, count + " calls: " + calls().join("\n"));
         return calls();
     }
     function loadFailing(file) {
         page.loadTrackFile(Qt.resolvedUrl("gps/" + file));
-        tryVerify(() => !page.loading, 5000, "the file is read");
+        tryVerify(() => !page.loading, patience, "the file is read");
     }
-    // Loads a file and waits until the emulator has its track.
+    // Waits until the emulator has answered every call so far: replies come in order.
+    function awaitReplies() {
+        replies.clear();
+        gpsEmulationManager.setTrackLooped(gpsEmulationManager.trackLooped);
+        tryVerify(() => replies.signalArguments.some(reply => reply[0].startsWith("setTrackLooped:")), patience, "answered");
+    }
+    // Loads a file and waits until the emulator has its track. The track goes
+    // out before any of its points, so the emulator refuses none and the track stays.
     function load(file) {
+        awaitReplies();
         wire.clearFrames();
         loadFailing(file);
-        tryVerify(() => calls().some(text => text.startsWith("loadTrack ")), 5000, "the track is sent");
+        tryVerify(() => calls().includes("goToPositionOnTrack int32:0"), patience, "the first point is sent");
+        const texts = calls();
+        const loaded = texts.findIndex(text => text.startsWith("loadTrack "));
+        verify(loaded >= 0 && loaded < texts.indexOf("goToPositionOnTrack int32:0"), texts.join("\n"));
+        awaitReplies();
+        verify(child("trackTable").rows > 0, "the track stays");
         wire.clearFrames();
     }
     function clickRow(row) {
@@ -36,6 +49,13 @@ ViewTestCase {
 
     name: "GpsPage"
 
+    SignalSpy {
+        id: replies
+
+        target: remoteDBusInvokerService
+        signalName: "replyReceived"
+    }
+
     function initTestCase() {
         waitForInvoker();
         showPage("GPS Management");
@@ -45,12 +65,12 @@ ViewTestCase {
         // An error reply also opens the view's error dialog, which would
         // take the next clicks.
         child("errorDialog").close();
-        tryCompare(child("errorDialog"), "visible", false);
+        tryCompare(child("errorDialog"), "visible", false, patience);
         page.stopTrack();
         page.trackStopped = true;
         gpsEmulationManager.setTrackLooped(false);
         gpsEmulationManager.setTrackSpeed(1);
-        tryVerify(() => calls()[wire.frames.length - 1] === "setTrackSpeed int32:1", 5000, "the settings arrive");
+        tryVerify(() => calls()[wire.frames.length - 1] === "setTrackSpeed int32:1", patience, "the settings arrive");
         wire.clearFrames();
     }
 
@@ -63,6 +83,21 @@ ViewTestCase {
         mouseClick(child("loopCheckBox"));
         mouseClick(child("playButton"));
         compare([child("trackTimer").running, child("trackTimer").interval], [true, 2000]);
+    }
+
+    // Each button's picture changes colour with its state; Stop works from Play until Stop.
+    function test_playbackButtons() {
+        load("track.nmea");
+        const buttons = ["playButton", "pauseButton", "stopButton"].map(name => child(name));
+        const states = () => buttons.map(button => [button.enabled, button.Accessible.name]);
+        const ready = buttons.map(button => button.icon.color);
+        compare(states(), [[true, "Play"], [false, "Pause"], [false, "Stop"]]);
+        mouseClick(buttons[0]);
+        compare(states(), [[false, "Play"], [true, "Pause"], [true, "Stop"]]);
+        verify(buttons.every((button, i) => !Qt.colorEqual(button.icon.color, ready[i])), "disabled pictures differ");
+        mouseClick(buttons[2]);
+        compare(sentCalls(1).slice(-1), ["stopTrack "]);
+        compare(states(), [[true, "Play"], [false, "Pause"], [false, "Stop"]]);
     }
 
     function test_waits_data() {
@@ -103,7 +138,7 @@ ViewTestCase {
     function test_trackOnTheWire(data) {
         wire.clearFrames();
         loadFailing(data.file);
-        tryVerify(() => calls().includes(data.call), 5000, calls().join("\n"));
+        tryVerify(() => calls().includes(data.call), patience, calls().join("\n"));
         clickRow(data.row);
         compare(child("currentAltitude").text, data.altitude);
         testEnvironment.saveScreenshot("gps-page");
@@ -112,7 +147,7 @@ ViewTestCase {
     function test_reconnectionSendsTheTrackAgain() {
         load("track.nmea");
         wire.dropClients();
-        tryVerify(() => calls().some(text => text.startsWith("setPosition ")), 10000, "the manager resynchronises");
+        tryVerify(() => calls().some(text => text.startsWith("setPosition ")), patience, "the manager resynchronises");
         wire.clearFrames();
         clickRow(1);
         const texts = sentCalls(2);
@@ -126,7 +161,7 @@ ViewTestCase {
         typeInto("longitudeField", "151.2093");
         load("track.nmea");
         mouseClick(child("playButton"));
-        tryVerify(() => calls().includes("startTrack "), 5000, "playing");
+        tryVerify(() => calls().includes("startTrack "), patience, "playing");
         wire.clearFrames();
         mouseClick(child("setButton"));
         // "Set" while playing pauses first.
@@ -138,7 +173,7 @@ ViewTestCase {
         load("track.nmea");
         mouseClick(child("playButton"));
         wire.reply("org.freedesktop.DBus.Error.ServiceUnknown");
-        tryCompare(child("trackTable"), "rows", 0);
+        tryCompare(child("trackTable"), "rows", 0, patience);
         compare([page.nmeaFileUrl, child("trackTimer").running], ["", false]);
     }
 
@@ -151,7 +186,50 @@ ViewTestCase {
     function test_rejectedFile(data) {
         load("track.nmea");
         loadFailing(data.file);
-        compare([child("errorDialog").text, page.actualTrackPoints.length], [data.text, 4], "the previous track stays");
+        compare([child("errorDialog").text, child("trackTable").rows, page.nmeaFileUrl.endsWith("track.nmea")], [data.text, 4, true], "the previous track stays");
+        compare(calls(), [], "nothing is sent");
+    }
+
+    // What can be read is kept: the emulator gets the track before any
+    // point on it, and the page says once what it left out.
+    function test_imperfectFile() {
+        wire.clearFrames();
+        loadFailing("imperfect.nmea");
+        compare(sentCalls(3), ["stopTrack ", "loadTrack array:array:double:48.1173000,11.5166667,-12.50,0;48.1183333,11.5166667,545.40,2000", "goToPositionOnTrack int32:0"]);
+        compare([child("skippedLinesNote").text, child("errorDialog").visible], ["Skipped 3 lines: 2 without a position fix, 1 cut off at the end of the file.", false]);
+        mouseClick(child("dismissNoteButton"));
+        compare(child("skippedLinesNote").visible, false);
+    }
+
+    // Cancel leaves the track that the table and the emulator have.
+    function test_cancelKeepsThePreviousTrack() {
+        load("track.nmea");
+        page.loadTrackFile(Qt.resolvedUrl("gps/one.nmea"));
+        compare([page.loading, child("cancelLoadButton").Accessible.name, child("loadProgressLabel").text], [true, "Cancel loading", "0%"]);
+        page.cancelLoad();
+        compare([page.loading, child("trackTable").rows, page.nmeaFileUrl.endsWith("track.nmea")], [false, 4, true]);
+        wire.clearFrames();
+        loadFailing("timed.gpx");
+        tryVerify(() => calls().some(text => text.startsWith("loadTrack ")), patience, "the next track is sent");
+        compare([calls().filter(text => text.startsWith("loadTrack ")).length, child("trackTable").rows], [1, 2], "only the next track, not the cancelled one");
+        // The picture may catch the load at its start or, when drawing lets
+        // the read end first, after it.
+        page.loadTrackFile(Qt.resolvedUrl("gps/track.nmea"));
+        testEnvironment.saveScreenshot("gps-page-loading");
+        tryVerify(() => !page.loading, patience, "the file is read");
+    }
+
+    // A new track stops the one playing before the emulator gets it.
+    function test_loadWhilePlaying() {
+        load("track.nmea");
+        mouseClick(child("playButton"));
+        tryVerify(() => calls().includes("startTrack "), patience, "playing");
+        wire.clearFrames();
+        loadFailing("one.nmea");
+        tryVerify(() => calls().includes("loadTrack array:array:double:48.1173000,11.5166667,545.40,0"), patience, calls().join("\n"));
+        const texts = calls();
+        compare(texts.slice(texts.indexOf("stopTrack ")).slice(0, 3), ["stopTrack ", "loadTrack array:array:double:48.1173000,11.5166667,545.40,0", "goToPositionOnTrack int32:0"]);
+        compare([child("trackTimer").running, child("stopButton").enabled, gpsEmulationManager.currentPositionIndex, child("trackTable").rows], [false, false, 0, 1]);
     }
 
     // Last by name: after a file without times the page stays in
@@ -160,9 +238,9 @@ ViewTestCase {
         const message = child("messageDialog");
         loadFailing("waypoints.nmea");
         compare([message.visible, message.text, child("ownSpeedCheckBox").enabled], [true, "The loaded NMEA file has no temporal information. Thus you cannot play it at its own speed.", false]);
-        tryVerify(() => calls().find(text => text.startsWith("setTrackIntervalMode ")) === "setTrackIntervalMode boolean:1", 5000, calls().join("\n"));
+        tryVerify(() => calls().find(text => text.startsWith("setTrackIntervalMode ")) === "setTrackIntervalMode boolean:1", patience, calls().join("\n"));
         message.close();
-        tryCompare(message, "visible", false);
+        tryCompare(message, "visible", false, patience);
 
         gpsEmulationManager.setTrackSpeed(2);
         mouseClick(child("playButton"));

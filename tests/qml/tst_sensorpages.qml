@@ -67,7 +67,7 @@ ViewTestCase {
         } else {
             mouseClick(child("applyButton"));
         }
-        tryCompare(wire, "frames", data.sent ? sensorNames.map(name => call((name === data.box ? "disableSensor" : "enableSensor") + " string:" + name)) : []);
+        tryCompare(wire, "frames", data.sent ? sensorNames.map(name => call((name === data.box ? "disableSensor" : "enableSensor") + " string:" + name)) : [], patience);
         compare(child(data.box + "CheckBox").checked, !data.sent);
         testEnvironment.answerDialogsWith(0);
     }
@@ -113,7 +113,7 @@ ViewTestCase {
         const list = data.list && child(data.list);
         if (data.index) {
             mouseClick(list);
-            tryVerify(() => list.popup.opened);
+            tryVerify(() => list.popup.opened, patience);
         }
         compare(sent(() => data.index ? mouseClick(list.popup.contentItem.itemAtIndex(data.index)) : data.button ? mouseClick(child(data.button)) : typeInto(data.field + "Field", data.keys)), data.calls);
         if (data.field)
@@ -173,29 +173,32 @@ ViewTestCase {
         ];
     }
     function test_repliesToEnabledStates(data) {
-        // The recording server answers nothing itself: earlier Applies wait still.
+        // The test's own replies answer these requests: the server stays
+        // silent, and earlier Applies wait still.
+        wire.answering = false;
         view.pendingSensorRequests = [];
         showPage("Sensors Management");
         mouseClick(child((data.click || "accelerometer") + "CheckBox"));
         mouseClick(child("applyButton"));
-        tryCompare(wire.frames, "length", 8);
+        tryCompare(wire.frames, "length", 8, patience);
         const [errorDialog, sensorFrames] = [child("errorDialog"), wire.frames.slice()];
         replies.clear();
         for (const reply of data.replies)
             wire.reply(reply);
-        tryCompare(replies, "count", data.replies.length);
-        tryVerify(() => errorDialog.visible === !!data.error);
+        tryCompare(replies, "count", data.replies.length, patience);
+        tryVerify(() => errorDialog.visible === !!data.error, patience);
         const states = sensorsEmulationManager.sensorsEnabledStates;
         compare([sensorNames.filter(name => !states[name]), checkedNames()], [data.off, sensorNames.filter(name => data.off.indexOf(name) < 0)]);
         compare(errorDialog.visible ? errorDialog.text : "", data.error || "");
         if (errorDialog.visible)
             mouseClick(errorDialog.standardButton(Dialog.Ok));
-        tryVerify(() => !errorDialog.visible);
+        tryVerify(() => !errorDialog.visible, patience);
         // Settles what this row left unanswered.
         for (const frame of sensorFrames) {
             const [method, argument] = frame.substring(sensorsService.length).split(" ");
             wire.reply(method + ":" + argument.split(":")[1] + ":::");
         }
+        wire.answering = true;
     }
 
     function test_resetWarningOnTheWayToThePhone_data() {

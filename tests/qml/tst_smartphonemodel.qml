@@ -30,7 +30,7 @@ ViewTestCase {
     function requireOpenGL() {
         if (!model.available)
             skip("No OpenGL context could be made on this platform: the 3D model is not drawn");
-        tryVerify(() => scene() !== null && scene().phoneRadius > 0, 5000, "the mesh is loaded");
+        tryVerify(() => scene() !== null && scene().phoneRadius > 0, patience, "the mesh is loaded");
     }
 
     name: "SmartphoneModel"
@@ -40,7 +40,7 @@ ViewTestCase {
         testEnvironment.answerDialogsWith(0x400);
         showPage("Orientation Management");
         model = child("smartphoneModel");
-        tryVerify(() => model.visible);
+        tryVerify(() => model.visible, patience);
         // Ticks of the page timer would mix gyroscope calls into the comparisons.
         child("pageTimer").interval = 3600000;
     }

@@ -50,7 +50,7 @@ ViewTestCase {
         testEnvironment.answerDialogsWith(0x400);
         showPage("Orientation Management");
         page = child("smartphoneModelPage");
-        tryVerify(() => page.visible);
+        tryVerify(() => page.visible, patience);
         // Ticks come from the test alone, but test_timerTicks.
         tickInterval = child("pageTimer").interval;
         child("pageTimer").interval = 3600000;
@@ -191,7 +191,7 @@ ViewTestCase {
         wire.clearFrames();
         timer.interval = tickInterval;
         const rates = () => wire.frames.filter(frame => frame.indexOf("setGyroscopeValues") >= 0).map(frame => Number(frame.split(":").pop()));
-        tryVerify(() => rates().length > 2 && rates()[rates().length - 1] === 0, 20000, "ticks until the phone rests");
+        tryVerify(() => rates().length > 2 && rates()[rates().length - 1] === 0, patience, "ticks until the phone rests");
         timer.interval = 3600000;
         fuzzyCompare(rates().reduce((sum, rate) => sum + rate * 0.1, 0), 9, 1e-9);
     }

@@ -1,5 +1,6 @@
 #include "managerfixture.h"
 #include "managertest.h"
+#include "testtimeouts.h"
 
 #include "sensors/sensorsemulationmanager.h"
 #include "transport/remotedbusinvokerservice.h"
@@ -198,7 +199,7 @@ void SensorsEmulationManagerTest::reconnectionAppliesAvailabilityAndLatestReadin
     QSignalSpy initialized(m_manager.get(), &M::sensorsInitialized);
     QSignalSpy disconnected(m_fixture->invoker(), &RemoteDBusInvokerService::webSocketDisconnected);
     QVERIFY(m_fixture->connectInvoker());
-    QTRY_COMPARE(initialized.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(initialized.size(), 1, eventTimeoutMs);
     m_manager->setSensorAvailability(QStringLiteral("compass"), false);
     m_manager->setSensorAvailability(QStringLiteral("tap"), false);
     m_manager->setSensorEnabled(QStringLiteral("als"), false);
@@ -207,13 +208,13 @@ void SensorsEmulationManagerTest::reconnectionAppliesAvailabilityAndLatestReadin
     // What the user sets while the emulator is away is dropped on the way,
     // but it is what the emulator gets when it is back.
     m_fixture->server().close();
-    QVERIFY(disconnected.wait());
+    QVERIFY(disconnected.wait(eventTimeoutMs));
     m_manager->setAlsLuxValue(400);
     m_manager->setTapSensorValue(TapModel::Y_Pos);
     QVERIFY(m_fixture->server().listen());
     QSignalSpy enabledChanged(m_manager.get(), &M::sensorsEnabledStatesChanged);
     QSignalSpy availabilityChanged(m_manager.get(), &M::sensorsAvailabilityChanged);
-    QCOMPARE(m_fixture->framesAfter([&] { QVERIFY(initialized.wait(10000)); }),
+    QCOMPARE(m_fixture->framesAfter([&] { QVERIFY(initialized.wait(eventTimeoutMs)); }),
              perSensor(QStringLiteral("enableSensor string:%1"),
                        {QStringLiteral("compass"), QStringLiteral("tap")},
                        QStringLiteral("disableSensor string:%1"))
@@ -287,7 +288,7 @@ void SensorsEmulationManagerTest::enabledReplies()
         const QStringList expected = *row.frame ? calls({row.frame}) : QStringList();
         QCOMPARE(m_fixture->framesAfter([&] {
             m_fixture->server().reply(QLatin1String(row.reply));
-            QVERIFY(status.wait());
+            QVERIFY(status.wait(eventTimeoutMs));
         }),
                  expected);
         QCOMPARE(status.first().first().toString(), QStringLiteral("OK"));

@@ -1,4 +1,5 @@
 #include "recordingserver.h"
+#include "testtimeouts.h"
 
 #include "transport/emulationmanager.h"
 #include "transport/remotedbusinvokerservice.h"
@@ -60,7 +61,7 @@ bool TransportTest::connectInvoker()
     if (!m_server->listen())
         return false;
     m_invoker->connectToEmulator();
-    return connected.wait();
+    return connected.wait(eventTimeoutMs);
 }
 
 void TransportTest::callTextsGoOutByteForByte()
@@ -104,13 +105,13 @@ void TransportTest::repliesAndEveryReconnectionReachTheManager()
                             QString()};
     for (const QString &text : texts)
         m_server->reply(text);
-    QTRY_COMPARE(replies.size(), texts.size());
+    QTRY_COMPARE_WITH_TIMEOUT(replies.size(), texts.size(), eventTimeoutMs);
     for (int i = 0; i < texts.size(); ++i)
         QCOMPARE(replies.at(i).at(0).toString(), texts.at(i));
 
     for (int round = 2; round <= 3; ++round) {
         m_server->dropClients();
-        QTRY_COMPARE(connected.size(), round);
+        QTRY_COMPARE_WITH_TIMEOUT(connected.size(), round, eventTimeoutMs);
         QCOMPARE(disconnected.size(), round - 1);
     }
     QCOMPARE(m_server->connectionCount, 3);
@@ -118,26 +119,36 @@ void TransportTest::repliesAndEveryReconnectionReachTheManager()
 
 void TransportTest::failedAttemptsAreSpacedOut()
 {
-    // Nothing listens: every attempt fails within a millisecond. Without
-    // spacing this would be thousands of attempts.
+    // Nothing listens: every attempt fails within a millisecond. The first
+    // failure is retried at once, later ones after growing pauses.
+    // The test stands in for the retry timer: it reads the pause scheduled
+    // after each failure and then tries at once.
     QSignalSpy disconnected(m_invoker.get(), &RemoteDBusInvokerService::webSocketDisconnected);
+    QList<int> delays;
     m_invoker->connectToEmulator();
-    QTest::qWait(1200);
-    QVERIFY2(disconnected.size() >= 2, "the first failure must be retried at once");
-    QVERIFY2(disconnected.size() <= 6, qPrintable(QString::number(disconnected.size())));
+    for (int failures = 1; failures <= 6; ++failures) {
+        QVERIFY(QTest::qWaitFor([&] { return disconnected.size() >= failures; }, eventTimeoutMs));
+        delays.append(m_invoker->retryDelayMs());
+        if (delays.last() > 0)
+            m_invoker->connectToEmulator();
+    }
+    QCOMPARE(delays, (QList<int>{0, 250, 500, 1000, 2000, 2000}));
 }
 
 void TransportTest::reconnectsWhenTheEmulatorComesBack()
 {
     QSignalSpy connected(m_invoker.get(), &RemoteDBusInvokerService::webSocketConnected);
+    QSignalSpy disconnected(m_invoker.get(), &RemoteDBusInvokerService::webSocketDisconnected);
     m_invoker->connectToEmulator();
-    QTest::qWait(3000); // long enough to reach the largest spacing
+    QVERIFY(QTest::qWaitFor([&] { return disconnected.size() >= 3; }, eventTimeoutMs));
     QVERIFY(m_server->listen());
-    QVERIFY(connected.wait(5000));
+    QVERIFY(connected.wait(eventTimeoutMs));
 
     // A connection that worked is retried at once when it drops.
     m_server->dropClients();
-    QTRY_COMPARE_WITH_TIMEOUT(connected.size(), 2, 1000);
+    QVERIFY(disconnected.wait(eventTimeoutMs));
+    QCOMPARE(m_invoker->retryDelayMs(), 0);
+    QVERIFY(QTest::qWaitFor([&] { return connected.size() == 2; }, eventTimeoutMs));
 }
 
 void TransportTest::destructionDoesNotReportADisconnection()

@@ -1,139 +1,94 @@
 .import "nmea-parsing.js" as Nmea
+.import "track-playback.mjs" as Playback
 
 // Logic of the GPS page. The page imports this file into its own scope: the
 // page's properties, its ids and gpsEmulationManager are read directly.
-
-// Numbers for the manager are plain C-locale texts: the table's en_US texts
-// carry group separators from 1000 on, which the manager reads as 0.
-function plainNumber(value, decimals) {
-    return Number(value).toFixed(decimals);
-}
 
 function localeNumber(value, decimals) {
     return Number(value).toLocaleString(page.locale, 'f', decimals);
 }
 
 function rowCount() {
-    return trackPointsTableModel.rowCount;
+    return trackPointsTableModel.rows;
 }
 
 function trackFileIsGpx(url) {
     return /\.gpx$/i.test(String(url));
 }
 
-// Reads the file the dialog chose; a file that cannot be read arrives as an
-// empty text, which the readers report as empty.
+// The file is read on a worker thread; the table and the emulator keep the
+// previous track until the new one has been read.
 function loadTrackFile(url) {
-    page.nmeaFileUrl = String(url);
-    page.loading = true;
-    const request = new XMLHttpRequest();
-    request.onreadystatechange = function () {
-        if (request.readyState !== XMLHttpRequest.DONE)
-            return;
-        // One frame for the busy indicator before the parse holds the thread.
-        deferredLoad.text = request.responseText;
-        deferredLoad.gpx = trackFileIsGpx(url);
-        deferredLoad.start();
-    };
-    request.open("GET", String(url));
-    request.send();
+    page.pendingFileUrl = String(url);
+    page.skippedLinesNote = "";
+    trackPointsTableModel.load(url);
 }
 
-function parseTrack(text, gpx) {
-    return gpx ? page.gpxTrackReader.loadGpxTrack(text) : Nmea.loadNmeaLog(text);
+// Nothing of the file read so far is kept, and nothing is sent.
+function cancelLoad() {
+    trackPointsTableModel.cancel();
+    page.pendingFileUrl = "";
 }
 
-function loadTrackText(text, gpx) {
+// A whole log at once, on this thread.
+function loadNmeaLog(text) {
+    page.skippedLinesNote = "";
+    let points;
     try {
-        loadPoints(parseTrack(text, gpx));
+        points = Nmea.loadNmeaLog(text);
     } catch (error) {
-        trackPointsTableModel.clear();
-        errorDialog.text = error.incorrectLine > 0 ? error.message + ", line: " + error.incorrectLine
-                                                   : error.message;
-        errorDialog.open();
+        trackLoadFailed(error.incorrectLine > 0 ? error.message + ", line: " + error.incorrectLine
+                                                : error.message);
+        return;
     }
-    page.loading = false;
-    if (rowCount() > 0) {
-        page.stopTrack();
-        gpsEmulationManager.loadTrack(page.actualTrackPoints);
-    }
+    page.pendingFileUrl = page.nmeaFileUrl;
+    page.loadTrackPoints(points);
+    trackLoaded("");
 }
 
-// The selection of the first row sends no track of its own: the load sends
-// the new one right after, and a long track would go out twice.
-function loadPoints(points) {
+function trackLoadFailed(text) {
+    page.pendingFileUrl = "";
+    errorDialog.text = text;
+    errorDialog.open();
+}
+
+// A new track is in the table: playback of the previous one stops, the
+// emulator gets the new one, and then goes to its first point. The row
+// selection sends nothing meanwhile: the emulator has no track yet and
+// would refuse the point.
+function trackLoaded(note) {
+    page.nmeaFileUrl = page.pendingFileUrl;
+    page.pendingFileUrl = "";
+    page.skippedLinesNote = note;
     page.loadingPoints = true;
-    page.loadTableRows(points);
-    page.loadTrackPoints(points);
-    if (Nmea.trackHasPointsWithoutDateTime(points)) {
+    if (trackPointsTableModel.withoutTimes) {
         page.onlyDefaultInterval = true;
         gpsEmulationManager.setTrackIntervalMode(true);
     }
+    page.trackStopped = true;
+    page.stopTrack();
+    gpsEmulationManager.loadTrackModel(trackPointsTableModel);
     gpsEmulationManager.currentPositionIndex = 0;
     page.selectTrackPoint(0);
     page.loadingPoints = false;
+    gpsEmulationManager.goToPositionOnTrack(0);
     page.setCurrentTrackPointAsCurrentCoordinate();
 }
 
-function tableRows(points) {
-    const titles = page.columnTitles;
-    const rows = new Array(points.length);
-    for (let i = 0; i < points.length; ++i) {
-        const point = points[i];
-        const row = {};
-        row[titles[0]] = point.index;
-        row[titles[1]] = point.timeString;
-        row[titles[2]] = localeNumber(point.latitude, page.latLongRoundingSize);
-        row[titles[3]] = localeNumber(point.longitude, page.latLongRoundingSize);
-        row[titles[4]] = localeNumber(point.altitude, page.altRoundingSize);
-        rows[i] = row;
-    }
-    return rows;
-}
-
-function trackRecords(points) {
-    const records = new Array(points.length);
-    for (let i = 0; i < points.length; ++i) {
-        const point = points[i];
-        records[i] = {
-            latitude: plainNumber(point.latitude, page.latLongRoundingSize),
-            longitude: plainNumber(point.longitude, page.latLongRoundingSize),
-            altitude: plainNumber(point.altitude, page.altRoundingSize),
-            interval: point.interval
-        };
-    }
-    return records;
-}
-
 function setCurrentTrackPointAsCurrentCoordinate() {
-    const record = page.actualTrackPoints[gpsEmulationManager.currentPositionIndex];
-    if (rowCount() === 0 || record === undefined)
+    const record = trackPointsTableModel.record(gpsEmulationManager.currentPositionIndex);
+    if (record.latitude === undefined)
         return;
     gpsEmulationManager.setLocalPosition(Number(record.latitude), Number(record.longitude),
                                          Number(record.altitude));
 }
 
-// The nominal wait before the next point, in whole milliseconds, or -1 when
-// playback ends here.
-function nextWait(index, rows, looped, useDefaultInterval, speed, defaultInterval, records) {
-    if (index >= rows - 1)
-        return looped ? defaultInterval : -1;
-    const interval = useDefaultInterval ? defaultInterval : records[index + 1].interval;
-    return Math.max(1, Math.floor(interval / speed));
-}
-
-// Each point is due at the playback start plus the waits of the points
-// before it, so a late timer shortens the next wait instead of shifting every
-// later point.
-function timerInterval(scheduleStart, scheduledWaits, now) {
-    return Math.max(1, scheduleStart + scheduledWaits - now);
-}
-
 function runTrackTimer(restartSchedule) {
-    const wait = nextWait(gpsEmulationManager.currentPositionIndex, rowCount(),
-                          gpsEmulationManager.trackLooped, gpsEmulationManager.useDefaultInterval,
-                          gpsEmulationManager.trackSpeed, page.defaultInterval,
-                          page.actualTrackPoints);
+    const index = gpsEmulationManager.currentPositionIndex;
+    const wait = Playback.nextWait(index, rowCount(), gpsEmulationManager.trackLooped,
+                                   gpsEmulationManager.useDefaultInterval,
+                                   gpsEmulationManager.trackSpeed, page.defaultInterval,
+                                   trackPointsTableModel.record(index + 1).interval);
     if (wait < 0)
         return;
     const now = Date.now();
@@ -143,14 +98,14 @@ function runTrackTimer(restartSchedule) {
     }
     page.scheduledWaits += wait;
     trackTimer.interval = restartSchedule ? wait
-                                          : timerInterval(page.scheduleStart, page.scheduledWaits, now);
+                                          : Playback.timerInterval(page.scheduleStart, page.scheduledWaits, now);
     trackTimer.start();
 }
 
 function trackTimerTriggered() {
     const rows = rowCount();
     const index = gpsEmulationManager.currentPositionIndex;
-    const next = index >= rows - 1 ? 0 : index + 1;
+    const next = Playback.nextIndex(index, rows);
     gpsEmulationManager.currentPositionIndex = next;
     if (next < rows - 1 || gpsEmulationManager.trackLooped) {
         runTrackTimer(false);
@@ -196,10 +151,10 @@ function replyFromEmulatorReceived(reply) {
 }
 
 function currentRowChanged(row) {
-    if (rowCount() === 0 || row < 0)
+    if (rowCount() === 0 || row < 0 || page.loadingPoints)
         return;
-    if (!gpsEmulationManager.trackLoaded && !page.loadingPoints)
-        gpsEmulationManager.loadTrack(page.actualTrackPoints);
+    if (!gpsEmulationManager.trackLoaded)
+        gpsEmulationManager.loadTrackModel(trackPointsTableModel);
     gpsEmulationManager.goToPositionOnTrack(row);
     const wasRunning = trackTimer.running;
     trackTimer.stop();

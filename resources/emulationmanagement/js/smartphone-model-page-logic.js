@@ -1,89 +1,10 @@
 // Turns the pose of the virtual phone into accelerometer, gyroscope and
-// magnetometer readings. The phone page imports this file into its own scope:
-// the functions below the pure ones read the page's properties and ids.
-//
-// Angles are degrees. The pose's rotation is R = Rx(x) * Ry(y) * Rz(z): a
-// vector given in device coordinates points along R * v in the world, whose
-// Y axis points up.
-.import "three.mjs" as THREE
-
-var emulatedValueLimit = 3000;
+// magnetometer readings with the maths of pose-readings.mjs. The phone page
+// imports this file into its own scope: the functions below the display ones
+// read the page's properties and ids.
+.import "pose-readings.mjs" as Pose
 
 var sensorNames = ["accelerometer", "gyroscope", "magnetometer"];
-
-function limitEmulatedValue(value) {
-    if (Math.abs(value) <= emulatedValueLimit)
-        return value;
-    return value < 0 ? -emulatedValueLimit : emulatedValueLimit;
-}
-
-function toRadians(degrees) {
-    return degrees * Math.PI / 180;
-}
-
-// Gravity as the device feels it: g times the second row of R.
-function gravityAcceleration(x, y, z, g) {
-    var cx = Math.cos(toRadians(x)), sx = Math.sin(toRadians(x));
-    var cy = Math.cos(toRadians(y)), sy = Math.sin(toRadians(y));
-    var cz = Math.cos(toRadians(z)), sz = Math.sin(toRadians(z));
-    return [g * (cx * sz + sx * sy * cz),
-            g * (cx * cz - sx * sy * sz),
-            -g * cy * sx];
-}
-
-// The acceleration that carries the phone from its previous displacement with
-// its previous speed to the current displacement within one interval.
-function calculateMoveAccValue(displacement, previousDisplacement, speed, interval) {
-    return 2 * (displacement - previousDisplacement) / (interval * interval)
-            - 2 * speed / interval;
-}
-
-// The world acceleration m = (m0, m1, m2) in device coordinates, as gravity
-// above: each component is m projected on one rotated device axis.
-function motionAcceleration(x, y, z, m) {
-    var cx = Math.cos(toRadians(x)), sx = Math.sin(toRadians(x));
-    var cy = Math.cos(toRadians(y)), sy = Math.sin(toRadians(y));
-    var cz = Math.cos(toRadians(z)), sz = Math.sin(toRadians(z));
-    return [m[0] * cy * cz + m[1] * cx * sz + m[1] * sx * sy * cz
-            + m[2] * sx * sz - m[2] * cx * sy * cz,
-            -m[0] * cy * sz + m[1] * cx * cz - m[1] * sx * sy * sz
-            + m[2] * sx * cz + m[2] * cx * sy * sz,
-            m[0] * sy - m[1] * sx * cy + m[2] * cx * cy];
-}
-
-// Turns per second of one slider between two ticks. A slider that wrapped
-// went past ±180 and came back at the other end; the sign of its new value
-// tells which way, so turning either way past the end reads right.
-function rotationFrequency(value, previousValue, wrapped, interval) {
-    var difference = value - previousValue;
-    if (wrapped) {
-        var magnitude = 360 - Math.abs(value) - Math.abs(previousValue);
-        difference = value < 0 ? magnitude : -magnitude;
-    }
-    return difference / (360 * interval);
-}
-
-// Degrees per second about the device's axes for slider frequencies f.
-function angularSpeed(x, y, z, f) {
-    var cy = Math.cos(toRadians(y)), sy = Math.sin(toRadians(y));
-    var cz = Math.cos(toRadians(z)), sz = Math.sin(toRadians(z));
-    return [360 * (f[0] * cz * cy + f[1] * sz),
-            360 * (-f[0] * sz * cy + f[1] * cz),
-            360 * (f[2] + f[0] * sy)];
-}
-
-// The field F = (fx, fy, fz) projected on the device's rotated axes. An angle
-// to a zero field cannot be formed; three.js takes it as 90 degrees, so the
-// reading is 0 then.
-function magneticReading(x, y, z, field) {
-    var euler = new THREE.Euler(toRadians(x), toRadians(y), toRadians(z), "XYZ");
-    var f = new THREE.Vector3(field[0], field[1], field[2]);
-    var strength = f.length();
-    var axes = [new THREE.Vector3(1, 0, 0), new THREE.Vector3(0, 1, 0), new THREE.Vector3(0, 0, 1)];
-    return axes.map(function (axis) {
-        return strength * Math.cos(axis.applyEuler(euler).angleTo(f));
-    });
-}
 
 // Each value as the emulator receives it in thousandths of g, back in m/s².
 function receivedAcceleration(value, coefficient) {
@@ -116,12 +37,12 @@ function resetSlidersValue() {
 
 function moveAccelerations() {
     return [
-        calculateMoveAccValue(xMoveSlider.value * phoneSizeCoefficient, xMovePrevValue,
-                              xMoveInitSpeed, timerInterval),
-        calculateMoveAccValue(yMoveSlider.value * phoneSizeCoefficient, yMovePrevValue,
-                              yMoveInitSpeed, timerInterval),
-        calculateMoveAccValue(zMoveSlider.value * phoneSizeCoefficient, zMovePrevValue,
-                              zMoveInitSpeed, timerInterval)
+        Pose.calculateMoveAccValue(xMoveSlider.value * phoneSizeCoefficient, xMovePrevValue,
+                                   xMoveInitSpeed, timerInterval),
+        Pose.calculateMoveAccValue(yMoveSlider.value * phoneSizeCoefficient, yMovePrevValue,
+                                   yMoveInitSpeed, timerInterval),
+        Pose.calculateMoveAccValue(zMoveSlider.value * phoneSizeCoefficient, zMovePrevValue,
+                                   zMoveInitSpeed, timerInterval)
     ];
 }
 
@@ -129,28 +50,25 @@ function updateAccelerometerValues() {
     if (!accelerometerLabel.visible)
         return;
     var x = xRotSlider.value, y = yRotSlider.value, z = zRotSlider.value;
-    var a = gravityAcceleration(x, y, z, gravityAccelEarth);
+    var a = Pose.gravityAcceleration(x, y, z, gravityAccelEarth);
     if (moveRadioButton.checked) {
-        var m = motionAcceleration(x, y, z, moveAccelerations());
+        var m = Pose.motionAcceleration(x, y, z, moveAccelerations());
         a = [a[0] + m[0], a[1] + m[1], a[2] + m[2]];
     }
     accXValue = a[0];
     accYValue = a[1];
     accZValue = a[2];
-    // To the nearest thousandth: passed as they are, the fractions would be
-    // cut off, and 984.8 thousandths (X-Rot 10) would read 984.
-    sensorsEmulationManager.setAccelerometerValues(limitEmulatedValue(Math.round(a[0] * accGravityCoef)),
-                                                   limitEmulatedValue(Math.round(a[1] * accGravityCoef)),
-                                                   limitEmulatedValue(Math.round(a[2] * accGravityCoef)));
+    var sent = Pose.accelerometerValues(a, accGravityCoef);
+    sensorsEmulationManager.setAccelerometerValues(sent[0], sent[1], sent[2]);
 }
 
 function calculateRotationFrequency() {
-    xGyroRotFrequency = rotationFrequency(xRotSlider.value, xGyroPrevValue, xRotSliderReset,
-                                          timerInterval);
-    yGyroRotFrequency = rotationFrequency(yRotSlider.value, yGyroPrevValue, yRotSliderReset,
-                                          timerInterval);
-    zGyroRotFrequency = rotationFrequency(zRotSlider.value, zGyroPrevValue, zRotSliderReset,
-                                          timerInterval);
+    xGyroRotFrequency = Pose.rotationFrequency(xRotSlider.value, xGyroPrevValue, xRotSliderReset,
+                                               timerInterval);
+    yGyroRotFrequency = Pose.rotationFrequency(yRotSlider.value, yGyroPrevValue, yRotSliderReset,
+                                               timerInterval);
+    zGyroRotFrequency = Pose.rotationFrequency(zRotSlider.value, zGyroPrevValue, zRotSliderReset,
+                                               timerInterval);
     xRotSliderReset = false;
     yRotSliderReset = false;
     zRotSliderReset = false;
@@ -158,14 +76,14 @@ function calculateRotationFrequency() {
 
 function updateGyroscopeValues() {
     if (gyroscopeLabel.enabled) {
-        var g = angularSpeed(xRotSlider.value, yRotSlider.value, zRotSlider.value,
+        var g = Pose.angularSpeed(xRotSlider.value, yRotSlider.value, zRotSlider.value,
                              [xGyroRotFrequency, yGyroRotFrequency, zGyroRotFrequency]);
         gyroXValue = g[0];
         gyroYValue = g[1];
         gyroZValue = g[2];
-        sensorsEmulationManager.setGyroscopeValues(limitEmulatedValue(g[0]),
-                                                   limitEmulatedValue(g[1]),
-                                                   limitEmulatedValue(g[2]));
+        sensorsEmulationManager.setGyroscopeValues(Pose.limitEmulatedValue(g[0]),
+                                                   Pose.limitEmulatedValue(g[1]),
+                                                   Pose.limitEmulatedValue(g[2]));
     }
     xGyroPrevValue = xRotSlider.value;
     yGyroPrevValue = yRotSlider.value;
@@ -176,14 +94,14 @@ function updateMagnetometerValues() {
     if (!magnetometerLabel.enabled || !rotationRadioButton.checked)
         return;
     var field = sensorsEmulationManager.magneticField;
-    var b = magneticReading(xRotSlider.value, yRotSlider.value, zRotSlider.value,
+    var b = Pose.magneticReading(xRotSlider.value, yRotSlider.value, zRotSlider.value,
                             [field.x, field.y, field.z]);
     magnetXValue = b[0];
     magnetYValue = b[1];
     magnetZValue = b[2];
-    sensorsEmulationManager.setMagnetometerValues(limitEmulatedValue(b[0] * microToWholeCoef),
-                                                  limitEmulatedValue(b[1] * microToWholeCoef),
-                                                  limitEmulatedValue(b[2] * microToWholeCoef));
+    sensorsEmulationManager.setMagnetometerValues(Pose.limitEmulatedValue(b[0] * microToWholeCoef),
+                                                  Pose.limitEmulatedValue(b[1] * microToWholeCoef),
+                                                  Pose.limitEmulatedValue(b[2] * microToWholeCoef));
 }
 
 function updatePoseReadings() {
@@ -251,14 +169,12 @@ function stopTurning() {
     sensorsEmulationManager.setGyroscopeValues(0, 0, 0);
 }
 
-var presetRotations = [[0, 0], [-90, 0], [180, 0], [90, 0], [0, -90], [0, 90]];
-
-// Preset poses 1 to 6: [Z-Rot, X-Rot].
+// Preset poses 1 to 6.
 function switchOrientation(index) {
     xRotSlider.value = 0;
     yRotSlider.value = 0;
-    zRotSlider.value = presetRotations[index - 1][0];
-    xRotSlider.value = presetRotations[index - 1][1];
+    zRotSlider.value = Pose.presetRotations[index - 1][0];
+    xRotSlider.value = Pose.presetRotations[index - 1][1];
     updatePoseReadings();
 }
 

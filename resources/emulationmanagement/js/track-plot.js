@@ -16,11 +16,12 @@ function nearestPoint(plotted, x, y) {
     return nearest;
 }
 
-// The track's points scaled into a width × height box with a margin, north
-// up and the longitude scaled by the cosine of the middle latitude.
-function plotPoints(records, width, height, margin) {
+// How the track's points fit into a width × height box with a margin, north
+// up and the longitude scaled by the cosine of the middle latitude; null
+// for no points.
+function plotFrame(records, width, height, margin) {
     if (records.length === 0)
-        return [];
+        return null;
     let minLat = Infinity, maxLat = -Infinity, minLon = Infinity, maxLon = -Infinity;
     for (const record of records) {
         const lat = Number(record.latitude);
@@ -34,10 +35,22 @@ function plotPoints(records, width, height, margin) {
     const spanX = Math.max((maxLon - minLon) * squeeze, 1e-9);
     const spanY = Math.max(maxLat - minLat, 1e-9);
     const scale = Math.min((width - 2 * margin) / spanX, (height - 2 * margin) / spanY);
-    const offsetX = (width - spanX * scale) / 2;
-    const offsetY = (height - spanY * scale) / 2;
-    return records.map(record => ({
-        x: offsetX + (Number(record.longitude) - minLon) * squeeze * scale,
-        y: height - offsetY - (Number(record.latitude) - minLat) * scale
-    }));
+    return {
+        minLat: minLat, minLon: minLon, squeeze: squeeze, scale: scale, height: height,
+        offsetX: (width - spanX * scale) / 2, offsetY: (height - spanY * scale) / 2
+    };
+}
+
+// A point in the box, with the index of its record in the track (its
+// position in records when the record has none).
+function projectPoint(frame, record, index) {
+    return {
+        x: frame.offsetX + (Number(record.longitude) - frame.minLon) * frame.squeeze * frame.scale,
+        y: frame.height - frame.offsetY - (Number(record.latitude) - frame.minLat) * frame.scale,
+        index: record.index ?? index
+    };
+}
+
+function plotPoints(records, frame) {
+    return frame === null ? [] : records.map((record, i) => projectPoint(frame, record, i));
 }

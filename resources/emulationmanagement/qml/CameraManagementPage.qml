@@ -57,6 +57,8 @@ Item {
         id: videoFileDialog
 
         objectName: "videoFileDialog"
+        // See the track file dialog: the window comes after the page.
+        parentWindow: cameraManagementPage.Window.window
         title: qsTr("Open Video File")
         nameFilters: ["Video files (*.webm *.mkv)"]
         fileMode: FileDialog.OpenFile

@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Dialogs
 import QtQuick.Layouts
-import Qt.labs.qmlmodels
 import org.mirel 1.0
 import "../js/gps-management-page-logic.js" as Logic
 
@@ -20,18 +19,20 @@ Item {
     property int altRoundingSize: 2
     property int latLongRoundingSize: 7
     property int defaultInterval: 2000
-    property var actualTrackPoints: []
     property bool onlyDefaultInterval: false
     property bool trackStopped: true
     property string nmeaFileUrl: ""
-    property bool loading: false
+    readonly property bool loading: trackPointsTableModel.loading
     property bool loadingPoints: false
+    // The file being read, shown once it has been read.
+    property string pendingFileUrl: ""
+    // Which lines the last load left out, and why; empty when none.
+    property string skippedLinesNote: ""
     // Playback schedule: when it started and the waits scheduled since.
     property double scheduleStart: 0
     property double scheduledWaits: 0
     readonly property var trackSpeedList: [{text: "1x", value: 1}, {text: "2x", value: 2},
         {text: "3x", value: 3}, {text: "4x", value: 4}, {text: "5x", value: 5}]
-    readonly property GpxTrackReader gpxTrackReader: GpxTrackReader {}
     readonly property var columnTitles: [qsTr("No."), qsTr("Time"), qsTr("Latitude"),
         qsTr("Longitude"), qsTr("Altitude")]
 
@@ -39,16 +40,20 @@ Item {
         callback();
     }
     function loadNmeaLog(text) {
-        Logic.loadTrackText(text, false);
+        Logic.loadNmeaLog(text);
     }
     function loadTrackFile(url) {
         Logic.loadTrackFile(url);
     }
+    function cancelLoad() {
+        Logic.cancelLoad();
+    }
+    // The table and the track records are one model.
     function loadTableRows(points) {
-        trackPointsTableModel.rows = Logic.tableRows(points);
+        trackPointsTableModel.setPoints(points);
     }
     function loadTrackPoints(points) {
-        actualTrackPoints = Logic.trackRecords(points);
+        loadTableRows(points);
     }
     function setCurrentTrackPointAsCurrentCoordinate() {
         Logic.setCurrentTrackPointAsCurrentCoordinate();
@@ -91,14 +96,11 @@ Item {
         }
     }
 
-    TableModel {
+    TrackModel {
         id: trackPointsTableModel
 
-        TableModelColumn { display: page.columnTitles[0] }
-        TableModelColumn { display: page.columnTitles[1] }
-        TableModelColumn { display: page.columnTitles[2] }
-        TableModelColumn { display: page.columnTitles[3] }
-        TableModelColumn { display: page.columnTitles[4] }
+        onLoaded: note => Logic.trackLoaded(note)
+        onLoadFailed: text => Logic.trackLoadFailed(text)
     }
 
     Timer {
@@ -118,19 +120,13 @@ Item {
         onTriggered: gpsEmulationManager.goToPositionOnTrack(gpsEmulationManager.currentPositionIndex)
     }
 
-    Timer {
-        id: deferredLoad
-
-        property string text
-        property bool gpx
-
-        interval: 1
-        onTriggered: Logic.loadTrackText(text, gpx)
-    }
-
     FileDialog {
         id: fileDialog
 
+        objectName: "trackFileDialog"
+        // The page has no window yet when the dialog is made in a window
+        // loaded by setSource, and without one the dialog never opens.
+        parentWindow: page.Window.window
         title: qsTr("Open NMEA File")
         nameFilters: [qsTr("NMEA files (*.nmea)"), qsTr("GPX files (*.gpx)")]
         fileMode: FileDialog.OpenFile
@@ -281,17 +277,50 @@ Item {
                                 Accessible.name: qsTr("Track file")
                             }
                             Button {
+                                objectName: "trackFileButton"
                                 text: "…"
                                 Accessible.name: qsTr("Open track file")
                                 onClicked: fileDialog.open()
                             }
-                            BusyIndicator {
-                                objectName: "busyIndicator"
-                                Layout.preferredWidth: 32
-                                Layout.preferredHeight: 32
-                                running: page.loading
-                                visible: running
+                        }
+                        RowLayout {
+                            visible: page.loading
+
+                            Label { text: qsTr("Loading") }
+                            ProgressBar {
+                                objectName: "loadProgressBar"
+                                Layout.fillWidth: true
+                                from: 0
+                                to: 100
+                                value: trackPointsTableModel.progress
                                 Accessible.name: qsTr("Loading track")
+                            }
+                            Label {
+                                objectName: "loadProgressLabel"
+                                text: qsTr("%1%").arg(trackPointsTableModel.progress)
+                            }
+                            Button {
+                                objectName: "cancelLoadButton"
+                                text: qsTr("Cancel")
+                                Accessible.name: qsTr("Cancel loading")
+                                onClicked: page.cancelLoad()
+                            }
+                        }
+                        RowLayout {
+                            visible: page.skippedLinesNote !== ""
+
+                            Label {
+                                objectName: "skippedLinesNote"
+                                Layout.fillWidth: true
+                                text: page.skippedLinesNote
+                                wrapMode: Text.Wrap
+                            }
+                            Button {
+                                objectName: "dismissNoteButton"
+                                text: "×"
+                                flat: true
+                                Accessible.name: qsTr("Dismiss note")
+                                onClicked: page.skippedLinesNote = ""
                             }
                         }
                         RowLayout {
@@ -333,9 +362,8 @@ Item {
                         RowLayout {
                             enabled: trackTable.rows > 0
 
-                            Button {
+                            PlaybackButton {
                                 objectName: "playButton"
-                                Layout.preferredWidth: 40
                                 icon.source: "qrc:/emulationmanagement/play.png"
                                 enabled: !trackTimer.running
                                 Accessible.name: qsTr("Play")
@@ -344,17 +372,15 @@ Item {
                                     page.startTrack();
                                 }
                             }
-                            Button {
+                            PlaybackButton {
                                 objectName: "pauseButton"
-                                Layout.preferredWidth: 40
                                 icon.source: "qrc:/emulationmanagement/pause.png"
                                 enabled: trackTimer.running
                                 Accessible.name: qsTr("Pause")
                                 onClicked: page.pauseTrack()
                             }
-                            Button {
+                            PlaybackButton {
                                 objectName: "stopButton"
-                                Layout.preferredWidth: 40
                                 icon.source: "qrc:/emulationmanagement/stop.png"
                                 enabled: !page.trackStopped
                                 Accessible.name: qsTr("Stop")
@@ -397,8 +423,10 @@ Item {
                     Layout.fillWidth: true
                     Layout.preferredHeight: controlColumn.implicitHeight
                     Layout.minimumWidth: 150
-                    records: page.actualTrackPoints
-                    currentIndex: gpsEmulationManager.currentPositionIndex
+                    // A few thousand points draw any track's shape.
+                    records: trackPointsTableModel.rows > 0 ? trackPointsTableModel.outline(2000) : []
+                    currentRecord: trackPointsTableModel.rows > 0
+                                   ? trackPointsTableModel.record(gpsEmulationManager.currentPositionIndex) : null
                     onPointClicked: index => page.selectTrackPoint(index)
                 }
             }

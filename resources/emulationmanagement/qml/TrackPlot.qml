@@ -1,15 +1,17 @@
 import QtQuick
 import "../js/track-plot.js" as Plot
 
-// The loaded track as a line, scaled to fit, with the current point marked.
+// The loaded track as a line through the records, scaled to fit, with the
+// current point marked.
 // The line is painted again only when the track or the size changes; the
 // mark is an item that moves over it.
 Rectangle {
     id: plot
 
     property var records: []
-    property int currentIndex: 0
-    readonly property var plotted: Plot.plotPoints(records, width, height, 10)
+    property var currentRecord: null
+    readonly property var frame: Plot.plotFrame(records, width, height, 10)
+    readonly property var plotted: Plot.plotPoints(records, frame)
 
     signal pointClicked(int index)
 
@@ -40,7 +42,8 @@ Rectangle {
     }
 
     Rectangle {
-        readonly property var point: plot.plotted[plot.currentIndex]
+        readonly property var point: plot.frame !== null && plot.currentRecord !== null
+                                     ? Plot.projectPoint(plot.frame, plot.currentRecord, 0) : undefined
 
         visible: point !== undefined
         x: visible ? point.x - width / 2 : 0
@@ -56,7 +59,7 @@ Rectangle {
         onTapped: function (eventPoint) {
             const index = Plot.nearestPoint(plot.plotted, eventPoint.position.x, eventPoint.position.y);
             if (index >= 0)
-                plot.pointClicked(index);
+                plot.pointClicked(plot.plotted[index].index);
         }
     }
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <utility>
+
+// Track files as receivers and apps write them, for the benchmarks.
+namespace TrackTexts {
+
+// A day of "$GPGGA" fixes at 1 Hz: 86,400 lines.
+QByteArray ggaDay();
+// "$GPGGA" fixes the track; the other supported types are tested and
+// dropped, unsupported ones skipped untested.
+QByteArray mixedLog(int lineCount);
+// "$GPRMC" fixes at 1 Hz up to the given size.
+QByteArray rmcLog(qsizetype bytes);
+// GPX track points with elevation and time up to the given size.
+QByteArray gpxTrack(qsizetype bytes);
+// GPX files of about 1 MB whose shapes strain an XML reader: one element
+// with 100,000 attributes, deep nesting, one long text, many namespaces,
+// long attribute values and plain small points.
+QList<std::pair<const char *, QByteArray>> awkwardGpxFiles();
+
+} // namespace TrackTexts

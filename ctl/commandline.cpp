@@ -1,0 +1,409 @@
+#include "commandline.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <limits>
+
+namespace EmulationManagement::Internal {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("EmulationManagement::Internal::CommandLine", text);
+}
+
+// A number within a range with at most the given decimals, or an error
+// naming what it is.
+std::optional<double> number(const QString &text,
+                             const QString &what,
+                             double minimum,
+                             double maximum,
+                             int decimals,
+                             QString *error)
+{
+    const std::optional<double> value = parseDecimal(text, decimals);
+    if (!value) {
+        *error = decimals == 0 ? tr("%1: \"%2\" is not a whole number").arg(what, text)
+                               : tr("%1: \"%2\" is not a number with at most %3 decimals")
+                                     .arg(what, text)
+                                     .arg(decimals);
+    } else if (*value < minimum || *value > maximum) {
+        *error = tr("%1: %2 is out of range (%3…%4)").arg(what, text).arg(minimum).arg(maximum);
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Takes "--name VALUE" out of the words; false with an error when the value is missing.
+bool takeOption(QStringList *words, const QString &name, QString *value, QString *error)
+{
+    const qsizetype at = words->indexOf(name);
+    if (at < 0)
+        return true;
+    if (at + 1 >= words->size()) {
+        *error = tr("%1 needs a value").arg(name);
+        return false;
+    }
+    *value = words->at(at + 1);
+    words->remove(at, 2);
+    return true;
+}
+
+bool takeFlag(QStringList *words, const QString &name)
+{
+    return words->removeAll(name) > 0;
+}
+
+bool expectCount(const QStringList &words, qsizetype minimum, qsizetype maximum, QString *error)
+{
+    if (words.size() >= minimum && words.size() <= maximum)
+        return true;
+    const QString unexpected = words.size() > maximum ? words.at(maximum) : QString();
+    *error = unexpected.isEmpty() ? tr("missing arguments; see --help")
+                                  : tr("unexpected argument \"%1\"; see --help").arg(unexpected);
+    return false;
+}
+
+std::optional<Command> parseSensor(const QStringList &words, Command command, QString *error)
+{
+    const QString verb = words.value(1);
+    if (verb == "list" && expectCount(words, 2, 2, error)) {
+        command.kind = Command::SensorList;
+        return command;
+    }
+    if ((verb == "enable" || verb == "disable") && expectCount(words, 3, 3, error)) {
+        const QStringList names = switchableSensorNames();
+        const qsizetype at = names.indexOf(words.at(2));
+        if (at < 0) {
+            *error = tr("unknown sensor \"%1\"; sensors: %2").arg(words.at(2), names.join(", "));
+            return std::nullopt;
+        }
+        command.kind = verb == "enable" ? Command::SensorEnable : Command::SensorDisable;
+        command.name = names.at(at);
+        return command;
+    }
+    if (verb == "set" && expectCount(words, 4, 6, error)) {
+        const std::optional<SensorSetting> setting
+            = parseSensorSetting(words.at(2), words.mid(3), error);
+        if (!setting)
+            return std::nullopt;
+        command.kind = Command::SensorSet;
+        command.setting = *setting;
+        return command;
+    }
+    if (error->isEmpty())
+        *error = tr("unknown sensor command \"%1\"; see \"emulation-ctl sensor --help\"").arg(verb);
+    return std::nullopt;
+}
+
+std::optional<Command> parsePose(const QStringList &words, Command command, QString *error)
+{
+    if (words.value(1) == "preset") {
+        if (!expectCount(words, 3, 3, error))
+            return std::nullopt;
+        const auto preset = number(words.at(2), tr("preset"), 1, 6, 0, error);
+        if (!preset)
+            return std::nullopt;
+        command.kind = Command::PosePreset;
+        command.numbers = {*preset};
+        return command;
+    }
+    if (!expectCount(words, 4, 4, error))
+        return std::nullopt;
+    command.kind = Command::Pose;
+    for (int i = 1; i <= 3; ++i) {
+        const auto angle = number(
+            words.at(i), QStringLiteral("XYZ").mid(i - 1, 1) + tr("-Rot"), -180, 180, 3, error);
+        if (!angle)
+            return std::nullopt;
+        command.numbers << *angle;
+    }
+    return command;
+}
+
+std::optional<Command> parseGpsPlay(QStringList words, Command command, QString *error)
+{
+    QString speed;
+    if (!takeOption(&words, "--speed", &speed, error))
+        return std::nullopt;
+    const bool loop = takeFlag(&words, "--loop");
+    const bool noLoop = takeFlag(&words, "--no-loop");
+    command.wait = takeFlag(&words, "--wait");
+    if (!expectCount(words, 2, 2, error))
+        return std::nullopt;
+    if (loop && noLoop) {
+        *error = tr("--loop and --no-loop exclude each other");
+        return std::nullopt;
+    }
+    if (loop || noLoop)
+        command.looped = loop;
+    if (!speed.isEmpty()) {
+        const auto value = number(speed, tr("speed"), 1, 5, 0, error);
+        if (!value)
+            return std::nullopt;
+        command.speed = int(*value);
+    }
+    command.kind = Command::GpsPlay;
+    return command;
+}
+
+std::optional<Command> parseGps(const QStringList &words, Command command, QString *error)
+{
+    const QString verb = words.value(1);
+    if (verb == "fix" && expectCount(words, 4, 5, error)) {
+        // The GPS page's fields: ranges and decimals.
+        const struct
+        {
+            const char *what;
+            double minimum, maximum;
+            int decimals;
+        } fields[] = {
+            {"latitude", -90, 90, 7}, {"longitude", -180, 180, 7}, {"altitude", -1000, 10000, 2}};
+        command.kind = Command::GpsFix;
+        for (qsizetype i = 2; i < words.size(); ++i) {
+            const auto &field = fields[i - 2];
+            const auto value = number(
+                words.at(i), tr(field.what), field.minimum, field.maximum, field.decimals, error);
+            if (!value)
+                return std::nullopt;
+            command.numbers << *value;
+        }
+        return command;
+    }
+    if (verb == "load" && expectCount(words, 3, 3, error)) {
+        command.kind = Command::GpsLoad;
+        command.name = words.at(2);
+        return command;
+    }
+    if (verb == "play")
+        return parseGpsPlay(words, command, error);
+    const QMap<QString, Command::Kind> plain{
+        {"pause", Command::GpsPause}, {"stop", Command::GpsStop}, {"status", Command::GpsStatus}};
+    if (plain.contains(verb) && expectCount(words, 2, 2, error)) {
+        command.kind = plain.value(verb);
+        return command;
+    }
+    if (verb == "goto" && expectCount(words, 3, 3, error)) {
+        const auto index
+            = number(words.at(2), tr("index"), 0, std::numeric_limits<int>::max(), 0, error);
+        if (!index)
+            return std::nullopt;
+        command.kind = Command::GpsGoto;
+        command.numbers = {*index};
+        return command;
+    }
+    if (error->isEmpty())
+        *error = tr("unknown gps command \"%1\"; see \"emulation-ctl gps --help\"").arg(verb);
+    return std::nullopt;
+}
+
+std::optional<Command> parseCameraStream(QStringList words, Command command, QString *error)
+{
+    QString camera, file, seconds;
+    if (!takeOption(&words, "--camera", &camera, error)
+        || !takeOption(&words, "--file", &file, error)
+        || !takeOption(&words, "--resolution", &command.resolution, error)
+        || !takeOption(&words, "--framerate", &command.framerate, error)
+        || !takeOption(&words, "--seconds", &seconds, error) || !expectCount(words, 2, 2, error)) {
+        return std::nullopt;
+    }
+    if (camera.isEmpty() == file.isEmpty()) {
+        *error = tr("camera stream needs either --camera NAME or --file FILE");
+        return std::nullopt;
+    }
+    if (!file.isEmpty() && !(command.resolution.isEmpty() && command.framerate.isEmpty())) {
+        *error = tr("--resolution and --framerate go with --camera");
+        return std::nullopt;
+    }
+    static const QRegularExpression size(QStringLiteral("^\\d+x\\d+$"));
+    static const QRegularExpression rate(QStringLiteral("^\\d+/\\d+$"));
+    if (!command.resolution.isEmpty() && !size.match(command.resolution).hasMatch()) {
+        *error = tr("--resolution takes WIDTHxHEIGHT, e.g. 640x480");
+        return std::nullopt;
+    }
+    if (!command.framerate.isEmpty() && !rate.match(command.framerate).hasMatch()) {
+        *error = tr("--framerate takes N/D, e.g. 30/1");
+        return std::nullopt;
+    }
+    if (!seconds.isEmpty()) {
+        const auto value = number(seconds, tr("seconds"), 0.001, 86400, 3, error);
+        if (!value)
+            return std::nullopt;
+        command.seconds = *value;
+    }
+    command.kind = file.isEmpty() ? Command::CameraStreamCamera : Command::CameraStreamFile;
+    command.name = file.isEmpty() ? camera : file;
+    return command;
+}
+
+std::optional<Command> parseCamera(const QStringList &words, Command command, QString *error)
+{
+    const QString verb = words.value(1);
+    if (verb == "stream")
+        return parseCameraStream(words, command, error);
+    if ((verb == "list" || verb == "stop") && expectCount(words, 2, 2, error)) {
+        command.kind = verb == "list" ? Command::CameraList : Command::CameraStop;
+        return command;
+    }
+    if (error->isEmpty())
+        *error = tr("unknown camera command \"%1\"; see \"emulation-ctl camera --help\"").arg(verb);
+    return std::nullopt;
+}
+
+} // namespace
+
+bool Command::needsEmulator() const
+{
+    switch (kind) {
+    case GpsStatus:
+    case CameraList:
+    case CameraStreamCamera:
+    case CameraStreamFile:
+    case CameraStop:
+    case Script:
+    case Sleep:
+        return false;
+    case SensorSet:
+        return !setting.target.startsWith("magneticField");
+    default:
+        return true;
+    }
+}
+
+ParsedArguments parseArguments(const QStringList &arguments)
+{
+    ParsedArguments parsed;
+    QStringList words = arguments;
+    QString port, host;
+    if (!takeOption(&words, "--port", &port, &parsed.error)
+        || !takeOption(&words, "--host", &host, &parsed.error))
+        return parsed;
+    if (!host.isEmpty())
+        parsed.options.host = host;
+    if (!port.isEmpty()) {
+        const auto value = number(port, tr("port"), 1, 65535, 0, &parsed.error);
+        if (!value)
+            return parsed;
+        parsed.options.port = quint16(*value);
+    }
+    parsed.options.json = takeFlag(&words, "--json");
+    parsed.options.help = takeFlag(&words, "--help") | takeFlag(&words, "-h");
+    parsed.words = words;
+    if (words.isEmpty() && !parsed.options.help)
+        parsed.error = tr("no command given; see \"emulation-ctl --help\"");
+    return parsed;
+}
+
+std::optional<Command> parseCommand(const QStringList &words, QString *error)
+{
+    Command command;
+    command.text = words.join(' ');
+    const QString group = words.value(0);
+    if (group == "sensor")
+        return parseSensor(words, command, error);
+    if (group == "pose")
+        return parsePose(words, command, error);
+    if (group == "gps")
+        return parseGps(words, command, error);
+    if (group == "camera")
+        return parseCamera(words, command, error);
+    if ((group == "script" || group == "sleep") && expectCount(words, 2, 2, error)) {
+        command.kind = group == "script" ? Command::Script : Command::Sleep;
+        command.name = words.at(1);
+        if (command.kind == Command::Sleep) {
+            const auto ms = number(words.at(1), tr("sleep"), 0, 86400000, 0, error);
+            if (!ms)
+                return std::nullopt;
+            command.numbers = {*ms};
+        }
+        return command;
+    }
+    if (error->isEmpty())
+        *error = tr("unknown command \"%1\"; see \"emulation-ctl --help\"").arg(group);
+    return std::nullopt;
+}
+
+QStringList scriptLineWords(const QString &line)
+{
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    return line.section('#', 0, 0).split(space, Qt::SkipEmptyParts);
+}
+
+QString helpText(const QStringList &words)
+{
+    const QString group = words.value(0);
+    if (group == "sensor") {
+        return tr("emulation-ctl sensor list\n"
+                  "    The enabled state of every sensor (asked from the emulator) and the\n"
+                  "    readings last set with emulation-ctl.\n"
+                  "emulation-ctl sensor enable|disable NAME\n"
+                  "    Switches a sensor on or off, with the sensors the window switches along\n"
+                  "    (compass on: accelerometer and magnetometer on; accelerometer off:\n"
+                  "    compass and orientation off; magnetometer off: compass off).\n"
+                  "    NAME: %1\n"
+                  "emulation-ctl sensor set NAME VALUES…\n"
+                  "    Sets a reading in the window's units, ranges and decimals:\n    %2\n"
+                  "    NAME.x, NAME.y or NAME.z sets one axis as the window's field does.\n"
+                  "    magneticField is kept by emulation-ctl for \"pose\"; nothing is sent.\n")
+            .arg(switchableSensorNames().join(", "), sensorSettingDescriptions().join("\n    "));
+    }
+    if (group == "pose") {
+        return tr("emulation-ctl pose X Y Z\n"
+                  "    Sends the accelerometer and magnetometer readings of the phone page for\n"
+                  "    a phone at rest turned by X-Rot, Y-Rot and Z-Rot degrees (-180…180).\n"
+                  "emulation-ctl pose preset 1…6\n"
+                  "    The page's preset buttons: 1 upright, 2 on its left side, 3 upside down,\n"
+                  "    4 on its right side, 5 flat screen up, 6 flat screen down.\n"
+                  "    The magnetometer follows the magnetic field set with\n"
+                  "    \"sensor set magneticField X Y Z\".\n");
+    }
+    if (group == "gps") {
+        return tr(
+            "emulation-ctl gps fix LATITUDE LONGITUDE [ALTITUDE]\n"
+            "    Sets a fixed position (-90…90 and -180…180 degrees with up to 7 decimals,\n"
+            "    -1000…10000 m with up to 2; the altitude last set when left out).\n"
+            "emulation-ctl gps load FILE\n"
+            "    Reads an NMEA (.nmea) or GPX (.gpx) track as the GPS page does and sends it.\n"
+            "emulation-ctl gps play [--speed 1…5] [--loop|--no-loop] [--wait]\n"
+            "    Starts the loaded track. With --wait it plays the track with the page's\n"
+            "    timing until its last point (with --loop until interrupted).\n"
+            "emulation-ctl gps pause | stop | goto INDEX | status\n"
+            "    Pauses at the current point, stops (back to the first point), goes to a\n"
+            "    point (0-based), or shows the position and the track settings.\n");
+    }
+    if (group == "camera") {
+        return tr(
+            "emulation-ctl camera list\n"
+            "    The host cameras with their resolutions and frame rates.\n"
+            "emulation-ctl camera stream --camera NAME [--resolution WxH] [--framerate N/D] "
+            "[--seconds N]\n"
+            "emulation-ctl camera stream --file FILE [--seconds N]\n"
+            "    Streams a host camera, or a VP8/VP9 video file in a loop, as the emulator's\n"
+            "    camera until \"camera stop\", Ctrl+C or N seconds have passed.\n"
+            "emulation-ctl camera stop\n"
+            "    Stops the stream that an earlier emulation-ctl started.\n");
+    }
+    if (group == "script" || group == "sleep") {
+        return tr("emulation-ctl script FILE\n"
+                  "    Runs the commands of FILE, one a line, over one connection; \"sleep MS\"\n"
+                  "    waits between them, \"#\" starts a comment. Every line is checked before\n"
+                  "    the first runs; the first failing line ends the script.\n");
+    }
+    return tr("Usage: emulation-ctl [--host HOST] [--port PORT] [--json] COMMAND…\n"
+              "Drives the emulator's sensors, GPS and camera as the Emulation Management\n"
+              "window does, over the same WebSocket (default 127.0.0.1:5454).\n\n"
+              "Commands (each has --help):\n"
+              "  sensor list | enable NAME | disable NAME | set NAME VALUES…\n"
+              "  pose X Y Z | pose preset 1…6\n"
+              "  gps fix LAT LON [ALT] | load FILE | play [--speed N] [--loop] [--wait]\n"
+              "      | pause | stop | goto INDEX | status\n"
+              "  camera list | stream --camera NAME … | stream --file FILE | stop\n"
+              "  script FILE\n\n"
+              "--json prints one JSON object per command. Exit status 0 on success, 1 when\n"
+              "the emulator refuses a call, cannot be reached or a file cannot be used,\n"
+              "2 for a bad command line.\n");
+}
+
+} // namespace EmulationManagement::Internal

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "gps/gpsemulationmanager.h"
+#include "sensors/sensorsemulationmanager.h"
+#include "transport/remotedbusinvokerservice.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+namespace EmulationManagement::Internal {
+
+// The window's transport and managers, connected to the emulator once for
+// a whole run. The managers are bound only after the connection is up: the
+// command sends what the user asks for and nothing else, so the managers'
+// resynchronisation on connecting stays out of it.
+class EmulatorConnection : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int timeoutMs = 5000;
+
+    struct Exchange
+    {
+        QString call;
+        QString reply; // the managers' status text: "OK" or the error
+    };
+
+    EmulatorConnection(const QString &host, quint16 port);
+
+    SensorsEmulationManager &sensors() { return m_sensors; }
+    GPSEmulationManager &gps() { return m_gps; }
+
+    // Opens the WebSocket; false with a one-line error when the emulator
+    // cannot be reached within the time limit.
+    bool open(QString *error);
+    bool isOpen() const { return m_open; }
+
+    // Waits until every call sent has its reply; false with the first error
+    // reply, or when replies stop coming or the connection drops.
+    bool waitForReplies(QString *error);
+    // The calls and replies since the last take.
+    QList<Exchange> takeExchanges();
+
+private:
+    // Runs the event loop until done() holds or the time limit has passed.
+    bool waitUntil(const std::function<bool()> &done);
+    void wake();
+
+    RemoteDBusInvokerService m_invoker;
+    GPSEmulationManager m_gps;
+    SensorsEmulationManager m_sensors;
+    QList<Exchange> m_exchanges;
+    qsizetype m_replies = 0;
+    bool m_open = false;
+    bool m_connected = false;
+    bool m_lost = false;
+    std::function<void()> m_wake;
+};
+
+} // namespace EmulationManagement::Internal

@@ -1,0 +1,49 @@
+#include "ctl/commandline.h"
+#include "ctl/commandrunner.h"
+
+#include <coreplugin/icore.h>
+#include <utils/qtcsettings.h>
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+using namespace EmulationManagement::Internal;
+
+namespace {
+
+int fail(const QString &error, int status)
+{
+    std::fprintf(stderr, "emulation-ctl: %s\n", error.toUtf8().constData());
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("emulation-ctl"));
+
+    const ParsedArguments arguments = parseArguments(QCoreApplication::arguments().mid(1));
+    if (!arguments.error.isEmpty())
+        return fail(arguments.error, 2);
+    if (arguments.options.help) {
+        std::fputs(helpText(arguments.words).toUtf8().constData(), stdout);
+        return 0;
+    }
+    QString error;
+    const std::optional<Command> command = parseCommand(arguments.words, &error);
+    if (!command)
+        return fail(error, 2);
+
+    // The readings and the track a run leaves for the next one live in a
+    // settings file of the command's own, apart from the IDE's.
+    Utils::QtcSettings settings(QSettings::IniFormat,
+                                QSettings::UserScope,
+                                QStringLiteral("QtProject"),
+                                QStringLiteral("emulation-ctl"));
+    Core::ICore core(nullptr, &settings, {});
+    CommandRunner runner(arguments.options, settings);
+    return runner.run(*command);
+}

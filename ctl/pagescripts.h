@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QJSEngine>
+#include <QJSValue>
+
+#include <array>
+
+namespace EmulationManagement::Internal {
+
+// The window's own page scripts, evaluated in a script engine, so that the
+// command computes poses and times playback exactly as the pages do.
+class PageScripts
+{
+public:
+    struct Readings
+    {
+        std::array<int, 3> accelerometer;   // thousandths of g
+        std::array<double, 3> magnetometer; // tesla
+    };
+
+    PageScripts();
+
+    // Empty when the scripts loaded; otherwise what went wrong.
+    QString loadError() const { return m_loadError; }
+
+    Readings restingReadings(double x, double y, double z, const std::array<double, 3> &field);
+    // X-Rot, Y-Rot and Z-Rot of preset 1…6.
+    std::array<double, 3> presetPose(int preset);
+
+    int defaultInterval();
+    int nextWait(
+        int index, int rows, bool looped, bool useDefaultInterval, int speed, double nextInterval);
+    qint64 timerInterval(double scheduleStart, double scheduledWaits, double now);
+    int nextIndex(int index, int rows);
+
+private:
+    QJSValue call(const QJSValue &module, const QString &function, const QJSValueList &arguments);
+
+    QJSEngine m_engine;
+    QJSValue m_pose;
+    QJSValue m_playback;
+    QString m_loadError;
+};
+
+} // namespace EmulationManagement::Internal

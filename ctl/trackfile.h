@@ -1,0 +1,14 @@
+#pragma once
+
+#include "gps/trackreader.h"
+
+#include <optional>
+
+namespace EmulationManagement::Internal {
+
+// Reads a track file with the GPS page's reader: GPX for ".gpx", NMEA for
+// anything else. nullopt with the page's error text, on one line, when the
+// file cannot be read or holds no track.
+std::optional<TrackReadResult> readTrackFile(const QString &path, QString *error);
+
+} // namespace EmulationManagement::Internal
