@@ -4,9 +4,6 @@
 #include <QJSValue>
 #include <QQmlComponent>
 
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 
 static const char pageSource[] = R"(
 import QtQml
@@ -67,26 +64,6 @@ QVariant NmeaParsingHarness::call(const char *function, const QVariant &argument
 QVariantMap NmeaParsingHarness::parse(const QString &text)
 {
     return call("parse", text).toMap();
-}
-
-QVariantMap NmeaParsingHarness::parseWithin(const QString &text, std::chrono::milliseconds limit)
-{
-    std::mutex mutex;
-    std::condition_variable parsed;
-    bool done = false;
-    std::thread watchdog([&] {
-        std::unique_lock<std::mutex> lock(mutex);
-        if (!parsed.wait_for(lock, limit, [&] { return done; }))
-            qFatal("The parse did not end within %lld ms", static_cast<long long>(limit.count()));
-    });
-    const QVariantMap result = parse(text);
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        done = true;
-    }
-    parsed.notify_one();
-    watchdog.join();
-    return result;
 }
 
 int NmeaParsingHarness::countPoints(const QString &text)

@@ -4,7 +4,6 @@
 #include <QVariantList>
 #include <QVariantMap>
 
-#include <chrono>
 #include <memory>
 
 // Imports the NMEA reader script into a QML document the way the GPS page
@@ -21,10 +20,6 @@ public:
     // Either {"points": [...]} or the thrown error as {"name", "message",
     // "hasIncorrectLine", "incorrectLine"}.
     QVariantMap parse(const QString &text);
-    // parse() under a watchdog: a parse still running after the limit ends
-    // the process with a fatal message. The engine cannot interrupt a
-    // regular expression, so nothing short of that stops one that runs away.
-    QVariantMap parseWithin(const QString &text, std::chrono::milliseconds limit);
     // The number of points, or -1 on a parse error; nothing crosses over
     // into C++ but the count.
     int countPoints(const QString &text);

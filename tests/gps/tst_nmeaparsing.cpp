@@ -189,8 +189,7 @@ void NmeaParsingTest::parse()
 }
 
 // One line of a million commas took the reader's former whole-line patterns
-// hours to reject; the watchdog's limit is far above what a linear parse
-// takes on any machine.
+// hours to reject: such a parse runs into the test's time-out.
 void NmeaParsingTest::longCorruptLines()
 {
     struct Row
@@ -209,7 +208,7 @@ void NmeaParsingTest::longCorruptLines()
     const QString commas(1000000, QLatin1Char(','));
     for (const Row &row : rows) {
         const QVariantMap result
-            = m_harness->parseWithin(QLatin1String(row.line) + commas, std::chrono::seconds(20));
+            = m_harness->parse(QLatin1String(row.line) + commas);
         const QString actual
             = result.contains(QStringLiteral("points"))
                   ? QStringLiteral("%1 point").arg(result.value("points").toList().size())
