@@ -6,9 +6,6 @@
 
 #include <utils/qtcsettings.h>
 
-#include <QQmlContext>
-#include <QQmlEngine>
-#include <QQmlExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -62,7 +59,6 @@ class GpsEmulationManagerTest : public ManagerTest<M>
 private slots:
     void callTable();
     void trackTexts();
-    void trackFromQml();
     void trackIndex();
     void firstConnectionSendsTheStoredState();
     void everyConnectionResendsTheStateAndDropsTheTrack();
@@ -105,14 +101,11 @@ void GpsEmulationManagerTest::callTable()
         {[](M &m) { m.setLongitude(12.3456789); }, "setLongitude double:12.3456789", "-89.5 12.3456789 0.005001"},
         {[](M &m) { m.setAltitude(10000); }, "setAltitude double:10000.00", "-89.5 12.3456789 10000"},
         {[](M &m) { m.setLocalPosition(48.1173, 11.5166667, 545.4); }, "", "48.1173 11.5166667 545.4"},
-        {[](M &m) { m.startTrack(); }, "startTrack ", nullptr},
-        {[](M &m) { m.pauseTrack(); }, "pauseTrack ", nullptr},
         {[](M &m) { m.stopTrack(); }, "stopTrack ", nullptr},
         {[](M &m) { m.setTrackLooped(true); }, "setTrackLooped boolean:1", nullptr},
         {[](M &m) { m.setTrackLooped(false); }, "setTrackLooped boolean:0", nullptr},
         {[](M &m) { m.setTrackIntervalMode(true); }, "setTrackIntervalMode boolean:1", nullptr},
         {[](M &m) { m.setTrackIntervalMode(false); }, "setTrackIntervalMode boolean:0", nullptr},
-        {[](M &m) { m.setTrackSpeed(5); }, "setTrackSpeed int32:5", nullptr},
         {[](M &m) { m.goToPositionOnTrack(-1); }, "goToPositionOnTrack int32:-1", nullptr},
     };
     // clang-format on
@@ -152,24 +145,6 @@ void GpsEmulationManagerTest::trackTexts()
         QCOMPARE(m_fixture->framesAfter([&] { m_manager->loadTrack(row.points); }),
                  calls({QStringLiteral("loadTrack array:array:double:") + row.argument}));
     }
-}
-
-void GpsEmulationManagerTest::trackFromQml()
-{
-    QVERIFY(m_fixture->connectInvoker());
-    QQmlEngine engine;
-    engine.rootContext()->setContextProperty(QStringLiteral("gps"), m_manager.get());
-    QQmlExpression load(engine.rootContext(),
-                        nullptr,
-                        QStringLiteral("gps.loadTrack([{latitude: '55.7500000', longitude: "
-                                       "'37.6100000', altitude: '1,000.00', interval: 0}, "
-                                       "{latitude: 55.76, longitude: 37.62, altitude: 151.5, "
-                                       "interval: 1000000}])"));
-    QCOMPARE(m_fixture->framesAfter([&] { load.evaluate(); }),
-             calls({"loadTrack array:array:double:55.7500000,37.6100000,0.00,0;"
-                    "55.7600000,37.6200000,151.50,1e+06"}));
-    QVERIFY(!load.hasError());
-    QVERIFY(m_manager->trackLoaded());
 }
 
 void GpsEmulationManagerTest::trackIndex()
