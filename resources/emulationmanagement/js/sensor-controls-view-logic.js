@@ -1,6 +1,19 @@
-// Shared by the main view and the sensor pages. Imported without
-// ".pragma library", so each function works on the ids and properties of the
-// document that calls it.
+// Shared by the main view and the two sensor pages. A plain import: each
+// function works on the names of the document that calls it.
+//
+// Reads and writes, by owner:
+// - context property sensorsEmulationManager (the plug-in): read by all;
+//   written through its setters by sensorEnabledCheckboxClickHandler and
+//   sensorStateReplyReceived.
+// - EmulationManagementView.qml: pendingSensorRequests (read and written by
+//   sensorStateReplyReceived and sensorEnabledCheckboxClickHandler, both
+//   called there or through the sensors management page) and the id
+//   sensorsManagementPage (read by sensorStateReplyReceived).
+// - the calling sensor page: sensorsControlsIds (read; the check boxes' or
+//   blocks' checked, visible and controlsEnabled are written) and, on the
+//   sensors management page, sensorControlsRelations (read).
+// replyFromEmulatorReceivedHandler, sensorStateReply and lightLevelIndex read
+// their arguments only.
 
 function replyFromEmulatorReceivedHandler(reply, errorDialog) {
     if (reply === "" || reply === "OK")
@@ -55,22 +68,23 @@ function dependentSensorsEnabledHandler(checked, sensorName) {
     }
 }
 
-function updateSensorsControlsVisibility() {
-    const availability = sensorsEmulationManager.sensorsAvailability;
+// Sets one property of every block or check box of the page to whether the
+// manager's map holds true for its sensor.
+function followSensorMap(map, property) {
     for (const item of sensorsControlsIds)
-        item.visible = availability[item.sensorName] === true;
+        item[property] = map[item.sensorName] === true;
+}
+
+function updateSensorsControlsVisibility() {
+    followSensorMap(sensorsEmulationManager.sensorsAvailability, "visible");
 }
 
 function updateSensorsControlsEnabledState() {
-    const states = sensorsEmulationManager.sensorsEnabledStates;
-    for (const item of sensorsControlsIds)
-        item.controlsEnabled = states[item.sensorName] === true;
+    followSensorMap(sensorsEmulationManager.sensorsEnabledStates, "controlsEnabled");
 }
 
 function updateSensorsControlsCheckedState() {
-    const states = sensorsEmulationManager.sensorsEnabledStates;
-    for (const item of sensorsControlsIds)
-        item.checked = states[item.sensorName] === true;
+    followSensorMap(sensorsEmulationManager.sensorsEnabledStates, "checked");
 }
 
 function sensorsStatesHasChanged() {

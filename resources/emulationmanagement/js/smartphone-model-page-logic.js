@@ -1,8 +1,22 @@
-// Turns the pose of the virtual phone into accelerometer, gyroscope and
-// magnetometer readings with the maths of pose-readings.mjs. The phone page
-// imports this file into its own scope: the functions below the display ones
-// read the page's properties and ids.
 .import "pose-readings.mjs" as Pose
+
+// Turns the pose of the virtual phone into accelerometer, gyroscope and
+// magnetometer readings with the maths of pose-readings.mjs. A plain import:
+// the functions work on the names of the phone page's scope.
+//
+// Reads and writes, by owner:
+// - context property sensorsEmulationManager (the plug-in): its
+//   sensorsAvailability, sensorsEnabledStates and magneticField are read; the
+//   readings are sent through its setters.
+// - SmartphoneModelPage.qml: the page's properties (the constants are read;
+//   the tick history xMovePrev*, x*InitSpeed, xGyro*, x*RotSliderReset, the
+//   readings acc*, gyro*, magnet* and controlModifierPressed are read and
+//   written), the six sliders' values (read and written), the ids
+//   rotationRadioButton and moveRadioButton (checked read and written), and
+//   accelerometerLabel, gyroscopeLabel, magnetometerLabel and resultsColumn
+//   (visible and enabled written, read as gates).
+// receivedAcceleration, formatValues and phoneIconSource read their
+// arguments only.
 
 var sensorNames = ["accelerometer", "gyroscope", "magnetometer"];
 

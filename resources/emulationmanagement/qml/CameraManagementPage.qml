@@ -3,10 +3,10 @@ import QtQuick.Controls
 import QtQuick.Dialogs
 import QtMultimedia
 import org.mirel 1.0
-import "../js/camera-management-page.js" as Logic
+import "../js/camera-management-page-logic.js" as Logic
 
 Item {
-    id: cameraManagementPage
+    id: page
 
     property bool active: false
     property alias videoFileUrl: videoFileDialog.currentFile
@@ -18,39 +18,39 @@ Item {
     visible: active
 
     function setupCurrentCameraStreamValues() {
-        Logic.setupCurrentCameraStreamValues()
+        Logic.setupCurrentCameraStreamValues();
     }
 
     function exitPage(callback) {
-        Logic.exitPage(callback)
+        Logic.exitPage(callback);
     }
 
     Component.onCompleted: {
         if (!hostCameraButton.enabled)
-            videoFileButton.checked = true
+            videoFileButton.checked = true;
     }
 
     Connections {
-        target: cameraEmulationManager
+        target: cameraEmulationManager // qmllint disable unqualified
 
         function onCameraStreamSettingsApplied() {
-            cameraManagementPage.setupCurrentCameraStreamValues()
+            Logic.setupCurrentCameraStreamValues();
         }
 
         function onVideoFileCodecChecked(success, codecName) {
-            Logic.videoFileCodecChecked(success, codecName)
+            Logic.videoFileCodecChecked(success, codecName);
         }
 
         function onStreamFailed(message) {
-            Logic.streamFailed(message)
+            Logic.streamFailed(message);
         }
     }
 
     // The frames as sent reach the preview only while the page is shown.
     Binding {
-        target: cameraEmulationManager
+        target: cameraEmulationManager // qmllint disable unqualified
         property: "previewSink"
-        value: cameraManagementPage.visible ? previewOutput.videoSink : null
+        value: page.visible ? previewOutput.videoSink : null
     }
 
     FileDialog {
@@ -58,7 +58,7 @@ Item {
 
         objectName: "videoFileDialog"
         // See the track file dialog: the window comes after the page.
-        parentWindow: cameraManagementPage.Window.window
+        parentWindow: page.Window.window
         title: qsTr("Open Video File")
         nameFilters: ["Video files (*.webm *.mkv)"]
         fileMode: FileDialog.OpenFile
@@ -73,281 +73,271 @@ Item {
         id: cameraNameMetrics
 
         font: cameraComboBox.font
-        text: Logic.longestEntry(cameraEmulationManager.cameras)
+        text: Logic.longestEntry(cameraEmulationManager.cameras) // qmllint disable unqualified
     }
 
-    ScrollView {
-        id: scrollView
-
+    PageFrame {
         anchors.fill: parent
         clip: true
+        bodyWidth: 620
 
-        Item {
-            implicitWidth: Math.max(scrollView.availableWidth, column.width + column.x)
-            implicitHeight: column.height + column.y
+        Column {
+        width: parent.width
+        spacing: 15
 
             Column {
-                id: column
+                spacing: 5
 
-                x: 15
-                y: 15
-                width: 620
-                spacing: 15
+                Label {
+                    text: qsTr("Source")
+                    font.bold: true
+                }
+
+                RadioButton {
+                    id: hostCameraButton
+
+                    objectName: "hostCameraButton"
+                    text: qsTr("Host camera")
+                    enabled: cameraEmulationManager.cameras.length > 0 // qmllint disable unqualified
+                    checked: enabled
+                    ButtonGroup.group: sourceGroup
+                    Accessible.name: text
+                    onCheckedChanged: {
+                        if (checked)
+                            Logic.hostCameraChecked();
+                    }
+                    // With no camera left only a video file can be streamed.
+                    onEnabledChanged: {
+                        if (!enabled)
+                            videoFileButton.checked = true;
+                    }
+                }
+
+                RadioButton {
+                    id: videoFileButton
+
+                    objectName: "videoFileButton"
+                    text: qsTr("Video file")
+                    ButtonGroup.group: sourceGroup
+                    Accessible.name: text
+                    onCheckedChanged: {
+                        if (checked)
+                            Logic.videoFileChecked();
+                    }
+                }
+            }
+
+            Row {
+                width: parent.width
+                visible: hostCameraButton.checked
 
                 Column {
-                    spacing: 5
+                    width: parent.width / 2
+                    spacing: 7
 
                     Label {
-                        text: qsTr("Source")
+                        text: qsTr("Current values")
                         font.bold: true
                     }
 
-                    RadioButton {
-                        id: hostCameraButton
-
-                        objectName: "hostCameraButton"
-                        text: qsTr("Host camera")
-                        enabled: cameraEmulationManager.cameras.length > 0
-                        checked: enabled
-                        ButtonGroup.group: sourceGroup
-                        Accessible.name: text
-                        onCheckedChanged: {
-                            if (checked)
-                                Logic.hostCameraChecked()
-                        }
-                        // With no camera left only a video file can be streamed.
-                        onEnabledChanged: {
-                            if (!enabled)
-                                videoFileButton.checked = true
-                        }
-                    }
-
-                    RadioButton {
-                        id: videoFileButton
-
-                        objectName: "videoFileButton"
-                        text: qsTr("Video file")
-                        ButtonGroup.group: sourceGroup
-                        Accessible.name: text
-                        onCheckedChanged: {
-                            if (checked)
-                                Logic.videoFileChecked()
-                        }
-                    }
-                }
-
-                Row {
-                    width: parent.width
-                    visible: hostCameraButton.checked
-
-                    Column {
-                        width: parent.width / 2
-                        spacing: 7
+                    Grid {
+                        width: parent.width
+                        columns: 2
+                        columnSpacing: 5
+                        rowSpacing: 5
+                        verticalItemAlignment: Grid.AlignVCenter
 
                         Label {
-                            text: qsTr("Current values")
-                            font.bold: true
+                            id: currentCameraLabel
+
+                            text: qsTr("Camera") + ":"
                         }
-
-                        Grid {
-                            width: parent.width
-                            columns: 2
-                            columnSpacing: 5
-                            rowSpacing: 5
-                            verticalItemAlignment: Grid.AlignVCenter
-
-                            Label {
-                                id: currentCameraLabel
-
-                                text: qsTr("Camera") + ":"
-                            }
-
-                            Label {
-                                objectName: "currentCameraName"
-                                width: parent.width - currentCameraLabel.width - parent.columnSpacing
-                                text: cameraManagementPage.currentCameraName
-                                wrapMode: Text.WordWrap
-                            }
-
-                            Label {
-                                text: qsTr("Resolution") + ":"
-                            }
-
-                            Label {
-                                objectName: "currentResolution"
-                                text: cameraManagementPage.currentResolution
-                            }
-
-                            Label {
-                                text: qsTr("Framerate") + ":"
-                            }
-
-                            Label {
-                                objectName: "currentFramerate"
-                                text: cameraManagementPage.currentFramerate
-                            }
-                        }
-                    }
-
-                    Column {
-                        width: parent.width / 2
-                        spacing: 7
 
                         Label {
-                            text: qsTr("Settings")
-                            font.bold: true
+                            objectName: "currentCameraName"
+                            width: parent.width - currentCameraLabel.width - parent.columnSpacing
+                            text: page.currentCameraName
+                            wrapMode: Text.WordWrap
                         }
 
-                        Grid {
-                            columns: 2
-                            columnSpacing: 5
-                            rowSpacing: 5
-                            verticalItemAlignment: Grid.AlignVCenter
-
-                            Label {
-                                text: qsTr("Camera")
-                            }
-
-                            ComboBox {
-                                id: cameraComboBox
-
-                                objectName: "cameraComboBox"
-                                model: cameraEmulationManager.cameras
-                                // From the measured text of the longest name; the padding holds
-                                // the indicator, one line height the text's own margins.
-                                implicitWidth: Math.ceil(cameraNameMetrics.advanceWidth + cameraNameMetrics.height)
-                                               + leftPadding + rightPadding
-                                currentIndex: model.indexOf(cameraEmulationManager.cameraName)
-                                Accessible.name: qsTr("Camera")
-                                onActivated: index => cameraEmulationManager.cameraName = textAt(index)
-                            }
-
-                            Label {
-                                text: qsTr("Resolution")
-                            }
-
-                            ComboBox {
-                                objectName: "resolutionComboBox"
-                                model: cameraEmulationManager.resolutions
-                                textRole: "string"
-                                currentIndex: cameraEmulationManager.resolutionIndex
-                                Accessible.name: qsTr("Resolution")
-                                onActivated: index => cameraEmulationManager.resolutionIndex = index
-                            }
-
-                            Label {
-                                text: qsTr("Framerate")
-                            }
-
-                            ComboBox {
-                                objectName: "framerateComboBox"
-                                model: cameraEmulationManager.framerates
-                                currentIndex: model.indexOf(cameraEmulationManager.framerate)
-                                Accessible.name: qsTr("Framerate")
-                                onActivated: index => cameraEmulationManager.framerate = textAt(index)
-                            }
+                        Label {
+                            text: qsTr("Resolution") + ":"
                         }
 
-                        Button {
-                            objectName: "setSettingsButton"
-                            text: qsTr("Set settings")
-                            Accessible.name: text
-                            onClicked: cameraEmulationManager.setCameraStreamSettings()
+                        Label {
+                            objectName: "currentResolution"
+                            text: page.currentResolution
                         }
-                    }
-                }
 
-                Item {
-                    width: parent.width
-                    height: Math.max(videoFileLabel.height, videoFileField.height, chooseFileButton.height)
-                    visible: videoFileButton.checked
+                        Label {
+                            text: qsTr("Framerate") + ":"
+                        }
 
-                    Label {
-                        id: videoFileLabel
-
-                        anchors.left: parent.left
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: qsTr("Video file")
-                    }
-
-                    TextField {
-                        id: videoFileField
-
-                        objectName: "videoFileField"
-                        anchors.left: videoFileLabel.right
-                        anchors.leftMargin: 10
-                        anchors.right: chooseFileButton.left
-                        anchors.rightMargin: 5
-                        anchors.verticalCenter: parent.verticalCenter
-                        readOnly: true
-                        text: cameraManagementPage.videoFileUrl
-                        Accessible.name: qsTr("Video file")
-                    }
-
-                    Button {
-                        id: chooseFileButton
-
-                        objectName: "chooseFileButton"
-                        anchors.right: parent.right
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: qsTr("…")
-                        Accessible.name: qsTr("Choose video file")
-                        onClicked: videoFileDialog.open()
-                    }
-                }
-
-                Row {
-                    spacing: 10
-
-                    Button {
-                        objectName: "startStreamButton"
-                        text: qsTr("Start stream")
-                        enabled: !cameraEmulationManager.streamRunning
-                                 && (!videoFileButton.checked || cameraManagementPage.videoFilePath !== "")
-                        Accessible.name: text
-                        onClicked: Logic.startStream()
-                    }
-
-                    Button {
-                        objectName: "stopStreamButton"
-                        text: qsTr("Stop")
-                        enabled: cameraEmulationManager.streamRunning
-                        Accessible.name: text
-                        onClicked: Logic.stopStream()
+                        Label {
+                            objectName: "currentFramerate"
+                            text: page.currentFramerate
+                        }
                     }
                 }
 
                 Column {
-                    spacing: 5
-                    visible: cameraEmulationManager.streamRunning
+                    width: parent.width / 2
+                    spacing: 7
 
                     Label {
-                        text: qsTr("Preview")
+                        text: qsTr("Settings")
                         font.bold: true
                     }
 
-                    VideoOutput {
-                        id: previewOutput
+                    Grid {
+                        columns: 2
+                        columnSpacing: 5
+                        rowSpacing: 5
+                        verticalItemAlignment: Grid.AlignVCenter
 
-                        objectName: "previewOutput"
-                        width: 320
-                        height: 180
-                        Accessible.name: qsTr("Preview")
+                        Label {
+                            text: qsTr("Camera")
+                        }
+
+                        ComboBox {
+                            id: cameraComboBox
+
+                            objectName: "cameraComboBox"
+                            model: cameraEmulationManager.cameras // qmllint disable unqualified
+                            // From the measured text of the longest name; the padding holds
+                            // the indicator, one line height the text's own margins.
+                            implicitWidth: Math.ceil(cameraNameMetrics.advanceWidth + cameraNameMetrics.height)
+                                           + leftPadding + rightPadding
+                            currentIndex: model.indexOf(cameraEmulationManager.cameraName) // qmllint disable unqualified
+                            Accessible.name: qsTr("Camera")
+                            onActivated: index => cameraEmulationManager.cameraName = textAt(index)
+                        }
+
+                        Label {
+                            text: qsTr("Resolution")
+                        }
+
+                        ComboBox {
+                            objectName: "resolutionComboBox"
+                            model: cameraEmulationManager.resolutions // qmllint disable unqualified
+                            textRole: "string"
+                            currentIndex: cameraEmulationManager.resolutionIndex // qmllint disable unqualified
+                            Accessible.name: qsTr("Resolution")
+                            onActivated: index => cameraEmulationManager.resolutionIndex = index
+                        }
+
+                        Label {
+                            text: qsTr("Framerate")
+                        }
+
+                        ComboBox {
+                            objectName: "framerateComboBox"
+                            model: cameraEmulationManager.framerates // qmllint disable unqualified
+                            currentIndex: model.indexOf(cameraEmulationManager.framerate) // qmllint disable unqualified
+                            Accessible.name: qsTr("Framerate")
+                            onActivated: index => cameraEmulationManager.framerate = textAt(index)
+                        }
                     }
 
-                    Label {
-                        objectName: "sentFrameRate"
-                        text: Logic.sentFrameRateText(cameraEmulationManager.sentFrameRate)
+                    Button {
+                        objectName: "setSettingsButton"
+                        text: qsTr("Set settings")
+                        Accessible.name: text
+                        onClicked: cameraEmulationManager.setCameraStreamSettings() // qmllint disable unqualified
                     }
+                }
+            }
+
+            Item {
+                width: parent.width
+                height: Math.max(videoFileLabel.height, videoFileField.height, chooseFileButton.height)
+                visible: videoFileButton.checked
+
+                Label {
+                    id: videoFileLabel
+
+                    anchors.left: parent.left
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: qsTr("Video file")
+                }
+
+                TextField {
+                    id: videoFileField
+
+                    objectName: "videoFileField"
+                    anchors.left: videoFileLabel.right
+                    anchors.leftMargin: 10
+                    anchors.right: chooseFileButton.left
+                    anchors.rightMargin: 5
+                    anchors.verticalCenter: parent.verticalCenter
+                    readOnly: true
+                    text: page.videoFileUrl
+                    Accessible.name: qsTr("Video file")
                 }
 
                 Button {
-                    objectName: "updateCamerasButton"
-                    x: parent.width - width
-                    text: qsTr("Update cameras list")
-                    Accessible.name: text
-                    onClicked: cameraEmulationManager.updateCamerasList()
+                    id: chooseFileButton
+
+                    objectName: "chooseFileButton"
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: qsTr("…")
+                    Accessible.name: qsTr("Choose video file")
+                    onClicked: videoFileDialog.open()
                 }
+            }
+
+            Row {
+                spacing: 10
+
+                Button {
+                    objectName: "startStreamButton"
+                    text: qsTr("Start stream")
+                    enabled: !cameraEmulationManager.streamRunning // qmllint disable unqualified
+                             && (!videoFileButton.checked || page.videoFilePath !== "")
+                    Accessible.name: text
+                    onClicked: Logic.startStream()
+                }
+
+                Button {
+                    objectName: "stopStreamButton"
+                    text: qsTr("Stop")
+                    enabled: cameraEmulationManager.streamRunning // qmllint disable unqualified
+                    Accessible.name: text
+                    onClicked: Logic.stopStream()
+                }
+            }
+
+            Column {
+                spacing: 5
+                visible: cameraEmulationManager.streamRunning // qmllint disable unqualified
+
+                Label {
+                    text: qsTr("Preview")
+                    font.bold: true
+                }
+
+                VideoOutput {
+                    id: previewOutput
+
+                    objectName: "previewOutput"
+                    width: 320
+                    height: 180
+                    Accessible.name: qsTr("Preview")
+                }
+
+                Label {
+                    objectName: "sentFrameRate"
+                    text: Logic.sentFrameRateText(cameraEmulationManager.sentFrameRate) // qmllint disable unqualified
+                }
+            }
+
+            Button {
+                objectName: "updateCamerasButton"
+                x: parent.width - width
+                text: qsTr("Update cameras list")
+                Accessible.name: text
+                onClicked: cameraEmulationManager.updateCamerasList() // qmllint disable unqualified
             }
         }
     }

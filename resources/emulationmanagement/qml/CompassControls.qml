@@ -16,7 +16,7 @@ SensorControls {
             objectName: "compass"
             Layout.fillWidth: true
             label: qsTr("Azimuth")
-            model: sensorsEmulationManager.compass
+            model: sensorsEmulationManager.compass // qmllint disable unqualified
             modelProperty: "azimuth"
             minValue: 0
             maxValue: 359
@@ -29,7 +29,7 @@ SensorControls {
             objectName: "compass"
             Layout.fillWidth: true
             label: qsTr("Calib. level")
-            model: sensorsEmulationManager.compass
+            model: sensorsEmulationManager.compass // qmllint disable unqualified
             modelProperty: "calibrationLevel"
             minValue: 0
             maxValue: 3

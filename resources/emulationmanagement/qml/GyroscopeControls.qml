@@ -5,11 +5,11 @@ SensorControls {
     title: qsTr("Gyroscope")
     controls: XYZSliders {
         objectName: "gyroscope"
-        model: sensorsEmulationManager.gyroscope
+        model: sensorsEmulationManager.gyroscope // qmllint disable unqualified
         minValue: -25
         maxValue: 25
         valueUnits: qsTr("deg/s")
-        onAxisSubmited: function (axis, value) {
+        onAxisSubmitted: function (axis, value) {
             if (axis === "x")
                 sensorsEmulationManager.setGyroscopeX(value);
             else if (axis === "y")

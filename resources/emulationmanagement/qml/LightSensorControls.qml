@@ -26,7 +26,7 @@ SensorControls {
             objectName: "als"
             Layout.fillWidth: true
             label: qsTr("lux")
-            model: sensorsEmulationManager.als
+            model: sensorsEmulationManager.als // qmllint disable unqualified
             modelProperty: "lux"
             minValue: -1
             maxValue: 3000
@@ -57,8 +57,8 @@ SensorControls {
                     { text: qsTr("Sunny"), value: AlsModel.Sunny }
                 ]
                 // The slider reports changes only: a block made at 0 lux has none.
-                Component.onCompleted: lightControls.followLux(sensorsEmulationManager.als.lux)
-                onActivated: sensorsEmulationManager.setAlsLightLevel(currentValue)
+                Component.onCompleted: lightControls.followLux(sensorsEmulationManager.als.lux) // qmllint disable unqualified
+                onActivated: sensorsEmulationManager.setAlsLightLevel(currentValue) // qmllint disable unqualified
             }
         }
     }

@@ -6,11 +6,11 @@ SensorControls {
     title: qsTr("Magnetic Field")
     controls: XYZSliders {
         objectName: "magneticField"
-        model: sensorsEmulationManager.magneticField
+        model: sensorsEmulationManager.magneticField // qmllint disable unqualified
         minValue: -100
         maxValue: 100
         valueUnits: qsTr("\u03bcT")
-        onAxisSubmited: function (axis, value) {
+        onAxisSubmitted: function (axis, value) {
             if (axis === "x")
                 sensorsEmulationManager.setMagneticFieldX(value);
             else if (axis === "y")

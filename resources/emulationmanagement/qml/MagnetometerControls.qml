@@ -16,12 +16,12 @@ SensorControls {
 
             objectName: "magnetometer"
             Layout.fillWidth: true
-            model: sensorsEmulationManager.magnetometer
+            model: sensorsEmulationManager.magnetometer // qmllint disable unqualified
             minValue: -65
             maxValue: 65
             valueUnits: qsTr("\u03bcT")
             resultValueMultiplier: 0.000001
-            onAxisSubmited: function (axis, value) {
+            onAxisSubmitted: function (axis, value) {
                 if (axis === "x")
                     sensorsEmulationManager.setMagnetometerX(value);
                 else if (axis === "y")
@@ -37,7 +37,7 @@ SensorControls {
             objectName: "magnetometer"
             Layout.fillWidth: true
             label: qsTr("Calib. level")
-            model: sensorsEmulationManager.magnetometer
+            model: sensorsEmulationManager.magnetometer // qmllint disable unqualified
             modelProperty: "calibrationLevel"
             minValue: 0
             maxValue: 3

@@ -15,7 +15,7 @@ SensorControls {
             id: orientations
 
             function follow() {
-                currentIndex = sensorsEmulationManager.orientation.orientation - 1;
+                currentIndex = sensorsEmulationManager.orientation.orientation - 1; // qmllint disable unqualified
             }
 
             objectName: "orientations"
@@ -35,10 +35,10 @@ SensorControls {
             ]
             // qmllint enable type
             Component.onCompleted: follow()
-            onActivated: sensorsEmulationManager.setOrientation(currentValue)
+            onActivated: sensorsEmulationManager.setOrientation(currentValue) // qmllint disable unqualified
 
             Connections {
-                target: sensorsEmulationManager.orientation
+                target: sensorsEmulationManager.orientation // qmllint disable unqualified
 
                 function onOrientationChanged() {
                     orientations.follow();

@@ -27,6 +27,6 @@ Button {
     }
 
     background: Rectangle {
-        color: button.active ? themeHighlightColor : themeBackgroundColorNormal
+        color: button.active ? themeHighlightColor : themeBackgroundColorNormal // qmllint disable unqualified
     }
 }

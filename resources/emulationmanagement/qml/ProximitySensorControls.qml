@@ -16,7 +16,7 @@ SensorControls {
             objectName: "proximity"
             Layout.fillWidth: true
             label: qsTr("Reflectance")
-            model: sensorsEmulationManager.proximity
+            model: sensorsEmulationManager.proximity // qmllint disable unqualified
             modelProperty: "reflectance"
             minValue: 0
             maxValue: 10
@@ -31,14 +31,14 @@ SensorControls {
                 objectName: "nearButton"
                 text: qsTr("Near")
                 Accessible.name: text
-                onClicked: sensorsEmulationManager.setProximitySensorNearValue(true)
+                onClicked: sensorsEmulationManager.setProximitySensorNearValue(true) // qmllint disable unqualified
             }
 
             Button {
                 objectName: "farButton"
                 text: qsTr("Far")
                 Accessible.name: text
-                onClicked: sensorsEmulationManager.setProximitySensorNearValue(false)
+                onClicked: sensorsEmulationManager.setProximitySensorNearValue(false) // qmllint disable unqualified
             }
         }
     }

@@ -6,7 +6,7 @@ import org.mirel 1.0
 import "../js/sensor-controls-view-logic.js" as Logic
 
 Item {
-    id: sensorsManagement
+    id: page
 
     property bool active: false
     readonly property var sensorsControlsIds: [accelerometerCheckBox, compassCheckBox,
@@ -37,7 +37,7 @@ Item {
     // The check box of one sensor shows the manager's state again.
     function followSensorState(sensorName) {
         const checkBox = sensorsControlsIds.find(item => item.sensorName === sensorName);
-        checkBox.checked = sensorsEmulationManager.sensorsEnabledStates[sensorName] === true;
+        checkBox.checked = sensorsEmulationManager.sensorsEnabledStates[sensorName] === true; // qmllint disable unqualified
     }
 
     function exitPage(callback) {
@@ -56,7 +56,7 @@ Item {
     }
 
     Connections {
-        target: sensorsEmulationManager
+        target: sensorsEmulationManager // qmllint disable unqualified
 
         function onSensorsAvailabilityChanged() {
             Logic.updateSensorsControlsCheckedState();
@@ -74,29 +74,24 @@ Item {
         standardButtons: MessageDialog.Discard | MessageDialog.Apply // qmllint disable type
         onAccepted: {
             const proceed = callback;
-            sensorsManagement.submit();
+            page.submit();
             proceed();
         }
         onRejected: {
             const proceed = callback;
-            sensorsManagement.reset();
+            page.reset();
             proceed();
         }
     }
 
-    ScrollView {
-        id: scrollView
-
+    PageFrame {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.top: parent.top
         anchors.bottom: footer.top
-        contentWidth: availableWidth
 
         ColumnLayout {
-            x: 15
-            y: 15
-            width: scrollView.availableWidth - 30
+            width: parent.width
             spacing: 5
 
             SensorCheckBox {
@@ -180,14 +175,14 @@ Item {
                 objectName: "resetButton"
                 text: qsTr("Reset")
                 Accessible.name: text
-                onClicked: sensorsManagement.reset()
+                onClicked: page.reset()
             }
 
             Button {
                 objectName: "applyButton"
                 text: qsTr("Apply")
                 Accessible.name: text
-                onClicked: sensorsManagement.submit()
+                onClicked: page.submit()
             }
         }
     }

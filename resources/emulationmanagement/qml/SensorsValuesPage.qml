@@ -4,7 +4,7 @@ import QtQuick.Layouts
 import "../js/sensor-controls-view-logic.js" as Logic
 
 Item {
-    id: sensorsValues
+    id: page
 
     property bool active: false
     // Whether a motion reading changed since the phone page last set them all.
@@ -45,7 +45,7 @@ Item {
     }
 
     Connections {
-        target: sensorsEmulationManager
+        target: sensorsEmulationManager // qmllint disable unqualified
 
         function onSensorsEnabledStatesChanged() {
             Logic.updateSensorsControlsEnabledState();
@@ -54,27 +54,20 @@ Item {
             Logic.updateSensorsControlsVisibility();
         }
         function onSensorsInitialized() {
-            sensorsValues.modelSensorChanged = false;
+            page.modelSensorChanged = false;
         }
     }
 
-    ScrollView {
-        id: scrollView
-
+    PageFrame {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.top: parent.top
         anchors.bottom: resetButton.top
         anchors.bottomMargin: 5
-        contentWidth: grid.width + 30
-        contentHeight: grid.height + 30
+        bodyWidth: Math.max(page.width - 45, 390)
 
         GridLayout {
-            id: grid
-
-            x: 15
-            y: 15
-            width: Math.max(sensorsValues.width - 45, 390)
+            width: parent.width
             columns: 2
             columnSpacing: 15
             rowSpacing: 15
@@ -140,6 +133,6 @@ Item {
         anchors.margins: 15
         text: qsTr("Reset values")
         Accessible.name: text
-        onClicked: sensorsValues.resetValues()
+        onClicked: page.resetValues()
     }
 }

@@ -4,7 +4,7 @@ import QtQuick.Layouts
 import "../js/smartphone-model-page-logic.js" as Logic
 
 Item {
-    id: root
+    id: page
 
     property var locale: Qt.locale("en_US")
     property bool active: false
@@ -52,6 +52,18 @@ Item {
     property real magnetYValue: 0
     property real magnetZValue: 0
 
+    // One of the six pose sliders, starting at 0 with the step, rounding and
+    // number kind of the page given as its settings.
+    component PoseSlider: SliderWithTextField {
+        required property var settings
+
+        Layout.fillWidth: true
+        integer: settings.integer
+        stepSize: settings.stepSize
+        numberRoundingSize: settings.numberRoundingSize
+        value: 0
+    }
+
     function exitPage(callback) {
         callback();
     }
@@ -85,10 +97,10 @@ Item {
         id: pageTimer
 
         objectName: "pageTimer"
-        interval: root.timerInterval * 1000
+        interval: page.timerInterval * 1000
         repeat: true
-        running: root.active
-        onTriggered: root.tick()
+        running: page.active
+        onTriggered: Logic.timerTick()
     }
 
     Connections {
@@ -100,7 +112,7 @@ Item {
             Logic.updateResultLabelsEnabledState();
         }
 
-        target: sensorsEmulationManager
+        target: sensorsEmulationManager // qmllint disable unqualified
     }
 
     ButtonGroup {
@@ -136,7 +148,7 @@ Item {
                 xPosition: xMoveSlider.value
                 yPosition: yMoveSlider.value
                 zPosition: zMoveSlider.value
-                phoneSizeCoefficient: root.phoneSizeCoefficient
+                phoneSizeCoefficient: page.phoneSizeCoefficient
                 turnable: rotationRadioButton.checked
                 onRotationDragged: (zDegrees, xDegrees) => Logic.modelDragged(zDegrees, xDegrees)
             }
@@ -144,7 +156,7 @@ Item {
             Rectangle {
                 Layout.fillWidth: true
                 Layout.preferredHeight: 1
-                color: themeSeparatorColor
+                color: themeSeparatorColor // qmllint disable unqualified
             }
 
             RowLayout {
@@ -188,18 +200,14 @@ Item {
                             text: qsTr("X-Rot")
                         }
 
-                        SliderWithTextField {
+                        PoseSlider {
                             id: xRotSlider
 
                             objectName: "xRotSlider"
-                            Layout.fillWidth: true
                             Accessible.name: qsTr("X-Rot")
-                            integer: root.integer
-                            minValue: root.rotMinValue
-                            maxValue: root.rotMaxValue
-                            stepSize: root.stepSize
-                            numberRoundingSize: root.numberRoundingSize
-                            value: 0
+                            settings: page
+                            minValue: page.rotMinValue
+                            maxValue: page.rotMaxValue
                             onSliderSubmited: Logic.updatePoseReadings()
                         }
 
@@ -207,18 +215,14 @@ Item {
                             text: qsTr("Y-Rot")
                         }
 
-                        SliderWithTextField {
+                        PoseSlider {
                             id: yRotSlider
 
                             objectName: "yRotSlider"
-                            Layout.fillWidth: true
                             Accessible.name: qsTr("Y-Rot")
-                            integer: root.integer
-                            minValue: root.rotMinValue
-                            maxValue: root.rotMaxValue
-                            stepSize: root.stepSize
-                            numberRoundingSize: root.numberRoundingSize
-                            value: 0
+                            settings: page
+                            minValue: page.rotMinValue
+                            maxValue: page.rotMaxValue
                             onSliderSubmited: Logic.updatePoseReadings()
                         }
 
@@ -226,18 +230,14 @@ Item {
                             text: qsTr("Z-Rot")
                         }
 
-                        SliderWithTextField {
+                        PoseSlider {
                             id: zRotSlider
 
                             objectName: "zRotSlider"
-                            Layout.fillWidth: true
                             Accessible.name: qsTr("Z-Rot")
-                            integer: root.integer
-                            minValue: root.rotMinValue
-                            maxValue: root.rotMaxValue
-                            stepSize: root.stepSize
-                            numberRoundingSize: root.numberRoundingSize
-                            value: 0
+                            settings: page
+                            minValue: page.rotMinValue
+                            maxValue: page.rotMaxValue
                             onSliderSubmited: Logic.updatePoseReadings()
                         }
                     }
@@ -250,54 +250,42 @@ Item {
                             text: qsTr("X")
                         }
 
-                        SliderWithTextField {
+                        PoseSlider {
                             id: xMoveSlider
 
                             objectName: "xMoveSlider"
-                            Layout.fillWidth: true
                             Accessible.name: qsTr("X")
-                            integer: root.integer
-                            minValue: root.moveMinValue
-                            maxValue: root.moveMaxValue
-                            stepSize: root.stepSize
-                            numberRoundingSize: root.numberRoundingSize
-                            value: 0
+                            settings: page
+                            minValue: page.moveMinValue
+                            maxValue: page.moveMaxValue
                         }
 
                         Label {
                             text: qsTr("Y")
                         }
 
-                        SliderWithTextField {
+                        PoseSlider {
                             id: yMoveSlider
 
                             objectName: "yMoveSlider"
-                            Layout.fillWidth: true
                             Accessible.name: qsTr("Y")
-                            integer: root.integer
-                            minValue: root.moveMinValue
-                            maxValue: root.moveMaxValue
-                            stepSize: root.stepSize
-                            numberRoundingSize: root.numberRoundingSize
-                            value: 0
+                            settings: page
+                            minValue: page.moveMinValue
+                            maxValue: page.moveMaxValue
                         }
 
                         Label {
                             text: qsTr("Z")
                         }
 
-                        SliderWithTextField {
+                        PoseSlider {
                             id: zMoveSlider
 
                             objectName: "zMoveSlider"
-                            Layout.fillWidth: true
                             Accessible.name: qsTr("Z")
-                            integer: root.integer
-                            minValue: root.moveMinValue
-                            maxValue: root.moveMaxValue
-                            stepSize: root.stepSize
-                            numberRoundingSize: root.numberRoundingSize
-                            value: 0
+                            settings: page
+                            minValue: page.moveMinValue
+                            maxValue: page.moveMaxValue
                         }
                     }
                 }
@@ -328,7 +316,7 @@ Item {
                                 height: 40
                                 padding: 2
                                 display: AbstractButton.IconOnly
-                                icon.source: Logic.phoneIconSource(index + 1, darkUserInterface)
+                                icon.source: Logic.phoneIconSource(index + 1, darkUserInterface) // qmllint disable unqualified
                                 icon.width: 36
                                 icon.height: 36
                                 icon.color: "transparent"
@@ -353,10 +341,10 @@ Item {
 
                             objectName: "accelerometerLabel"
                             text: Logic.formatValues(qsTr("Accelerometer (m/s²)"), [
-                                    Logic.receivedAcceleration(root.accXValue, root.accGravityCoef),
-                                    Logic.receivedAcceleration(root.accYValue, root.accGravityCoef),
-                                    Logic.receivedAcceleration(root.accZValue, root.accGravityCoef)
-                                ], root.locale, root.numberRoundingSize)
+                                    Logic.receivedAcceleration(page.accXValue, page.accGravityCoef),
+                                    Logic.receivedAcceleration(page.accYValue, page.accGravityCoef),
+                                    Logic.receivedAcceleration(page.accZValue, page.accGravityCoef)
+                                ], page.locale, page.numberRoundingSize)
                         }
 
                         Label {
@@ -364,8 +352,8 @@ Item {
 
                             objectName: "gyroscopeLabel"
                             text: Logic.formatValues(qsTr("Gyroscope (°/s)"),
-                                [root.gyroXValue, root.gyroYValue, root.gyroZValue],
-                                root.locale, root.numberRoundingSize)
+                                [page.gyroXValue, page.gyroYValue, page.gyroZValue],
+                                page.locale, page.numberRoundingSize)
                         }
 
                         Label {
@@ -373,8 +361,8 @@ Item {
 
                             objectName: "magnetometerLabel"
                             text: Logic.formatValues(qsTr("Magnetometer (μT)"),
-                                [root.magnetXValue, root.magnetYValue, root.magnetZValue],
-                                root.locale, root.numberRoundingSize)
+                                [page.magnetXValue, page.magnetYValue, page.magnetZValue],
+                                page.locale, page.numberRoundingSize)
                         }
                     }
                 }

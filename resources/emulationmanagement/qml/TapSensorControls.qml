@@ -15,7 +15,7 @@ SensorControls {
             id: directions
 
             function follow() {
-                currentIndex = sensorsEmulationManager.tap.tapDirection + 1;
+                currentIndex = sensorsEmulationManager.tap.tapDirection + 1; // qmllint disable unqualified
             }
 
             objectName: "tapDirections"
@@ -36,10 +36,10 @@ SensorControls {
                 { text: "Y_Neg", value: TapModel.Y_Neg }
             ]
             Component.onCompleted: follow()
-            onActivated: sensorsEmulationManager.setTapSensorValue(currentValue)
+            onActivated: sensorsEmulationManager.setTapSensorValue(currentValue) // qmllint disable unqualified
 
             Connections {
-                target: sensorsEmulationManager.tap
+                target: sensorsEmulationManager.tap // qmllint disable unqualified
 
                 function onTapDirectionChanged() {
                     directions.follow();

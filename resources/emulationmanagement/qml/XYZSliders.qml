@@ -16,7 +16,7 @@ GridLayout {
     property real calculatedValueFactor: 1.0
     property string calculatedValueUnits
 
-    signal axisSubmited(string axis, double value)
+    signal axisSubmitted(string axis, double value)
 
     function clearFocus() {
         for (let i = 0; i < repeater.count; ++i)
@@ -30,44 +30,46 @@ GridLayout {
 
         model: ["x", "y", "z"]
 
+        // The Qt 6.4 qmllint does not see this document's ids inside a component;
+        // the lines that read them are marked.
         delegate: SliderWithTextField {
             id: axisSlider
 
             required property string modelData
             required property int index
 
-            objectName: sliders.objectName + "." + modelData
+            objectName: sliders.objectName + "." + modelData // qmllint disable unqualified
             Layout.row: index
             Layout.column: 1
             Layout.fillWidth: true
             Accessible.name: modelData.toUpperCase()
-            minValue: sliders.minValue
-            maxValue: sliders.maxValue
+            minValue: sliders.minValue // qmllint disable unqualified
+            maxValue: sliders.maxValue // qmllint disable unqualified
             stepSize: 0.001
-            numberRoundingSize: sliders.numberRoundingSize
-            valueUnits: sliders.valueUnits
-            resultValueMultiplier: sliders.resultValueMultiplier
-            showCalculatedValue: sliders.showCalculatedValue
-            equalityLabelShow: sliders.showCalculatedValue
-            calculatedValue: value * sliders.calculatedValueFactor
-            calculatedValueUnits: sliders.calculatedValueUnits
-            value: sliders.model[modelData]
-            onSliderSubmited: value => sliders.axisSubmited(modelData, value)
+            numberRoundingSize: sliders.numberRoundingSize // qmllint disable unqualified
+            valueUnits: sliders.valueUnits // qmllint disable unqualified
+            resultValueMultiplier: sliders.resultValueMultiplier // qmllint disable unqualified
+            showCalculatedValue: sliders.showCalculatedValue // qmllint disable unqualified
+            equalityLabelShow: sliders.showCalculatedValue // qmllint disable unqualified
+            calculatedValue: value * sliders.calculatedValueFactor // qmllint disable unqualified
+            calculatedValueUnits: sliders.calculatedValueUnits // qmllint disable unqualified
+            value: sliders.model[modelData] // qmllint disable unqualified
+            onSliderSubmited: value => sliders.axisSubmitted(modelData, value)
 
             Connections {
-                target: sliders.model
+                target: sliders.model // qmllint disable unqualified
 
                 function onXChanged() {
                     if (axisSlider.modelData === "x")
-                        axisSlider.value = sliders.model.x;
+                        axisSlider.value = sliders.model.x; // qmllint disable unqualified
                 }
                 function onYChanged() {
                     if (axisSlider.modelData === "y")
-                        axisSlider.value = sliders.model.y;
+                        axisSlider.value = sliders.model.y; // qmllint disable unqualified
                 }
                 function onZChanged() {
                     if (axisSlider.modelData === "z")
-                        axisSlider.value = sliders.model.z;
+                        axisSlider.value = sliders.model.z; // qmllint disable unqualified
                 }
             }
         }

@@ -1,5 +1,16 @@
-// Logic of the camera page. A plain import: the functions see the page's
-// properties and ids, and the main view's errorDialog.
+// Logic of the camera page. A plain import: the functions work on the
+// names of the page's scope.
+//
+// Reads and writes, by owner:
+// - context property cameraEmulationManager (the plug-in): read; its stream
+//   calls are made here.
+// - CameraManagementPage.qml: currentCameraName, currentResolution and
+//   currentFramerate (written by setupCurrentCameraStreamValues),
+//   videoFilePath (written by videoFileAccepted; read), videoFileUrl and the
+//   ids hostCameraButton and videoFileButton (read).
+// - EmulationManagementView.qml: the id errorDialog (its text is written and
+//   it is opened by videoFileCodecChecked and streamFailed).
+// localPath, longestEntry and sentFrameRateText read their arguments only.
 
 // The local path of a file URL, as the manager needs it: the "file://" prefix
 // goes and the percent-encoding is undone, so that names with spaces or
