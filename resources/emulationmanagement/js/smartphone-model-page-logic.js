@@ -1,4 +1,5 @@
 .import "pose-readings.mjs" as Pose
+.import "pose-display.js" as Display
 
 // Turns the pose of the virtual phone into accelerometer, gyroscope and
 // magnetometer readings with the maths of pose-readings.mjs. A plain import:
@@ -15,21 +16,9 @@
 //   rotationRadioButton and moveRadioButton (checked read and written), and
 //   accelerometerLabel, gyroscopeLabel, magnetometerLabel and resultsColumn
 //   (visible and enabled written, read as gates).
-// receivedAcceleration, formatValues and phoneIconSource read their
-// arguments only.
+// What needs no name of the page is in pose-readings.mjs and pose-display.js.
 
 var sensorNames = ["accelerometer", "gyroscope", "magnetometer"];
-
-// Each value as the emulator receives it in thousandths of g, back in m/s².
-function receivedAcceleration(value, coefficient) {
-    return Math.round(value * coefficient) / coefficient;
-}
-
-function formatValues(caption, values, locale, decimals) {
-    return caption + ": " + values.map(function (value) {
-        return value.toLocaleString(locale, "f", decimals);
-    }).join(" ");
-}
 
 // A rotation slider that went past ±180 (keys may take it there) comes back
 // at the other end of its range.
@@ -126,12 +115,9 @@ function updatePoseReadings() {
 // Turns a rotation slider by some degrees, coming back at the other end past
 // ±180 (the same pose); returns whether it wrapped.
 function turnSlider(slider, degrees) {
-    var value = slider.value + degrees;
-    var wrapped = Math.abs(value) > rotMaxValue;
-    if (wrapped)
-        value -= 2 * rotMaxValue * Math.sign(value);
-    slider.value = value;
-    return wrapped;
+    const turned = Display.turnedAngle(slider.value, degrees, rotMaxValue);
+    slider.value = turned.value;
+    return turned.wrapped;
 }
 
 // A drag on the phone model is a step of the Z-Rot and X-Rot sliders: they
@@ -190,10 +176,6 @@ function switchOrientation(index) {
     zRotSlider.value = Pose.presetRotations[index - 1][0];
     xRotSlider.value = Pose.presetRotations[index - 1][1];
     updatePoseReadings();
-}
-
-function phoneIconSource(index, dark) {
-    return "qrc:/emulationmanagement/icons/phone_" + index + (dark ? "_light" : "") + ".png";
 }
 
 function toggleMode() {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import "../js/pose-display.js" as Display
 import "../js/smartphone-model-page-logic.js" as Logic
 
 Item {
@@ -316,7 +317,7 @@ Item {
                                 height: 40
                                 padding: 2
                                 display: AbstractButton.IconOnly
-                                icon.source: Logic.phoneIconSource(index + 1, darkUserInterface) // qmllint disable unqualified
+                                icon.source: Display.phoneIconSource(index + 1, darkUserInterface) // qmllint disable unqualified
                                 icon.width: 36
                                 icon.height: 36
                                 icon.color: "transparent"
@@ -340,10 +341,10 @@ Item {
                             id: accelerometerLabel
 
                             objectName: "accelerometerLabel"
-                            text: Logic.formatValues(qsTr("Accelerometer (m/s²)"), [
-                                    Logic.receivedAcceleration(page.accXValue, page.accGravityCoef),
-                                    Logic.receivedAcceleration(page.accYValue, page.accGravityCoef),
-                                    Logic.receivedAcceleration(page.accZValue, page.accGravityCoef)
+                            text: Display.formatValues(qsTr("Accelerometer (m/s²)"), [
+                                    Display.receivedAcceleration(page.accXValue, page.accGravityCoef),
+                                    Display.receivedAcceleration(page.accYValue, page.accGravityCoef),
+                                    Display.receivedAcceleration(page.accZValue, page.accGravityCoef)
                                 ], page.locale, page.numberRoundingSize)
                         }
 
@@ -351,7 +352,7 @@ Item {
                             id: gyroscopeLabel
 
                             objectName: "gyroscopeLabel"
-                            text: Logic.formatValues(qsTr("Gyroscope (°/s)"),
+                            text: Display.formatValues(qsTr("Gyroscope (°/s)"),
                                 [page.gyroXValue, page.gyroYValue, page.gyroZValue],
                                 page.locale, page.numberRoundingSize)
                         }
@@ -360,7 +361,7 @@ Item {
                             id: magnetometerLabel
 
                             objectName: "magnetometerLabel"
-                            text: Logic.formatValues(qsTr("Magnetometer (μT)"),
+                            text: Display.formatValues(qsTr("Magnetometer (μT)"),
                                 [page.magnetXValue, page.magnetYValue, page.magnetZValue],
                                 page.locale, page.numberRoundingSize)
                         }
