@@ -6,9 +6,6 @@
 #include <utils/qtcsettings.h>
 
 #include <QLocale>
-#include <QQmlContext>
-#include <QQmlEngine>
-#include <QQmlExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -65,7 +62,6 @@ private slots:
     void cleanup();
     void callTable();
     void trackTexts();
-    void trackFromQml();
     void trackIndex();
     void firstConnectionSendsTheStoredState();
     void everyConnectionResendsTheStateAndDropsTheTrack();
@@ -178,24 +174,6 @@ void GpsEmulationManagerTest::trackTexts()
         QCOMPARE(m_fixture->framesAfter([&] { m_manager->loadTrack(row.points); }),
                  calls({QStringLiteral("loadTrack array:array:double:") + row.argument}));
     }
-}
-
-void GpsEmulationManagerTest::trackFromQml()
-{
-    QVERIFY(m_fixture->connectInvoker());
-    QQmlEngine engine;
-    engine.rootContext()->setContextProperty(QStringLiteral("gps"), m_manager.get());
-    QQmlExpression load(engine.rootContext(),
-                        nullptr,
-                        QStringLiteral("gps.loadTrack([{latitude: '55.7500000', longitude: "
-                                       "'37.6100000', altitude: '1,000.00', interval: 0}, "
-                                       "{latitude: 55.76, longitude: 37.62, altitude: 151.5, "
-                                       "interval: 1000000}])"));
-    QCOMPARE(m_fixture->framesAfter([&] { load.evaluate(); }),
-             calls({"loadTrack array:array:double:55.7500000,37.6100000,0.00,0;"
-                    "55.7600000,37.6200000,151.50,1e+06"}));
-    QVERIFY(!load.hasError());
-    QVERIFY(m_manager->trackLoaded());
 }
 
 void GpsEmulationManagerTest::trackIndex()

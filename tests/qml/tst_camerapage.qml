@@ -117,16 +117,40 @@ ViewTestCase {
         click("setSettingsButton");
     }
 
-    function test_leavingThePageStopsTheStream() {
-        click("startStreamButton");
+    function test_stoppingTheStream_data() {
+        return [
+            { tag: "camera, page left", video: false, leave: true },
+            { tag: "video, Stop", video: true, leave: false },
+            { tag: "video, page left", video: true, leave: true }
+        ];
+    }
+    function test_stoppingTheStream(data) {
+        if (data.video) {
+            click("videoFileButton");
+            chooseFile(cameraRig.media("vp8", "clip.webm"));
+        } else {
+            click("startStreamButton");
+        }
         compare(cameraEmulationManager.previewSink, child("previewOutput").videoSink);
         // What reaches the video output is tst_camerapreview's matter.
         tryVerify(() => cameraEmulationManager.sentFrameRate > 0, patience);
         tryVerify(() => child("sentFrameRate").text.startsWith("Sent: "), patience);
-        wait(1500);
-        testEnvironment.saveScreenshot("camera-page");
-        showPage("GPS Management");
-        compare([cameraEmulationManager.streamRunning, cameraEmulationManager.previewSink], [false, null]);
+        if (!data.video)
+            testEnvironment.saveScreenshot("camera-page");
+        data.leave ? showPage("GPS Management") : click("stopStreamButton");
+        verify(!cameraEmulationManager.streamRunning);
+        // Nothing is sent any more: the rate of what is sent falls to 0.
+        tryCompare(cameraEmulationManager, "sentFrameRate", 0, patience);
+        compare(cameraEmulationManager.previewSink, data.leave ? null : child("previewOutput").videoSink);
+    }
+
+    // Last by name: the cameras go while the page shows the camera's stream.
+    function test_zLastCameraUnpluggedFromALivePage() {
+        click("startStreamButton");
+        cameraRig.unplugCameras();
+        tryCompare(cameraEmulationManager, "cameras", [], patience);
+        const [host, video, start] = ["hostCameraButton", "videoFileButton", "startStreamButton"].map(name => child(name));
+        compare([host.enabled, host.checked, video.checked, start.enabled, cameraEmulationManager.streamRunning], [false, false, true, false, false]);
     }
 
     // A page created while no camera is connected.

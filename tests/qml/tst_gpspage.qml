@@ -102,18 +102,43 @@ ViewTestCase {
 
     function test_waits_data() {
         return [
-            { tag: "speed 4, 1000 ms to the next point", speed: 4, row: 0, wait: 250 },
-            { tag: "speed 1, 0 ms to the next point", speed: 1, row: 2, wait: 1 },
-            { tag: "speed 3, 1000 ms to the next point", speed: 3, row: 1, wait: 333 }
+            { tag: "speed 4, 1000 ms to the next point", speed: 4, row: 0, own: true, wait: 250 },
+            { tag: "speed 1, 0 ms to the next point", speed: 1, row: 2, own: true, wait: 1 },
+            { tag: "speed 3, 1000 ms to the next point", speed: 3, row: 1, own: true, wait: 333 },
+            { tag: "speed 2, default interval", speed: 2, row: 1, own: false, wait: 1000 }
         ];
     }
+    // The speed is picked with the keyboard, the own speed turned off by a click.
     function test_waits(data) {
         load("track.nmea");
-        gpsEmulationManager.setTrackSpeed(data.speed);
+        const speedBox = child("speedBox");
+        speedBox.forceActiveFocus();
+        for (let i = 1; i < data.speed; ++i)
+            keyClick(Qt.Key_Down);
+        if (!data.own)
+            mouseClick(child("ownSpeedCheckBox"));
+        const expected = [2, 3, 4].filter(speed => speed <= data.speed).map(speed => "setTrackSpeed int32:" + speed).concat(data.own ? [] : ["setTrackIntervalMode boolean:1"]);
+        compare(sentCalls(expected.length).filter(text => !text.startsWith("goTo")), expected);
         if (data.row > 0)
             clickRow(data.row);
         mouseClick(child("playButton"));
         compare([child("trackTimer").running, child("trackTimer").interval], [true, data.wait]);
+        mouseClick(child("ownSpeedCheckBox"));
+        compare([gpsEmulationManager.useDefaultInterval, speedBox.currentText], [data.own, data.speed + "x"]);
+        gpsEmulationManager.setTrackIntervalMode(false);
+    }
+
+    // Played from the second point, the timer moves on to the last point and ends there.
+    function test_playbackRunsToTheEnd() {
+        load("track.nmea");
+        clickRow(1);
+        mouseClick(child("playButton"));
+        tryVerify(() => page.trackStopped, patience, "the last point ends playback");
+        awaitReplies();
+        const texts = calls().filter(text => text.startsWith("goToPositionOnTrack") || text === "startTrack ");
+        const played = texts.slice(texts.indexOf("startTrack "));
+        compare([played.indexOf("goToPositionOnTrack int32:2") > 0, played[played.length - 1]], [true, "goToPositionOnTrack int32:3"]);
+        compare([gpsEmulationManager.currentPositionIndex, child("trackTimer").running, child("stopButton").enabled], [3, false, false]);
     }
 
     function test_playAtTheLastPointStartsOver() {
@@ -169,10 +194,17 @@ ViewTestCase {
         compare([child("trackTimer").running, child("currentAltitude").text], [false, "1,234.50"]);
     }
 
-    function test_errorReplyDropsTheTrack() {
+    // "OK" replies keep it (every load waits for them); anything else drops it.
+    function test_replyDropsTheTrack_data() {
+        return [
+            { tag: "error", send: () => wire.reply("org.freedesktop.DBus.Error.ServiceUnknown") },
+            { tag: "connection lost", send: () => gpsEmulationManager.replyFromEmulatorReceived("") }
+        ];
+    }
+    function test_replyDropsTheTrack(data) {
         load("track.nmea");
         mouseClick(child("playButton"));
-        wire.reply("org.freedesktop.DBus.Error.ServiceUnknown");
+        data.send();
         tryCompare(child("trackTable"), "rows", 0, patience);
         compare([page.nmeaFileUrl, child("trackTimer").running], ["", false]);
     }
