@@ -28,7 +28,7 @@ Vesk::Emulator *IdeEnvironment::addEmulator(const QString &name, const QString &
     QSsh::SshConnectionParameters ssh;
     ssh.setHost(QStringLiteral("127.0.0.1"));
     ssh.setPort(2223);
-    ssh.timeout = 2;
+    ssh.timeout = 30;
     emulator->virtualMachine()->setSshParameters(ssh);
     sdk.addEmulator(emulator);
     return emulator;

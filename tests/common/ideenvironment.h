@@ -29,7 +29,7 @@ public:
     ~IdeEnvironment();
 
     // Adds an emulator with a machine that is off to the SDK, its SSH
-    // parameters on 127.0.0.1:2223 with a 2 s timeout.
+    // parameters on 127.0.0.1:2223 with a 30 s timeout (a busy machine may be slow to answer).
     Vesk::Emulator *addEmulator(const QString &name, const QString &deviceModel);
 
     // Chooses Tools > "Emulation Management…"; false when the entry is missing.

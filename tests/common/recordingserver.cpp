@@ -67,8 +67,16 @@ QString RecordingServer::answer(const QString &frame)
     const QString method = call ? call->method : QString();
     const Arguments arguments = Protocol::parseArguments(call ? call->argumentText : QString());
     const QStringList values = Protocol::valueTexts(arguments.values);
+    const QString first = values.value(0);
     QString error;
-    if (method == QLatin1String("loadTrack") && !arguments.values.isEmpty())
+    QString result;
+    if (method == QLatin1String("enableSensor"))
+        m_disabledSensors.remove(first);
+    else if (method == QLatin1String("disableSensor"))
+        m_disabledSensors.insert(first);
+    else if (method == QLatin1String("enabled"))
+        result = m_disabledSensors.contains(first) ? QStringLiteral("false") : QStringLiteral("true");
+    else if (method == QLatin1String("loadTrack") && !arguments.values.isEmpty())
         m_trackPoints = arguments.values.constFirst().value<DoubleArrays>().size();
     else if (method == QLatin1String("startTrack") && m_trackPoints == 0)
         error = QStringLiteral("No track is loaded");
@@ -78,7 +86,7 @@ QString RecordingServer::answer(const QString &frame)
             error = QStringLiteral("The track has no point %1").arg(index);
     }
     if (error.isEmpty())
-        return Protocol::reply(method, values, {});
+        return Protocol::reply(method, values, result);
     return Protocol::reply(
         method, values, {}, QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"), error);
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QWebSocketServer>
 
@@ -14,7 +15,8 @@ QT_END_NAMESPACE
 // A WebSocket server in the place of the emulator's remote D-Bus invoker:
 // records every text frame and can answer, drop its clients or go away.
 // With answering set it replies to each call as the emulator does: success,
-// or the location service's error for a track point it does not have.
+// a sensor's enabled state (all start enabled), or the location service's
+// error for a track point it does not have.
 class RecordingServer : public QObject
 {
     Q_OBJECT
@@ -48,6 +50,7 @@ private:
 
     quint16 m_port;
     qsizetype m_trackPoints = 0;
+    QSet<QString> m_disabledSensors;
     QWebSocketServer m_server;
     QList<QWebSocket *> m_clients;
 };

@@ -127,14 +127,11 @@ void GpsEmulationManagerTest::callTable()
         {[](M &m) { m.setLongitude(12.3456789); }, "setLongitude double:12.3456789", "-89.5 12.3456789 0.005001"},
         {[](M &m) { m.setAltitude(10000); }, "setAltitude double:10000.00", "-89.5 12.3456789 10000"},
         {[](M &m) { m.setLocalPosition(48.1173, 11.5166667, 545.4); }, "", "48.1173 11.5166667 545.4"},
-        {[](M &m) { m.startTrack(); }, "startTrack ", nullptr},
-        {[](M &m) { m.pauseTrack(); }, "pauseTrack ", nullptr},
         {[](M &m) { m.stopTrack(); }, "stopTrack ", nullptr},
         {[](M &m) { m.setTrackLooped(true); }, "setTrackLooped boolean:1", nullptr},
         {[](M &m) { m.setTrackLooped(false); }, "setTrackLooped boolean:0", nullptr},
         {[](M &m) { m.setTrackIntervalMode(true); }, "setTrackIntervalMode boolean:1", nullptr},
         {[](M &m) { m.setTrackIntervalMode(false); }, "setTrackIntervalMode boolean:0", nullptr},
-        {[](M &m) { m.setTrackSpeed(5); }, "setTrackSpeed int32:5", nullptr},
         {[](M &m) { m.goToPositionOnTrack(-1); }, "goToPositionOnTrack int32:-1", nullptr},
     };
     // clang-format on

@@ -40,12 +40,17 @@ ViewTestCase {
             click("stopStreamButton");
     }
 
+    // The last camera goes from the live page while it streams, then a page is made without one.
     function test_noCameraLeavesOnlyTheVideoFile() {
+        click("startStreamButton");
         cameraRig.unplugCameras();
         tryCompare(cameraEmulationManager, "cameras", [], patience);
+        const controls = parent => ["hostCameraButton", "videoFileButton", "startStreamButton"].map(name => child(name, parent));
+        const [liveHost, liveVideo, liveStart] = controls();
+        compare([liveHost.enabled, liveHost.checked, liveVideo.checked, liveStart.enabled, cameraEmulationManager.streamRunning], [false, false, true, false, false]);
         lonePageLoader.active = true;
         const lonePage = lonePageLoader.item;
-        const [host, video, start] = ["hostCameraButton", "videoFileButton", "startStreamButton"].map(name => child(name, lonePage));
+        const [host, video, start] = controls(lonePage);
         compare([host.enabled, host.checked, video.checked, start.enabled], [false, false, true, false]);
         chooseFile(cameraRig.media("vp8", "lone.webm"), lonePage);
         compare([start.enabled, cameraEmulationManager.streamRunning], [false, true], "the chosen file streams at once");
@@ -142,15 +147,6 @@ ViewTestCase {
         // Nothing is sent any more: the rate of what is sent falls to 0.
         tryCompare(cameraEmulationManager, "sentFrameRate", 0, patience);
         compare(cameraEmulationManager.previewSink, data.leave ? null : child("previewOutput").videoSink);
-    }
-
-    // Last by name: the cameras go while the page shows the camera's stream.
-    function test_zLastCameraUnpluggedFromALivePage() {
-        click("startStreamButton");
-        cameraRig.unplugCameras();
-        tryCompare(cameraEmulationManager, "cameras", [], patience);
-        const [host, video, start] = ["hostCameraButton", "videoFileButton", "startStreamButton"].map(name => child(name));
-        compare([host.enabled, host.checked, video.checked, start.enabled, cameraEmulationManager.streamRunning], [false, false, true, false, false]);
     }
 
     // A page created while no camera is connected.
