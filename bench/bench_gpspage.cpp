@@ -162,16 +162,8 @@ void measureScrolling(QQuickView *view, QQuickItem *page)
 // previous one, counted from the start of the playback.
 void measurePlayback(QQuickItem *page, GPSEmulationManager *manager)
 {
-    QStringList lines;
-    for (int i = 0; i < 600; ++i) {
-        lines.append(QStringLiteral("$GPGGA,%1%2,48%3,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47")
-                         .arg(12 + i / 3600, 2, 10, QLatin1Char('0'))
-                         .arg(QStringLiteral("%1%2")
-                                  .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
-                                  .arg(i % 60, 2, 10, QLatin1Char('0')))
-                         .arg(7.038 + i * 0.0001, 7, 'f', 4, QLatin1Char('0')));
-    }
-    QMetaObject::invokeMethod(page, "loadNmeaLog", Q_ARG(QVariant, lines.join(QLatin1Char('\n'))));
+    QMetaObject::invokeMethod(
+        page, "loadNmeaLog", Q_ARG(QVariant, QString::fromLatin1(TrackTexts::ggaLog(600))));
     manager->setTrackSpeed(5);
     QElapsedTimer clock;
     double worstLag = 0;
@@ -235,7 +227,7 @@ int main(int argc, char *argv[])
     if (mode == QLatin1String("day")) {
         measureLoads(page,
                      "a 24 h GGA log",
-                     TrackTexts::ggaDay(),
+                     TrackTexts::ggaLog(86400),
                      "nmea",
                      1.0,
                      "3.4-4.2 s, all on the window's thread");

@@ -39,10 +39,10 @@ QByteArray gpxDocument(const QByteArray &body, const QByteArray &rootAttributes 
 
 } // namespace
 
-QByteArray ggaDay()
+QByteArray ggaLog(int seconds)
 {
     QByteArray text;
-    for (int second = 0; second < 86400; ++second)
+    for (int second = 0; second < seconds; ++second)
         text += gga(second) + "\r\n";
     return text;
 }

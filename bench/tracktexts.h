@@ -7,8 +7,8 @@
 // Track files as receivers and apps write them, for the benchmarks.
 namespace TrackTexts {
 
-// A day of "$GPGGA" fixes at 1 Hz: 86,400 lines.
-QByteArray ggaDay();
+// "$GPGGA" fixes at 1 Hz for the given number of seconds; a day is 86,400.
+QByteArray ggaLog(int seconds);
 // "$GPGGA" fixes the track; the other supported types are tested and
 // dropped, unsupported ones skipped untested.
 QByteArray mixedLog(int lineCount);

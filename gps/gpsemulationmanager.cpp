@@ -206,15 +206,20 @@ void GPSEmulationManager::goToPositionOnTrack(int index)
     setCurrentPositionIndex(index);
 }
 
+// The stored position is read first: the page answers the index change of
+// stopTrack() by showing the track's first point as the position, which
+// would otherwise be stored and sent in place of the user's.
 void GPSEmulationManager::handleEmulatorConnected()
 {
+    const double latitude = m_settings.readGpsLatitude();
+    const double longitude = m_settings.readGpsLongitude();
+    const double altitude = m_settings.readGpsAltitude();
     stopTrack();
     m_trackLoaded = false;
     setTrackLooped(m_trackLooped);
     setTrackIntervalMode(m_useDefaultInterval);
     setTrackSpeed(m_trackSpeed);
-    setPosition(
-        m_settings.readGpsLatitude(), m_settings.readGpsLongitude(), m_settings.readGpsAltitude());
+    setPosition(latitude, longitude, altitude);
 }
 
 } // namespace EmulationManagement::Internal

@@ -222,6 +222,15 @@ ViewTestCase {
         compare(calls(), [], "nothing is sent");
     }
 
+    // A log handed over as text goes through the page's NMEA script.
+    function test_logAsText() {
+        load("track.nmea");
+        page.loadNmeaLog("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\n$GPGGA,1235,x\n");
+        compare([child("errorDialog").text, child("trackTable").rows, calls()], ["Incorrect NMEA file, line: 2", 4, []]);
+        page.loadNmeaLog("$GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,-545.4,M,46.9,M,,*47\n");
+        compare(sentCalls(3), ["stopTrack ", "loadTrack array:array:double:48.1173000,11.5166667,-545.40,0", "goToPositionOnTrack int32:0"]);
+    }
+
     // What can be read is kept: the emulator gets the track before any
     // point on it, and the page says once what it left out.
     function test_imperfectFile() {
@@ -237,7 +246,7 @@ ViewTestCase {
     function test_cancelKeepsThePreviousTrack() {
         load("track.nmea");
         page.loadTrackFile(Qt.resolvedUrl("gps/one.nmea"));
-        compare([page.loading, child("cancelLoadButton").Accessible.name, child("loadProgressLabel").text], [true, "Cancel loading", "0%"]);
+        compare([page.loading, child("cancelLoadButton").Accessible.name, child("loadProgressLabel").text], [true, "Cancel", "0%"]);
         page.cancelLoad();
         compare([page.loading, child("trackTable").rows, page.nmeaFileUrl.endsWith("track.nmea")], [false, 4, true]);
         wire.clearFrames();

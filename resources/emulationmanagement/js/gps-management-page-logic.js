@@ -142,12 +142,14 @@ function currentPositionIndexChanged() {
         page.trackStopped = true;
 }
 
+// The table goes first: the index change of stopTrack() would otherwise make
+// the dropped track's first point the position, in place of the user's.
 function replyFromEmulatorReceived(reply) {
     if (reply === "OK")
         return;
+    trackPointsTableModel.clear();
     page.stopTrack();
     page.nmeaFileUrl = "";
-    trackPointsTableModel.clear();
 }
 
 function currentRowChanged(row) {

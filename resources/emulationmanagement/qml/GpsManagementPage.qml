@@ -302,7 +302,7 @@ Item {
                             Button {
                                 objectName: "cancelLoadButton"
                                 text: qsTr("Cancel")
-                                Accessible.name: qsTr("Cancel loading")
+                                Accessible.name: text
                                 onClicked: page.cancelLoad()
                             }
                         }
