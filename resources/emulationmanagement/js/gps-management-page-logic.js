@@ -1,19 +1,26 @@
 .import "nmea-parsing.js" as Nmea
 .import "track-playback.mjs" as Playback
 
-// Logic of the GPS page. The page imports this file into its own scope: the
-// page's properties, its ids and gpsEmulationManager are read directly.
-
-function localeNumber(value, decimals) {
-    return Number(value).toLocaleString(page.locale, 'f', decimals);
-}
+// Logic of the GPS page: loading a track, playing it and following the
+// emulator. A plain import: the functions work on the names of the page's
+// scope, and call one another rather than the page's entry points.
+//
+// Reads and writes, by owner:
+// - context property gpsEmulationManager (the plug-in): read; its position,
+//   track and playback calls are made here, and currentPositionIndex is
+//   written.
+// - GpsManagementPage.qml: the properties pendingFileUrl, skippedLinesNote,
+//   nmeaFileUrl, loadingPoints, onlyDefaultInterval, trackStopped,
+//   scheduleStart and scheduledWaits (read and written), defaultInterval
+//   (read); the ids trackPointsTableModel (loaded, read, cleared), trackTimer
+//   (started and stopped), trackTable (its selectTrackPoint) and the three
+//   coordinate fields (read).
+// - EmulationManagementView.qml: the id errorDialog (its text is written and
+//   it is opened by trackLoadFailed).
+// The waits and the order of the points are in track-playback.mjs.
 
 function rowCount() {
     return trackPointsTableModel.rows;
-}
-
-function trackFileIsGpx(url) {
-    return /\.gpx$/i.test(String(url));
 }
 
 // The file is read on a worker thread; the table and the emulator keep the
@@ -42,7 +49,7 @@ function loadNmeaLog(text) {
         return;
     }
     page.pendingFileUrl = page.nmeaFileUrl;
-    page.loadTrackPoints(points);
+    trackPointsTableModel.setPoints(points);
     trackLoaded("");
 }
 
@@ -66,13 +73,13 @@ function trackLoaded(note) {
         gpsEmulationManager.setTrackIntervalMode(true);
     }
     page.trackStopped = true;
-    page.stopTrack();
+    stopTrack();
     gpsEmulationManager.loadTrackModel(trackPointsTableModel);
     gpsEmulationManager.currentPositionIndex = 0;
-    page.selectTrackPoint(0);
+    trackTable.selectTrackPoint(0);
     page.loadingPoints = false;
     gpsEmulationManager.goToPositionOnTrack(0);
-    page.setCurrentTrackPointAsCurrentCoordinate();
+    setCurrentTrackPointAsCurrentCoordinate();
 }
 
 function setCurrentTrackPointAsCurrentCoordinate() {
@@ -135,8 +142,8 @@ function stopTrack() {
 function currentPositionIndexChanged() {
     const rows = rowCount();
     if (rows > 0) {
-        page.selectTrackPoint(gpsEmulationManager.currentPositionIndex);
-        page.setCurrentTrackPointAsCurrentCoordinate();
+        trackTable.selectTrackPoint(gpsEmulationManager.currentPositionIndex);
+        setCurrentTrackPointAsCurrentCoordinate();
     }
     if (gpsEmulationManager.currentPositionIndex >= rows - 1 && !gpsEmulationManager.trackLooped)
         page.trackStopped = true;
@@ -148,7 +155,7 @@ function replyFromEmulatorReceived(reply) {
     if (reply === "OK")
         return;
     trackPointsTableModel.clear();
-    page.stopTrack();
+    stopTrack();
     page.nmeaFileUrl = "";
 }
 
@@ -161,22 +168,12 @@ function currentRowChanged(row) {
     const wasRunning = trackTimer.running;
     trackTimer.stop();
     if (wasRunning)
-        page.startTrack();
+        startTrack();
 }
 
 function setPosition() {
     if (trackTimer.running)
-        page.pauseTrack();
-    gpsEmulationManager.setPosition(Number.fromLocaleString(page.locale, latitudeField.text),
-                                    Number.fromLocaleString(page.locale, longitudeField.text),
-                                    Number.fromLocaleString(page.locale, altitudeField.text));
-}
-
-function submitField(field, setter) {
-    if (field.acceptableInput)
-        setter(Number.fromLocaleString(page.locale, field.text));
-}
-
-function progressPercent(value, maximum) {
-    return localeNumber(value / maximum * 100, 2) + "%";
+        pauseTrack();
+    gpsEmulationManager.setPosition(latitudeField.number(), longitudeField.number(),
+                                    altitudeField.number());
 }

@@ -4,6 +4,7 @@ import QtQuick.Dialogs
 import QtQuick.Layouts
 import org.mirel 1.0
 import "../js/gps-management-page-logic.js" as Logic
+import "../js/track-format.js" as Format
 
 Item {
     id: page
@@ -80,13 +81,13 @@ Item {
     visible: active
     onOnlyDefaultIntervalChanged: {
         if (onlyDefaultInterval) {
-            messageDialog.text = qsTr("The loaded NMEA file has no temporal information. Thus you cannot play it at its own speed.");
+            messageDialog.text = qsTr("The loaded NMEA file has no temporal information. Thus you cannot play it at its own speed."); // qmllint disable unqualified
             messageDialog.open();
         }
     }
 
     Connections {
-        target: gpsEmulationManager
+        target: gpsEmulationManager // qmllint disable unqualified
 
         function onCurrentPositionIndexChanged() {
             Logic.currentPositionIndexChanged();
@@ -117,7 +118,7 @@ Item {
         interval: 100
         repeat: true
         running: trackTimer.running
-        onTriggered: gpsEmulationManager.goToPositionOnTrack(gpsEmulationManager.currentPositionIndex)
+        onTriggered: gpsEmulationManager.goToPositionOnTrack(gpsEmulationManager.currentPositionIndex) // qmllint disable unqualified
     }
 
     FileDialog {
@@ -130,25 +131,18 @@ Item {
         title: qsTr("Open NMEA File")
         nameFilters: [qsTr("NMEA files (*.nmea)"), qsTr("GPX files (*.gpx)")]
         fileMode: FileDialog.OpenFile
-        onAccepted: page.loadTrackFile(selectedFile)
+        onAccepted: Logic.loadTrackFile(selectedFile)
     }
 
-    ScrollView {
-        id: scrollView
-
+    PageFrame {
         anchors.fill: parent
-        contentWidth: availableWidth
-        contentHeight: content.height + 30
+        bodyWidth: page.width - 30
 
         ColumnLayout {
-            id: content
-
-            x: 15
-            y: 15
-            width: page.width - 30
+            width: parent.width
             // The table takes what the controls leave, at least 100 pixels.
             height: Math.max(page.height - 30,
-                             controls.implicitHeight + header.implicitHeight + 100 + 2 * spacing)
+                             controls.implicitHeight + trackTable.minimumHeight + spacing)
             spacing: 15
 
             RowLayout {
@@ -175,17 +169,17 @@ Item {
                         Label { text: qsTr("Latitude") }
                         Label {
                             objectName: "currentLatitude"
-                            text: Logic.localeNumber(gpsEmulationManager.currentPosition.latitude, page.latLongRoundingSize)
+                            text: Format.localeNumber(gpsEmulationManager.currentPosition.latitude, page.latLongRoundingSize, page.locale) // qmllint disable unqualified
                         }
                         Label { text: qsTr("Longitude") }
                         Label {
                             objectName: "currentLongitude"
-                            text: Logic.localeNumber(gpsEmulationManager.currentPosition.longitude, page.latLongRoundingSize)
+                            text: Format.localeNumber(gpsEmulationManager.currentPosition.longitude, page.latLongRoundingSize, page.locale) // qmllint disable unqualified
                         }
                         Label { text: qsTr("Altitude") }
                         Label {
                             objectName: "currentAltitude"
-                            text: Logic.localeNumber(gpsEmulationManager.currentPosition.altitude, page.altRoundingSize)
+                            text: Format.localeNumber(gpsEmulationManager.currentPosition.altitude, page.altRoundingSize, page.locale) // qmllint disable unqualified
                         }
                     }
 
@@ -197,58 +191,40 @@ Item {
                         spacing: 15
 
                         Label { text: qsTr("Latitude") }
-                        TextField {
+                        CoordinateField {
                             id: latitudeField
 
                             objectName: "latitudeField"
-                            Layout.preferredWidth: 90
-                            text: "0"
-                            horizontalAlignment: TextInput.AlignRight
-                            validator: TextFieldDoubleValidator {
-                                bottom: page.latitudeMinValue
-                                top: page.latitudeMaxValue
-                                decimals: page.latLongRoundingSize
-                                notation: DoubleValidator.StandardNotation
-                            }
+                            minValue: page.latitudeMinValue
+                            maxValue: page.latitudeMaxValue
+                            decimals: page.latLongRoundingSize
+                            locale: page.locale
                             Accessible.name: qsTr("Latitude")
-                            Keys.onReturnPressed: Logic.submitField(latitudeField, gpsEmulationManager.setLatitude)
-                            Keys.onEnterPressed: Logic.submitField(latitudeField, gpsEmulationManager.setLatitude)
+                            onSubmitted: value => gpsEmulationManager.setLatitude(value) // qmllint disable unqualified
                         }
                         Label { text: qsTr("Longitude") }
-                        TextField {
+                        CoordinateField {
                             id: longitudeField
 
                             objectName: "longitudeField"
-                            Layout.preferredWidth: 90
-                            text: "0"
-                            horizontalAlignment: TextInput.AlignRight
-                            validator: TextFieldDoubleValidator {
-                                bottom: page.longitudeMinValue
-                                top: page.longitudeMaxValue
-                                decimals: page.latLongRoundingSize
-                                notation: DoubleValidator.StandardNotation
-                            }
+                            minValue: page.longitudeMinValue
+                            maxValue: page.longitudeMaxValue
+                            decimals: page.latLongRoundingSize
+                            locale: page.locale
                             Accessible.name: qsTr("Longitude")
-                            Keys.onReturnPressed: Logic.submitField(longitudeField, gpsEmulationManager.setLongitude)
-                            Keys.onEnterPressed: Logic.submitField(longitudeField, gpsEmulationManager.setLongitude)
+                            onSubmitted: value => gpsEmulationManager.setLongitude(value) // qmllint disable unqualified
                         }
                         Label { text: qsTr("Altitude") }
-                        TextField {
+                        CoordinateField {
                             id: altitudeField
 
                             objectName: "altitudeField"
-                            Layout.preferredWidth: 90
-                            text: "0"
-                            horizontalAlignment: TextInput.AlignRight
-                            validator: TextFieldDoubleValidator {
-                                bottom: page.altitudeMinValue
-                                top: page.altitudeMaxValue
-                                decimals: page.altRoundingSize
-                                notation: DoubleValidator.StandardNotation
-                            }
+                            minValue: page.altitudeMinValue
+                            maxValue: page.altitudeMaxValue
+                            decimals: page.altRoundingSize
+                            locale: page.locale
                             Accessible.name: qsTr("Altitude")
-                            Keys.onReturnPressed: Logic.submitField(altitudeField, gpsEmulationManager.setAltitude)
-                            Keys.onEnterPressed: Logic.submitField(altitudeField, gpsEmulationManager.setAltitude)
+                            onSubmitted: value => gpsEmulationManager.setAltitude(value) // qmllint disable unqualified
                         }
                         Button {
                             objectName: "setButton"
@@ -303,7 +279,7 @@ Item {
                                 objectName: "cancelLoadButton"
                                 text: qsTr("Cancel")
                                 Accessible.name: text
-                                onClicked: page.cancelLoad()
+                                onClicked: Logic.cancelLoad()
                             }
                         }
                         RowLayout {
@@ -339,24 +315,24 @@ Item {
                                 stepSize: 1
                                 snapMode: Slider.SnapAlways
                                 enabled: trackTable.rows >= 2
-                                value: trackTable.rows === 1 ? 1 : gpsEmulationManager.currentPositionIndex
+                                value: trackTable.rows === 1 ? 1 : gpsEmulationManager.currentPositionIndex // qmllint disable unqualified
                                 Accessible.name: qsTr("Track progress")
                                 onMoved: {
-                                    page.selectTrackPoint(value);
-                                    gpsEmulationManager.goToPositionOnTrack(value);
+                                    trackTable.selectTrackPoint(value);
+                                    gpsEmulationManager.goToPositionOnTrack(value); // qmllint disable unqualified
                                 }
                                 onPressedChanged: {
                                     if (pressed) {
                                         wasRunning = trackTimer.running;
                                         trackTimer.stop();
                                     } else if (wasRunning) {
-                                        page.startTrack();
+                                        Logic.startTrack();
                                     }
                                 }
                             }
                             Label {
                                 objectName: "progressLabel"
-                                text: Logic.progressPercent(progressSlider.value, progressSlider.to)
+                                text: Format.progressPercent(progressSlider.value, progressSlider.to, page.locale)
                             }
                         }
                         RowLayout {
@@ -369,7 +345,7 @@ Item {
                                 Accessible.name: qsTr("Play")
                                 onClicked: {
                                     page.trackStopped = false;
-                                    page.startTrack();
+                                    Logic.startTrack();
                                 }
                             }
                             PlaybackButton {
@@ -377,7 +353,7 @@ Item {
                                 icon.source: "qrc:/emulationmanagement/pause.png"
                                 enabled: trackTimer.running
                                 Accessible.name: qsTr("Pause")
-                                onClicked: page.pauseTrack()
+                                onClicked: Logic.pauseTrack()
                             }
                             PlaybackButton {
                                 objectName: "stopButton"
@@ -386,7 +362,7 @@ Item {
                                 Accessible.name: qsTr("Stop")
                                 onClicked: {
                                     page.trackStopped = true;
-                                    page.stopTrack();
+                                    Logic.stopTrack();
                                 }
                             }
                             ComboBox {
@@ -395,24 +371,24 @@ Item {
                                 model: page.trackSpeedList
                                 textRole: "text"
                                 valueRole: "value"
-                                currentIndex: gpsEmulationManager.trackSpeed - 1
+                                currentIndex: gpsEmulationManager.trackSpeed - 1 // qmllint disable unqualified
                                 Accessible.name: qsTr("Speed")
-                                onActivated: gpsEmulationManager.setTrackSpeed(currentValue)
+                                onActivated: gpsEmulationManager.setTrackSpeed(currentValue) // qmllint disable unqualified
                             }
                             CheckBox {
                                 objectName: "ownSpeedCheckBox"
                                 text: qsTr("Use own track speed")
-                                checked: !gpsEmulationManager.useDefaultInterval
+                                checked: !gpsEmulationManager.useDefaultInterval // qmllint disable unqualified
                                 enabled: !page.onlyDefaultInterval
                                 Accessible.name: text
-                                onClicked: gpsEmulationManager.setTrackIntervalMode(!checked)
+                                onClicked: gpsEmulationManager.setTrackIntervalMode(!checked) // qmllint disable unqualified
                             }
                             CheckBox {
                                 objectName: "loopCheckBox"
                                 text: qsTr("Loop track")
-                                checked: gpsEmulationManager.trackLooped
+                                checked: gpsEmulationManager.trackLooped // qmllint disable unqualified
                                 Accessible.name: text
-                                onClicked: gpsEmulationManager.setTrackLooped(checked)
+                                onClicked: gpsEmulationManager.setTrackLooped(checked) // qmllint disable unqualified
                             }
                         }
                     }
@@ -426,85 +402,20 @@ Item {
                     // A few thousand points draw any track's shape.
                     records: trackPointsTableModel.rows > 0 ? trackPointsTableModel.outline(2000) : []
                     currentRecord: trackPointsTableModel.rows > 0
-                                   ? trackPointsTableModel.record(gpsEmulationManager.currentPositionIndex) : null
-                    onPointClicked: index => page.selectTrackPoint(index)
+                                   ? trackPointsTableModel.record(gpsEmulationManager.currentPositionIndex) : null // qmllint disable unqualified
+                    onPointClicked: index => trackTable.selectTrackPoint(index)
                 }
             }
 
-            Row {
-                id: header
-
-                Layout.fillWidth: true
-                spacing: 1
-
-                Repeater {
-                    model: page.columnTitles
-
-                    Label {
-                        required property int index
-                        required property string modelData
-
-                        width: trackTable.columnWidth(index)
-                        text: modelData
-                        font.bold: true
-                        horizontalAlignment: Text.AlignRight
-                    }
-                }
-            }
-
-            TableView {
+            TrackTable {
                 id: trackTable
 
-                function columnWidth(column) {
-                    return column === 0 ? 70 : width / 6;
-                }
-                function selectTrackPoint(row) {
-                    selectionModel.setCurrentIndex(model.index(row, 0),
-                                                   ItemSelectionModel.ClearAndSelect | ItemSelectionModel.Rows);
-                    if (trackTimer.running)
-                        positionViewAtRow(row, TableView.Contain);
-                }
-
-                objectName: "trackTable"
                 Layout.fillWidth: true
                 Layout.fillHeight: true
-                Layout.minimumHeight: 100
-                clip: true
-                rowSpacing: 1
-                columnSpacing: 1
                 model: trackPointsTableModel
-                columnWidthProvider: columnWidth
-                selectionModel: ItemSelectionModel {
-                    model: trackPointsTableModel
-                    onCurrentChanged: current => Logic.currentRowChanged(current.row)
-                }
-                onWidthChanged: forceLayout()
-                ScrollBar.vertical: ScrollBar {}
-
-                delegate: Rectangle {
-                    required property int row
-                    required property string display
-
-                    implicitHeight: cell.implicitHeight + 4
-                    color: row === trackTable.selectionModel.currentIndex.row ? trackTable.palette.highlight
-                                                                             : trackTable.palette.base
-
-                    Label {
-                        id: cell
-
-                        anchors.fill: parent
-                        anchors.rightMargin: 4
-                        text: parent.display
-                        horizontalAlignment: Text.AlignRight
-                        verticalAlignment: Text.AlignVCenter
-                        color: parent.row === trackTable.selectionModel.currentIndex.row
-                               ? trackTable.palette.highlightedText : trackTable.palette.text
-                    }
-
-                    TapHandler {
-                        onTapped: trackTable.selectTrackPoint(parent.row)
-                    }
-                }
+                titles: page.columnTitles
+                followSelection: trackTimer.running
+                onPointSelected: row => Logic.currentRowChanged(row)
             }
         }
     }

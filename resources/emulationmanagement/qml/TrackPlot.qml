@@ -16,7 +16,7 @@ Rectangle {
     signal pointClicked(int index)
 
     color: palette.base
-    border.color: themeSeparatorColor
+    border.color: themeSeparatorColor // qmllint disable unqualified
     Accessible.role: Accessible.Graphic
     Accessible.name: qsTr("Track plot")
     onPlottedChanged: line.requestPaint()
