@@ -1,3 +1,4 @@
+.pragma library
 // Geometry of the GPS page's track plot; pure functions of their arguments.
 
 // The index of the point nearest to (x, y) among the plotted points.
