@@ -1,6 +1,6 @@
 import QtQuick
 import org.mirel 1.0
-import "../js/smartphone-model-logic.js" as Logic
+import "../js/phone-view-geometry.js" as Geometry
 
 // The phone page's model area: the emulated device's 3D model in the page's
 // pose. Draws nothing when the window has no 3D-capable graphics API or the
@@ -87,7 +87,7 @@ Item {
         cursorShape: pressed ? Qt.ClosedHandCursor : Qt.OpenHandCursor
         onPressed: mouse => lastPosition = Qt.point(mouse.x, mouse.y)
         onPositionChanged: mouse => {
-            const turn = Logic.dragRotation(mouse.x - lastPosition.x, mouse.y - lastPosition.y);
+            const turn = Geometry.dragRotation(mouse.x - lastPosition.x, mouse.y - lastPosition.y);
             lastPosition = Qt.point(mouse.x, mouse.y);
             smartphoneModel.rotationDragged(turn.z, turn.x);
         }

@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick3D
-import "../js/smartphone-model-logic.js" as Logic
+import "../js/phone-view-geometry.js" as Geometry
 
 // The phone drawn in 3D. Its orientation is Rx(x) · Ry(y) · Rz(z): three
 // nested nodes, each turning about one axis, apply exactly that product to
@@ -19,7 +19,7 @@ View3D {
     property color backgroundColor
     // Qt 6.4 does not describe the type of Model.bounds to the QML tools.
     readonly property var phoneBounds: phone.bounds // qmllint disable type
-    readonly property real phoneRadius: Logic.boundingRadius(phoneBounds.minimum, phoneBounds.maximum)
+    readonly property real phoneRadius: Geometry.boundingRadius(phoneBounds.minimum, phoneBounds.maximum)
     // The innermost node: maps device coordinates to the world (tests read it).
     readonly property Node devicePose: zTurn
 
@@ -30,13 +30,13 @@ View3D {
     }
 
     Node {
-        eulerRotation.x: -Logic.cameraElevationDegrees
+        eulerRotation.x: -Geometry.cameraElevationDegrees
 
         PerspectiveCamera {
             id: camera
 
             fieldOfView: 20
-            z: Logic.cameraDistance(scene.phoneRadius, fieldOfView)
+            z: Geometry.cameraDistance(scene.phoneRadius, fieldOfView)
             clipNear: z / 100
             clipFar: z * 10
         }
