@@ -24,8 +24,8 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-base-apps
     # simulated emulator: private D-Bus daemon, SSH client, camera window sink
     dbus-daemon openssh-client gstreamer1.0-x
-    # headless runs and screenshots
-    xvfb xauth x11-apps imagemagick fonts-dejavu-core
+    # the test suite's own network namespace (ip), headless runs and screenshots
+    iproute2 xvfb xauth x11-apps imagemagick fonts-dejavu-core
 )
 
 missing=()
