@@ -166,17 +166,23 @@ Item {
                         columns: 2
                         columnSpacing: 15
 
-                        Label { text: qsTr("Latitude") }
+                        Label {
+                            text: qsTr("Latitude")
+                        }
                         Label {
                             objectName: "currentLatitude"
                             text: Format.localeNumber(gpsEmulationManager.currentPosition.latitude, page.latLongRoundingSize, page.locale) // qmllint disable unqualified
                         }
-                        Label { text: qsTr("Longitude") }
+                        Label {
+                            text: qsTr("Longitude")
+                        }
                         Label {
                             objectName: "currentLongitude"
                             text: Format.localeNumber(gpsEmulationManager.currentPosition.longitude, page.latLongRoundingSize, page.locale) // qmllint disable unqualified
                         }
-                        Label { text: qsTr("Altitude") }
+                        Label {
+                            text: qsTr("Altitude")
+                        }
                         Label {
                             objectName: "currentAltitude"
                             text: Format.localeNumber(gpsEmulationManager.currentPosition.altitude, page.altRoundingSize, page.locale) // qmllint disable unqualified
@@ -190,7 +196,9 @@ Item {
                     RowLayout {
                         spacing: 15
 
-                        Label { text: qsTr("Latitude") }
+                        Label {
+                            text: qsTr("Latitude")
+                        }
                         CoordinateField {
                             id: latitudeField
 
@@ -202,7 +210,9 @@ Item {
                             Accessible.name: qsTr("Latitude")
                             onSubmitted: value => gpsEmulationManager.setLatitude(value) // qmllint disable unqualified
                         }
-                        Label { text: qsTr("Longitude") }
+                        Label {
+                            text: qsTr("Longitude")
+                        }
                         CoordinateField {
                             id: longitudeField
 
@@ -214,7 +224,9 @@ Item {
                             Accessible.name: qsTr("Longitude")
                             onSubmitted: value => gpsEmulationManager.setLongitude(value) // qmllint disable unqualified
                         }
-                        Label { text: qsTr("Altitude") }
+                        Label {
+                            text: qsTr("Altitude")
+                        }
                         CoordinateField {
                             id: altitudeField
 
@@ -244,7 +256,9 @@ Item {
                         spacing: 15
 
                         RowLayout {
-                            Label { text: qsTr("Track file") }
+                            Label {
+                                text: qsTr("Track file")
+                            }
                             TextField {
                                 objectName: "trackFileField"
                                 Layout.fillWidth: true
@@ -262,7 +276,9 @@ Item {
                         RowLayout {
                             visible: page.loading
 
-                            Label { text: qsTr("Loading") }
+                            Label {
+                                text: qsTr("Loading")
+                            }
                             ProgressBar {
                                 objectName: "loadProgressBar"
                                 Layout.fillWidth: true
@@ -302,7 +318,9 @@ Item {
                         RowLayout {
                             enabled: trackTable.rows > 0
 
-                            Label { text: qsTr("Track progress") }
+                            Label {
+                                text: qsTr("Track progress")
+                            }
                             Slider {
                                 id: progressSlider
 
