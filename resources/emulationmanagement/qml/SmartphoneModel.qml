@@ -18,6 +18,8 @@ Item {
     property real zPosition: 0
     // Metres per displacement slider unit, as the page's physics uses.
     property real phoneSizeCoefficient: 0.06
+    // The displacement in metres.
+    readonly property vector3d phonePosition: Qt.vector3d(xPosition, yPosition, zPosition).times(phoneSizeCoefficient)
     // Whether a drag turns the phone; the page allows it while its rotation
     // sliders are shown.
     property bool turnable: true
@@ -70,8 +72,7 @@ Item {
             xRotation: smartphoneModel.xRotation // qmllint disable unqualified
             yRotation: smartphoneModel.yRotation // qmllint disable unqualified
             zRotation: smartphoneModel.zRotation // qmllint disable unqualified
-            phonePosition: Qt.vector3d(smartphoneModel.xPosition, smartphoneModel.yPosition, // qmllint disable unqualified
-                                       smartphoneModel.zPosition).times(smartphoneModel.phoneSizeCoefficient)
+            phonePosition: smartphoneModel.phonePosition // qmllint disable unqualified
             meshSource: smartphoneModel.meshSource // qmllint disable unqualified
             textureSource: smartphoneModel.textureSource // qmllint disable unqualified
             backgroundColor: themeBackgroundColorNormal // qmllint disable unqualified
