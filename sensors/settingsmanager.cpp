@@ -9,6 +9,8 @@
 
 namespace EmulationManagement::Internal {
 
+namespace Keys = SettingsKeys;
+
 static Utils::Key fullKey(const char *key)
 {
     return Utils::keyFromString(
@@ -22,119 +24,107 @@ SettingsManager::SettingsManager(QObject *parent)
 
 void SettingsManager::save3DModelRotationValues(double x, double y, double z)
 {
-    setValue(SettingsKeys::modelRotationX, x);
-    setValue(SettingsKeys::modelRotationY, y);
-    setValue(SettingsKeys::modelRotationZ, z);
+    saveAxes({Keys::modelRotationX, Keys::modelRotationY, Keys::modelRotationZ}, x, y, z);
 }
 
 void SettingsManager::save3DModelPositionValues(double x, double y, double z)
 {
-    setValue(SettingsKeys::modelPositionX, x);
-    setValue(SettingsKeys::modelPositionY, y);
-    setValue(SettingsKeys::modelPositionZ, z);
+    saveAxes({Keys::modelPositionX, Keys::modelPositionY, Keys::modelPositionZ}, x, y, z);
 }
 
 void SettingsManager::saveDoNotShowAgainResetSensorsDialog(bool doNotShowAgain)
 {
-    setValue(SettingsKeys::doNotShowAgainResetSensorsDialog, doNotShowAgain);
+    setValue(Keys::doNotShowAgainResetSensorsDialog, doNotShowAgain);
 }
 
 double SettingsManager::read3DModelRotationX() const
 {
-    return value(SettingsKeys::modelRotationX, 0).toDouble();
+    return value(Keys::modelRotationX, 0).toDouble();
 }
 
 double SettingsManager::read3DModelRotationY() const
 {
-    return value(SettingsKeys::modelRotationY, 0).toDouble();
+    return value(Keys::modelRotationY, 0).toDouble();
 }
 
 double SettingsManager::read3DModelRotationZ() const
 {
-    return value(SettingsKeys::modelRotationZ, 0).toDouble();
+    return value(Keys::modelRotationZ, 0).toDouble();
 }
 
 double SettingsManager::read3DModelPositionX() const
 {
-    return value(SettingsKeys::modelPositionX, 0).toDouble();
+    return value(Keys::modelPositionX, 0).toDouble();
 }
 
 double SettingsManager::read3DModelPositionY() const
 {
-    return value(SettingsKeys::modelPositionY, 0).toDouble();
+    return value(Keys::modelPositionY, 0).toDouble();
 }
 
 double SettingsManager::read3DModelPositionZ() const
 {
-    return value(SettingsKeys::modelPositionZ, 0).toDouble();
+    return value(Keys::modelPositionZ, 0).toDouble();
 }
 
 bool SettingsManager::readDoNotShowAgainResetSensorsDialog() const
 {
-    return value(SettingsKeys::doNotShowAgainResetSensorsDialog, false).toBool();
+    return value(Keys::doNotShowAgainResetSensorsDialog, false).toBool();
 }
 
 void SettingsManager::saveAccelerometerValues(int x, int y, int z)
 {
-    setValue(SettingsKeys::accelerometerX, x);
-    setValue(SettingsKeys::accelerometerY, y);
-    setValue(SettingsKeys::accelerometerZ, z);
+    saveAxes({Keys::accelerometerX, Keys::accelerometerY, Keys::accelerometerZ}, x, y, z);
 }
 
 void SettingsManager::saveAlsLux(int lux)
 {
-    setValue(SettingsKeys::alsLux, lux);
+    setValue(Keys::alsLux, lux);
 }
 
 void SettingsManager::saveGyroscopeValues(double x, double y, double z)
 {
-    setValue(SettingsKeys::gyroscopeX, x);
-    setValue(SettingsKeys::gyroscopeY, y);
-    setValue(SettingsKeys::gyroscopeZ, z);
+    saveAxes({Keys::gyroscopeX, Keys::gyroscopeY, Keys::gyroscopeZ}, x, y, z);
 }
 
 void SettingsManager::saveMagneticFieldValues(double x, double y, double z)
 {
-    setValue(SettingsKeys::magneticFieldX, x);
-    setValue(SettingsKeys::magneticFieldY, y);
-    setValue(SettingsKeys::magneticFieldZ, z);
+    saveAxes({Keys::magneticFieldX, Keys::magneticFieldY, Keys::magneticFieldZ}, x, y, z);
 }
 
 void SettingsManager::saveMagnetometerValues(double x, double y, double z)
 {
-    setValue(SettingsKeys::magnetometerX, x);
-    setValue(SettingsKeys::magnetometerY, y);
-    setValue(SettingsKeys::magnetometerZ, z);
+    saveAxes({Keys::magnetometerX, Keys::magnetometerY, Keys::magnetometerZ}, x, y, z);
 }
 
 void SettingsManager::saveMagnetometerCalibrationLevel(int level)
 {
-    setValue(SettingsKeys::magnetometerCalibrationLevel, level);
+    setValue(Keys::magnetometerCalibrationLevel, level);
 }
 
 void SettingsManager::saveProximityReflectance(int reflectance)
 {
-    setValue(SettingsKeys::proximityReflectance, reflectance);
+    setValue(Keys::proximityReflectance, reflectance);
 }
 
 void SettingsManager::saveTapDirection(int direction)
 {
-    setValue(SettingsKeys::tapDirection, direction);
+    setValue(Keys::tapDirection, direction);
 }
 
 void SettingsManager::saveGpsLatitude(double latitude)
 {
-    setValue(SettingsKeys::gpsLatitude, latitude);
+    setValue(Keys::gpsLatitude, latitude);
 }
 
 void SettingsManager::saveGpsLongitude(double longitude)
 {
-    setValue(SettingsKeys::gpsLongitude, longitude);
+    setValue(Keys::gpsLongitude, longitude);
 }
 
 void SettingsManager::saveGpsAltitude(double altitude)
 {
-    setValue(SettingsKeys::gpsAltitude, altitude);
+    setValue(Keys::gpsAltitude, altitude);
 }
 
 void SettingsManager::saveGpsPosition(double latitude, double longitude, double altitude)
@@ -146,99 +136,108 @@ void SettingsManager::saveGpsPosition(double latitude, double longitude, double 
 
 int SettingsManager::readAccelerometerX() const
 {
-    return value(SettingsKeys::accelerometerX, SensorDefaults::accelerometerX).toInt();
+    return value(Keys::accelerometerX, SensorDefaults::accelerometerX).toInt();
 }
 
 int SettingsManager::readAccelerometerY() const
 {
-    return value(SettingsKeys::accelerometerY, SensorDefaults::accelerometerY).toInt();
+    return value(Keys::accelerometerY, SensorDefaults::accelerometerY).toInt();
 }
 
 int SettingsManager::readAccelerometerZ() const
 {
-    return value(SettingsKeys::accelerometerZ, SensorDefaults::accelerometerZ).toInt();
+    return value(Keys::accelerometerZ, SensorDefaults::accelerometerZ).toInt();
 }
 
 int SettingsManager::readAlsLux() const
 {
-    return value(SettingsKeys::alsLux, SensorDefaults::alsLux).toInt();
+    return value(Keys::alsLux, SensorDefaults::alsLux).toInt();
 }
 
 double SettingsManager::readGyroscopeX() const
 {
-    return value(SettingsKeys::gyroscopeX, SensorDefaults::gyroscopeX).toDouble();
+    return value(Keys::gyroscopeX, SensorDefaults::gyroscopeX).toDouble();
 }
 
 double SettingsManager::readGyroscopeY() const
 {
-    return value(SettingsKeys::gyroscopeY, SensorDefaults::gyroscopeY).toDouble();
+    return value(Keys::gyroscopeY, SensorDefaults::gyroscopeY).toDouble();
 }
 
 double SettingsManager::readGyroscopeZ() const
 {
-    return value(SettingsKeys::gyroscopeZ, SensorDefaults::gyroscopeZ).toDouble();
+    return value(Keys::gyroscopeZ, SensorDefaults::gyroscopeZ).toDouble();
 }
 
 double SettingsManager::readMagneticFieldX() const
 {
-    return value(SettingsKeys::magneticFieldX, SensorDefaults::magneticFieldX).toDouble();
+    return value(Keys::magneticFieldX, SensorDefaults::magneticFieldX).toDouble();
 }
 
 double SettingsManager::readMagneticFieldY() const
 {
-    return value(SettingsKeys::magneticFieldY, SensorDefaults::magneticFieldY).toDouble();
+    return value(Keys::magneticFieldY, SensorDefaults::magneticFieldY).toDouble();
 }
 
 double SettingsManager::readMagneticFieldZ() const
 {
-    return value(SettingsKeys::magneticFieldZ, SensorDefaults::magneticFieldZ).toDouble();
+    return value(Keys::magneticFieldZ, SensorDefaults::magneticFieldZ).toDouble();
 }
 
 double SettingsManager::readMagnetometerX() const
 {
-    return value(SettingsKeys::magnetometerX, SensorDefaults::magnetometerX).toDouble();
+    return value(Keys::magnetometerX, SensorDefaults::magnetometerX).toDouble();
 }
 
 double SettingsManager::readMagnetometerY() const
 {
-    return value(SettingsKeys::magnetometerY, SensorDefaults::magnetometerY).toDouble();
+    return value(Keys::magnetometerY, SensorDefaults::magnetometerY).toDouble();
 }
 
 double SettingsManager::readMagnetometerZ() const
 {
-    return value(SettingsKeys::magnetometerZ, SensorDefaults::magnetometerZ).toDouble();
+    return value(Keys::magnetometerZ, SensorDefaults::magnetometerZ).toDouble();
 }
 
 int SettingsManager::readMagnetometerCalibrationLevel() const
 {
-    return value(SettingsKeys::magnetometerCalibrationLevel,
-                 SensorDefaults::magnetometerCalibrationLevel)
+    return value(Keys::magnetometerCalibrationLevel, SensorDefaults::magnetometerCalibrationLevel)
         .toInt();
 }
 
 int SettingsManager::readProximityReflectance() const
 {
-    return value(SettingsKeys::proximityReflectance, SensorDefaults::proximityReflectance).toInt();
+    return value(Keys::proximityReflectance, SensorDefaults::proximityReflectance).toInt();
 }
 
 int SettingsManager::readTapDirection() const
 {
-    return value(SettingsKeys::tapDirection, SensorDefaults::tapDirection).toInt();
+    return value(Keys::tapDirection, SensorDefaults::tapDirection).toInt();
 }
 
 double SettingsManager::readGpsLatitude() const
 {
-    return value(SettingsKeys::gpsLatitude, 0).toDouble();
+    return value(Keys::gpsLatitude, 0).toDouble();
 }
 
 double SettingsManager::readGpsLongitude() const
 {
-    return value(SettingsKeys::gpsLongitude, 0).toDouble();
+    return value(Keys::gpsLongitude, 0).toDouble();
 }
 
 double SettingsManager::readGpsAltitude() const
 {
-    return value(SettingsKeys::gpsAltitude, 0).toDouble();
+    return value(Keys::gpsAltitude, 0).toDouble();
+}
+
+void SettingsManager::saveAxes(const AxisKeys &keys,
+                               const QVariant &x,
+                               const QVariant &y,
+                               const QVariant &z)
+{
+    setValue(keys.x, x);
+    setValue(keys.y, y);
+    setValue(keys.z, z);
 }
 
 QVariant SettingsManager::value(const char *key, const QVariant &defaultValue) const

@@ -64,6 +64,15 @@ public:
     double readGpsAltitude() const;
 
 private:
+    struct AxisKeys
+    {
+        const char *x;
+        const char *y;
+        const char *z;
+    };
+
+    // Writes one X/Y/Z reading, each axis under its own key.
+    void saveAxes(const AxisKeys &keys, const QVariant &x, const QVariant &y, const QVariant &z);
     QVariant value(const char *key, const QVariant &defaultValue) const;
     void setValue(const char *key, const QVariant &value);
 
