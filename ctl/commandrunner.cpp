@@ -309,103 +309,56 @@ void CommandRunner::sensorSet(const SensorSetting &setting)
     const auto i = [&v](int at) {
         return int(v.at(at));
     };
+    using M = SensorsEmulationManager;
+    const auto whole = [&s, &i](void (M::*set)(int)) {
+        return [&s, &i, set] {
+            (s.*set)(i(0));
+        };
+    };
+    const auto real = [&s, &v](void (M::*set)(double)) {
+        return [&s, &v, set] {
+            (s.*set)(v.at(0));
+        };
+    };
+    const auto realAxes = [&s, &v](void (M::*set)(double, double, double)) {
+        return [&s, &v, set] {
+            (s.*set)(v.at(0), v.at(1), v.at(2));
+        };
+    };
     const QMap<QString, std::function<void()>> setters = {
         {"accelerometer",
          [&] {
              s.setAccelerometerValues(i(0), i(1), i(2));
          }},
-        {"accelerometer.x",
-         [&] {
-             s.setAccelerometerX(i(0));
-         }},
-        {"accelerometer.y",
-         [&] {
-             s.setAccelerometerY(i(0));
-         }},
-        {"accelerometer.z",
-         [&] {
-             s.setAccelerometerZ(i(0));
-         }},
-        {"magnetometer",
-         [&] {
-             s.setMagnetometerValues(v.at(0), v.at(1), v.at(2));
-         }},
-        {"magnetometer.x",
-         [&] {
-             s.setMagnetometerX(v.at(0));
-         }},
-        {"magnetometer.y",
-         [&] {
-             s.setMagnetometerY(v.at(0));
-         }},
-        {"magnetometer.z",
-         [&] {
-             s.setMagnetometerZ(v.at(0));
-         }},
-        {"magnetometer.calibration",
-         [&] {
-             s.setMagnetometerCalibrationLevel(i(0));
-         }},
-        {"compass",
-         [&] {
-             s.setCompassAzimuth(i(0));
-         }},
-        {"compass.calibration",
-         [&] {
-             s.setCompassCalibrationLevel(i(0));
-         }},
-        {"magneticField",
-         [&] {
-             s.setMagneticFieldValues(v.at(0), v.at(1), v.at(2));
-         }},
-        {"magneticField.x",
-         [&] {
-             s.setMagneticFieldX(v.at(0));
-         }},
-        {"magneticField.y",
-         [&] {
-             s.setMagneticFieldY(v.at(0));
-         }},
-        {"magneticField.z",
-         [&] {
-             s.setMagneticFieldZ(v.at(0));
-         }},
-        {"gyroscope",
-         [&] {
-             s.setGyroscopeValues(v.at(0), v.at(1), v.at(2));
-         }},
-        {"gyroscope.x",
-         [&] {
-             s.setGyroscopeX(v.at(0));
-         }},
-        {"gyroscope.y",
-         [&] {
-             s.setGyroscopeY(v.at(0));
-         }},
-        {"gyroscope.z",
-         [&] {
-             s.setGyroscopeZ(v.at(0));
-         }},
-        {"als",
-         [&] {
-             s.setAlsLuxValue(i(0));
-         }},
+        {"accelerometer.x", whole(&M::setAccelerometerX)},
+        {"accelerometer.y", whole(&M::setAccelerometerY)},
+        {"accelerometer.z", whole(&M::setAccelerometerZ)},
+        {"magnetometer", realAxes(&M::setMagnetometerValues)},
+        {"magnetometer.x", real(&M::setMagnetometerX)},
+        {"magnetometer.y", real(&M::setMagnetometerY)},
+        {"magnetometer.z", real(&M::setMagnetometerZ)},
+        {"magnetometer.calibration", whole(&M::setMagnetometerCalibrationLevel)},
+        {"compass", whole(&M::setCompassAzimuth)},
+        {"compass.calibration", whole(&M::setCompassCalibrationLevel)},
+        {"magneticField", realAxes(&M::setMagneticFieldValues)},
+        {"magneticField.x", real(&M::setMagneticFieldX)},
+        {"magneticField.y", real(&M::setMagneticFieldY)},
+        {"magneticField.z", real(&M::setMagneticFieldZ)},
+        {"gyroscope", realAxes(&M::setGyroscopeValues)},
+        {"gyroscope.x", real(&M::setGyroscopeX)},
+        {"gyroscope.y", real(&M::setGyroscopeY)},
+        {"gyroscope.z", real(&M::setGyroscopeZ)},
+        {"als", whole(&M::setAlsLuxValue)},
         {"als.level",
          [&] {
              s.setAlsLightLevel(AlsModel::LightLevel(i(0)));
          }},
-        {"proximity",
-         [&] {
-             s.setProximitySensorReflectanceValue(i(0));
-         }},
+        {"proximity", whole(&M::setProximitySensorReflectanceValue)},
         {"proximity.near",
          [&] {
              s.setProximitySensorNearValue(i(0) != 0);
          }},
-        {"orientation",
-         [&] {
-             s.setOrientation(i(0));
-         }},
+        {"orientation", whole(&M::setOrientation)},
         {"tap",
          [&] {
              s.setTapSensorValue(TapModel::TapDirection(i(0)));
