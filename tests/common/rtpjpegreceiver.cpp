@@ -43,6 +43,15 @@ int RtpJpegReceiver::frames() const
     return std::accumulate(m_frames.cbegin(), m_frames.cend(), 0);
 }
 
+QList<QSize> RtpJpegReceiver::sizes() const
+{
+    QMutexLocker locker(&m_mutex);
+    QList<QSize> result;
+    for (const auto &[width, height] : m_frames.keys())
+        result.append(QSize(width, height));
+    return result;
+}
+
 int RtpJpegReceiver::frames(const QSize &size) const
 {
     QMutexLocker locker(&m_mutex);

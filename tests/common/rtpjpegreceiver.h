@@ -2,6 +2,7 @@
 
 #include "testtimeouts.h"
 
+#include <QList>
 #include <QMap>
 #include <QMutex>
 #include <QSize>
@@ -29,6 +30,8 @@ public:
     void reset();
     int frames() const;
     int frames(const QSize &size) const;
+    // The sizes of the frames since the last reset, read at one moment.
+    QList<QSize> sizes() const;
 
     // Spins the Qt event loop (and with it GLib's default context) until
     // `count` frames of `size` have arrived since the last reset.
