@@ -213,6 +213,7 @@ void CameraEmulationManager::startVideoStream(const QString &filePath)
         g_object_set(m_fileSource, "location", QFile::encodeName(filePath).constData(), nullptr);
     PipelineControl::play(m_videoPipeline);
     setStreamRunning(true);
+    emit streamStarted(filePath);
 }
 
 void CameraEmulationManager::startCameraStream()
@@ -221,6 +222,7 @@ void CameraEmulationManager::startCameraStream()
     PipelineControl::waitAndStop(m_cameraPipeline);
     PipelineControl::play(m_cameraPipeline);
     setStreamRunning(true);
+    emit streamStarted(QString());
 }
 
 void CameraEmulationManager::stopVideoStream()

@@ -88,6 +88,8 @@ signals:
     void videoFileCodecChecked(bool success, QString codecName);
     // A playing pipeline failed and was stopped; the text is GStreamer's.
     void streamFailed(QString message);
+    // A stream began: of this video file, or of the host camera when empty.
+    void streamStarted(QString filePath);
     void previewSinkChanged();
     void sentFrameRateChanged();
 

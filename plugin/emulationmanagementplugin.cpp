@@ -109,6 +109,7 @@ void EmulationManagementPlugin::setContextProperties()
     context->setContextProperty(QStringLiteral("sensorsEmulationManager"), &m_sensorsManager);
     context->setContextProperty(QStringLiteral("smartphone3DModelConfig"), &m_modelConfig);
     context->setContextProperty(QStringLiteral("cameraEmulationManager"), &m_cameraManager);
+    context->setContextProperty(QStringLiteral("scenarioRecorder"), &m_recorder);
 }
 
 void EmulationManagementPlugin::createView()
@@ -119,6 +120,8 @@ void EmulationManagementPlugin::createView()
                               .arg(QLatin1String(resourcePrefix), QLatin1String(viewDocument))));
     // Nobody watches a hidden window's stream.
     connect(&m_view, &QWindow::visibleChanged, this, [this](bool visible) {
+        if (!visible && m_recorder.isRecording())
+            saveRecordingOnClose();
         if (visible || !m_cameraManager.streamRunning())
             return;
         m_cameraManager.stopVideoStream();
@@ -358,6 +361,20 @@ void EmulationManagementPlugin::showView()
 {
     m_view.show();
     m_view.raise();
+}
+
+// Nothing recorded is lost with the window: it goes to a file the user is told of.
+void EmulationManagementPlugin::saveRecordingOnClose()
+{
+    QString error;
+    const QString path = m_recorder.saveToTemporaryFile(&error);
+    if (path.isEmpty())
+        showMessage(tr("The recording could not be saved."), error, QMessageBox::Ok);
+    else
+        showMessage(tr("The window was closed while recording. The recording was saved to %1.")
+                        .arg(QDir::toNativeSeparators(path)),
+                    tr("Replay it with: emulation-ctl script \"%1\"").arg(path),
+                    QMessageBox::Ok);
 }
 
 void EmulationManagementPlugin::showMessage(const QString &text,

@@ -3,6 +3,7 @@
 #include "camera/cameraemulationmanager.h"
 #include "emulationmanagementpackageschecker.h"
 #include "gps/gpsemulationmanager.h"
+#include "scenario/scenariorecorder.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "transport/remotedbusinvokerservice.h"
 #include "ui/smartphone3dmodelconfig.h"
@@ -43,6 +44,7 @@ public:
     SensorsEmulationManager *sensorsManager() { return &m_sensorsManager; }
     Smartphone3DModelConfig *modelConfig() { return &m_modelConfig; }
     CameraEmulationManager *cameraManager() { return &m_cameraManager; }
+    ScenarioRecorder *recorder() { return &m_recorder; }
     QQuickView *view() { return &m_view; }
     Vesk::Emulator *emulator() const { return m_emulator; }
     bool isEmulatorReady() const { return m_emulatorReady; }
@@ -67,6 +69,7 @@ private:
     void startPackagesCheck();
     void handlePackagesCheckFinished(const QString &message, const QString &detailedText);
     void handleConnectionLost();
+    void saveRecordingOnClose();
     void showView();
     void showMessage(const QString &text,
                      const QString &informativeText,
@@ -77,6 +80,7 @@ private:
     SensorsEmulationManager m_sensorsManager;
     Smartphone3DModelConfig m_modelConfig;
     CameraEmulationManager m_cameraManager;
+    ScenarioRecorder m_recorder{m_invoker, m_cameraManager};
     QQuickView m_view;
     Vesk::Sdk *m_sdk = nullptr;
     // Weak: the SDK deletes emulators it removes.

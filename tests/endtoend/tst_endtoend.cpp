@@ -10,6 +10,7 @@
 #include <vesk/virtualmachine.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,6 +39,7 @@ private slots:
     void cleanupTestCase();
     void openingFromAColdMachine();
     void filesChosenInTheWindowsDialogs();
+    void recordingReplaysFromTheCommandLine();
     void readingsOutliveAnEmulatorRestart();
 
 private:
@@ -46,6 +48,10 @@ private:
     QQuickItem *namedItem(const QString &objectName) const;
     void click(QQuickItem *item) const;
     void showPage(const QString &buttonText) const;
+    // Clicks the field, selects all and types the text, then Return.
+    void typeInto(const QString &fieldName, const QString &text) const;
+    // The call texts the emulator logged, oldest first.
+    QStringList loggedCalls() const;
     // Opens a file dialog with its button and types the file's path into it,
     // as a user does: Ctrl+L, the path, Enter.
     bool chooseFile(const QString &buttonName, const QString &dialogName, const QString &path) const;
@@ -217,6 +223,30 @@ bool EndToEndTest::chooseFile(const QString &buttonName,
     return QTest::qWaitFor([&] { return !dialog->property("visible").toBool(); }, eventTimeoutMs);
 }
 
+void EndToEndTest::typeInto(const QString &fieldName, const QString &text) const
+{
+    click(namedItem(fieldName));
+    QTest::keyClick(m_plugin->view(), Qt::Key_A, Qt::ControlModifier);
+    for (const QChar character : text)
+        QTest::keyClick(m_plugin->view(), character.toLatin1());
+    QTest::keyClick(m_plugin->view(), Qt::Key_Return);
+}
+
+QStringList EndToEndTest::loggedCalls() const
+{
+    QFile log(m_dir.filePath("emulator/calls.log"));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    QStringList calls;
+    const QByteArray marker = "call  ";
+    for (const QByteArray &line : log.readAll().split('\n')) {
+        const qsizetype at = line.indexOf(marker);
+        if (at >= 0)
+            calls << QString::fromUtf8(line.mid(at + marker.size()));
+    }
+    return calls;
+}
+
 // A user loads tracks and a video through the window's own file dialogs.
 void EndToEndTest::filesChosenInTheWindowsDialogs()
 {
@@ -254,6 +284,62 @@ void EndToEndTest::filesChosenInTheWindowsDialogs()
     click(namedItem("hostCameraButton"));
     click(namedItem("startStreamButton"));
     QVERIFY(waitForState({{"camera/width", camera->width()}, {"camera/height", camera->height()}}));
+}
+
+// What a user does in the window while recording, saved through the
+// window's dialog, makes emulation-ctl send the same calls in the same order.
+void EndToEndTest::recordingReplaysFromTheCommandLine()
+{
+    const qsizetype before = loggedCalls().size();
+    click(namedItem("recordButton"));
+    QVERIFY(m_plugin->recorder()->isRecording());
+
+    showPage("Sensors Values");
+    typeInto("accelerometer.xField", "1.009");
+    typeInto("accelerometer.zField", "-2.046");
+    showPage("Sensors Management");
+    click(namedItem("accelerometerCheckBox"));
+    click(namedItem("applyButton"));
+    QVERIFY(waitForState({{"sensors/enabled/compass", false}}));
+    click(namedItem("accelerometerCheckBox"));
+    click(namedItem("applyButton"));
+    QVERIFY(waitForState({{"sensors/enabled/accelerometer", true}}));
+    showPage("Orientation Management");
+    click(namedItem("preset5"));
+    showPage("GPS Management");
+    typeInto("latitudeField", "-33.8688");
+    typeInto("longitudeField", "151.2093");
+    typeInto("altitudeField", "12.5");
+    click(namedItem("setButton"));
+    QVERIFY(waitForState({{"gps/position/altitude", 12.5}}));
+    QVERIFY(chooseFile("trackFileButton", "trackFileDialog", TRACKS_DIR "/track.nmea"));
+    QVERIFY(waitForState({{"gps/track/3/2", 547.4}}));
+    click(namedItem("playButton"));
+    QVERIFY(waitForState({{"gps/currentIndex", 3}}, 4 * eventTimeoutMs));
+    QVERIFY(QTest::qWaitFor([&] { return !namedItem("trackTimer")
+                                          || !namedItem("trackTimer")->property("running").toBool(); },
+                            eventTimeoutMs));
+    showPage("Camera Management");
+    click(namedItem("videoFileButton"));
+    QVERIFY(chooseFile("chooseFileButton", "videoFileDialog", m_media.make("clip.webm", "vp8enc deadline=1 ! webmmux", 30, "I420", QSize(352, 288))));
+    QVERIFY(waitForState({{"camera/receiving", true}}));
+    click(namedItem("stopStreamButton"));
+
+    const QString scenario = m_dir.filePath("walk.scenario");
+    QVERIFY(chooseFile("recordButton", "scenarioFileDialog", scenario));
+    QVERIFY(!m_plugin->recorder()->isRecording());
+    const QStringList recorded = loggedCalls().mid(before);
+    QVERIFY(recorded.size() > 20);
+
+    QProcess ctl;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", m_dir.filePath("ctl-config"));
+    ctl.setProcessEnvironment(environment);
+    const qsizetype replayFrom = loggedCalls().size();
+    ctl.start(EMULATION_CTL, {"script", scenario});
+    QVERIFY(ctl.waitForFinished(60000));
+    QVERIFY2(ctl.exitCode() == 0, ctl.readAllStandardError().constData());
+    QCOMPARE(loggedCalls().mid(replayFrom), recorded);
 }
 
 QTEST_MAIN(EndToEndTest)

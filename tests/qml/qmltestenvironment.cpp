@@ -74,6 +74,7 @@ void QmlTestEnvironment::qmlEngineAvailable(QQmlEngine *engine)
     context->setContextProperty(QStringLiteral("sensorsEmulationManager"), &m_sensorsManager);
     context->setContextProperty(QStringLiteral("smartphone3DModelConfig"), &m_modelConfig);
     context->setContextProperty(QStringLiteral("cameraEmulationManager"), &m_cameraManager);
+    context->setContextProperty(QStringLiteral("scenarioRecorder"), &m_recorder);
     context->setContextProperty(QStringLiteral("cameraRig"), &m_cameraRig);
     m_fixture.invoker()->connectToEmulator();
 }

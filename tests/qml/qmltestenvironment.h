@@ -6,6 +6,7 @@
 
 #include "camera/cameraemulationmanager.h"
 #include "gps/gpsemulationmanager.h"
+#include "scenario/scenariorecorder.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "ui/smartphone3dmodelconfig.h"
 
@@ -58,4 +59,5 @@ private:
     // Before the manager, whose device monitor then finds the virtual cameras.
     CameraTestRig m_cameraRig;
     CameraEmulationManager m_cameraManager;
+    EmulationManagement::Internal::ScenarioRecorder m_recorder{*m_fixture.invoker(), m_cameraManager};
 };

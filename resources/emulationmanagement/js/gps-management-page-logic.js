@@ -15,6 +15,8 @@
 //   (read); the ids trackPointsTableModel (loaded, read, cleared), trackTimer
 //   (started and stopped), trackTable (its selectTrackPoint) and the three
 //   coordinate fields (read).
+// - context property scenarioRecorder (the plug-in): told which calls load
+//   which track file.
 // - EmulationManagementView.qml: the id errorDialog (its text is written and
 //   it is opened by trackLoadFailed).
 // The waits and the order of the points are in track-playback.mjs.
@@ -66,6 +68,7 @@ function trackLoadFailed(text) {
 function trackLoaded(note) {
     page.nmeaFileUrl = page.pendingFileUrl;
     page.pendingFileUrl = "";
+    scenarioRecorder.beginTrackLoad(page.nmeaFileUrl);
     page.skippedLinesNote = note;
     page.loadingPoints = true;
     if (trackPointsTableModel.withoutTimes) {
@@ -80,6 +83,7 @@ function trackLoaded(note) {
     page.loadingPoints = false;
     gpsEmulationManager.goToPositionOnTrack(0);
     setCurrentTrackPointAsCurrentCoordinate();
+    scenarioRecorder.endTrackLoad();
 }
 
 function setCurrentTrackPointAsCurrentCoordinate() {

@@ -37,6 +37,25 @@ Rectangle {
         });
     }
 
+    // Stopping asks where the recording goes; nothing is thrown away unasked.
+    function toggleRecording() {
+        if (!scenarioRecorder.recording) { // qmllint disable unqualified
+            recordButton.elapsedSeconds = 0;
+            scenarioRecorder.start(); // qmllint disable unqualified
+            return;
+        }
+        scenarioRecorder.stop(); // qmllint disable unqualified
+        scenarioFileDialog.open();
+    }
+
+    function saveRecording(file) {
+        const error = scenarioRecorder.save(file); // qmllint disable unqualified
+        if (error === "")
+            return;
+        saveErrorDialog.text = error;
+        saveErrorDialog.open();
+    }
+
     function useDarkPalette() {
         const text = "#e0e0e0";
         palette.window = themeBackgroundColorNormal; // qmllint disable unqualified
@@ -105,6 +124,48 @@ Rectangle {
         objectName: "messageDialog"
     }
 
+    FileDialog {
+        id: scenarioFileDialog
+
+        objectName: "scenarioFileDialog"
+        parentWindow: emulationManagementView.Window.window
+        title: qsTr("Save Recording")
+        nameFilters: [qsTr("Emulation scenario (*.scenario)")]
+        defaultSuffix: "scenario"
+        fileMode: FileDialog.SaveFile
+        onAccepted: emulationManagementView.saveRecording(selectedFile)
+        onRejected: discardRecordingDialog.open()
+    }
+
+    TextDialog {
+        id: discardRecordingDialog
+
+        objectName: "discardRecordingDialog"
+        title: qsTr("Discard Recording")
+        text: qsTr("The recording has not been saved. Discard it?")
+        standardButtons: Dialog.Discard | Dialog.Cancel
+        onDiscarded: {
+            scenarioRecorder.discard(); // qmllint disable unqualified
+            close();
+        }
+        onRejected: scenarioFileDialog.open()
+    }
+
+    // A file that cannot be written leaves the recording to be saved elsewhere.
+    ErrorMessageDialog {
+        id: saveErrorDialog
+
+        objectName: "saveErrorDialog"
+        onClosed: scenarioFileDialog.open()
+    }
+
+    Timer {
+        interval: 250
+        repeat: true
+        running: recordButton.recording
+        onTriggered: recordButton.elapsedSeconds = Math.floor(scenarioRecorder.elapsedMs() / 1000) // qmllint disable unqualified
+    }
+
     SettingsManager {
         id: settingsManager
 
@@ -156,6 +217,17 @@ Rectangle {
                 active: modelData.page.visible
                 onClicked: emulationManagementView.switchVisiblePage(modelData.page) // qmllint disable unqualified
             }
+        }
+
+        RecordButton {
+            id: recordButton
+
+            objectName: "recordButton"
+
+            Layout.fillWidth: true
+            Layout.topMargin: 16
+            recording: scenarioRecorder.recording // qmllint disable unqualified
+            onClicked: emulationManagementView.toggleRecording()
         }
 
         Item {

@@ -1,0 +1,185 @@
+#include "scenarioformat.h"
+
+#include <QRegularExpression>
+
+namespace EmulationManagement::Internal::Scenario {
+
+namespace {
+
+const QString sensorService = QStringLiteral("ru.quor.SensorfwEmulationManagement");
+const QString locationService = QStringLiteral("ru.quor.GeoclueEmulationManagement");
+
+// The value of a "type:value" word; nullopt when the word has another type.
+std::optional<QString> typedValue(const QString &word, QLatin1String type)
+{
+    if (!word.startsWith(type) || word.size() <= type.size() || word.at(type.size()) != ':')
+        return std::nullopt;
+    return word.mid(type.size() + 1);
+}
+
+// The values of an argument text of count words of one type.
+std::optional<QStringList> typedValues(const QString &arguments, QLatin1String type, int count)
+{
+    const QStringList words = arguments.split(' ');
+    if (words.size() != count)
+        return std::nullopt;
+    QStringList values;
+    for (const QString &word : words) {
+        const std::optional<QString> value = typedValue(word, type);
+        if (!value)
+            return std::nullopt;
+        values << *value;
+    }
+    return values;
+}
+
+// Thousandths of g as the values page writes them in g, when in its range.
+std::optional<QString> accelerometerValue(const QString &wire)
+{
+    static const QRegularExpression integer(QStringLiteral("^-?(0|[1-9][0-9]{0,3})$"));
+    if (!integer.match(wire).hasMatch() || qAbs(wire.toInt()) > 3000)
+        return std::nullopt;
+    return QString::number(wire.toInt() / 1000.0, 'f', 3);
+}
+
+QString sensorCommand(const QString &method, const QString &arguments)
+{
+    static const QRegularExpression axisSetter(QStringLiteral("^setAccelerometer([XYZ])$"));
+    if (const QRegularExpressionMatch match = axisSetter.match(method); match.hasMatch()) {
+        const auto values = typedValues(arguments, QLatin1String("int32"), 1);
+        const auto value = values ? accelerometerValue(values->at(0)) : std::nullopt;
+        return value ? QStringLiteral("sensor set accelerometer.%1 %2")
+                           .arg(match.captured(1).toLower(), *value)
+                     : QString();
+    }
+    if (method == QLatin1String("setAccelerometerValues")) {
+        const auto values = typedValues(arguments, QLatin1String("int32"), 3);
+        if (!values)
+            return {};
+        QStringList words{QStringLiteral("sensor set accelerometer")};
+        for (const QString &wire : *values) {
+            const auto value = accelerometerValue(wire);
+            if (!value)
+                return {};
+            words << *value;
+        }
+        return words.join(' ');
+    }
+    return {};
+}
+
+// Fixed-point with exactly the given decimals, as the position is sent.
+bool isFixed(const QString &text, int decimals, double limit)
+{
+    static const QRegularExpression fixed(QStringLiteral("^-?(0|[1-9][0-9]*)\\.([0-9]+)$"));
+    const QRegularExpressionMatch match = fixed.match(text);
+    return match.hasMatch() && match.captured(2).size() == decimals && qAbs(text.toDouble()) <= limit;
+}
+
+QString locationCommand(const QString &method, const QString &arguments)
+{
+    if (method != QLatin1String("setPosition"))
+        return {};
+    const auto values = typedValues(arguments, QLatin1String("double"), 3);
+    if (!values || !isFixed(values->at(0), 7, 90) || !isFixed(values->at(1), 7, 180)
+        || !isFixed(values->at(2), 2, 10000) || values->at(2).toDouble() < -1000) {
+        return {};
+    }
+    return QStringLiteral("gps fix %1 %2 %3").arg(values->at(0), values->at(1), values->at(2));
+}
+
+} // namespace
+
+QString Call::text() const
+{
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(bus, service, objectPath, interface, method, arguments);
+}
+
+std::optional<Call> splitCallText(const QString &text)
+{
+    Call call;
+    QString *const fields[] = {&call.bus, &call.service, &call.objectPath, &call.interface, &call.method};
+    qsizetype from = 0;
+    for (QString *field : fields) {
+        const qsizetype space = text.indexOf(QLatin1Char(' '), from);
+        if (space < 0)
+            return std::nullopt;
+        *field = text.mid(from, space - from);
+        from = space + 1;
+    }
+    call.arguments = text.mid(from);
+    return call;
+}
+
+Call callTo(const QString &service, const QString &method, const QString &arguments)
+{
+    const QString path = QLatin1Char('/') + QString(service).replace(QLatin1Char('.'), QLatin1Char('/'));
+    return {QStringLiteral("system"), service, path, service, method, arguments};
+}
+
+QString quoted(const QString &word)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:,;=+@%-]+$"));
+    if (plain.match(word).hasMatch())
+        return word;
+    QString text = QStringLiteral("\"");
+    for (const QChar character : word) {
+        if (character == QLatin1Char('"') || character == QLatin1Char('\\'))
+            text += QLatin1Char('\\');
+        text += character;
+    }
+    return text + QLatin1Char('"');
+}
+
+QString readableCommand(const Call &call)
+{
+    if (call.text() != callTo(call.service, call.method, call.arguments).text())
+        return {};
+    if (call.service == sensorService)
+        return sensorCommand(call.method, call.arguments);
+    if (call.service == locationService)
+        return locationCommand(call.method, call.arguments);
+    return {};
+}
+
+QString callLine(const QString &callText, QString *error)
+{
+    const std::optional<Call> call = splitCallText(callText);
+    if (!call || call->text() != callTo(call->service, call->method, call->arguments).text()) {
+        *error = QStringLiteral("not a call to one of the emulator's services: %1").arg(callText);
+        return {};
+    }
+    if (callText.contains(QLatin1Char('\n')) || callText.contains(QLatin1Char('\r'))) {
+        *error = QStringLiteral("a line break inside a call: %1").arg(callText.left(200));
+        return {};
+    }
+    const QString command = readableCommand(*call);
+    if (!command.isEmpty())
+        return command;
+    return QStringLiteral("call %1 %2 %3")
+        .arg(quoted(call->service), quoted(call->method), quoted(call->arguments));
+}
+
+QString scenarioText(const Header &header, const QList<Step> &steps, QString *error)
+{
+    QStringList lines{
+        QStringLiteral("# Emulation scenario, format %1").arg(formatVersion),
+        QStringLiteral("# recorded %1 from %2")
+            .arg(header.recorded.toUTC().toString(Qt::ISODate), header.emulatorAddress),
+        QStringLiteral("# replay: emulation-ctl script FILE [--speed F] [--dry-run]"),
+    };
+    qint64 previousMs = 0;
+    for (const Step &step : steps) {
+        if (step.atMs > previousMs)
+            lines << QStringLiteral("sleep %1").arg(step.atMs - previousMs);
+        previousMs = qMax(previousMs, step.atMs);
+        const QString line = step.command.isEmpty() ? callLine(step.callText, error) : step.command;
+        if (line.isEmpty())
+            return {};
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace EmulationManagement::Internal::Scenario
