@@ -36,7 +36,7 @@ int CommandRunner::run(const Command &command)
                                                       : execute(command, &error);
     if (done)
         return 0;
-    printError(error);
+    printError(m_session.options(), error);
     return 1;
 }
 
@@ -124,9 +124,9 @@ void CommandRunner::print(const Command &command,
         writeLine(stdout, line);
 }
 
-void CommandRunner::printError(const QString &error)
+void printError(const GlobalOptions &options, const QString &error)
 {
-    if (m_session.options().json) {
+    if (options.json) {
         const QJsonObject object{{"ok", false}, {"error", error}};
         writeLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
     }
