@@ -6,10 +6,13 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
 #include <signal.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <utility>
 
 namespace EmulationManagement::Internal {
@@ -21,14 +24,41 @@ QString tr(const char *text)
     return QCoreApplication::translate("EmulationManagement::Internal::CameraCommands", text);
 }
 
-// Whether a process id still names a running emulation-ctl.
-bool isStreamProcess(qint64 pid)
+// When the process started, in clock ticks since boot; 0 when it does not run.
+qint64 processStartTime(qint64 pid)
 {
-    if (pid <= 0 || ::kill(pid_t(pid), 0) != 0)
-        return false;
-    return QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid))
-        .symLinkTarget()
-        .endsWith("/emulation-ctl");
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return 0;
+    // The name in parentheses may hold spaces; the start time is the 20th field after it.
+    const QByteArray text = stat.read(4096);
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 19 ? fields.at(19).toLongLong() : 0;
+}
+
+// Whether the process id still names the emulation-ctl that started then.
+bool isStreamProcess(qint64 pid, qint64 start)
+{
+    return start > 0 && processStartTime(pid) == start
+           && QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid))
+                  .symLinkTarget()
+                  .endsWith("/emulation-ctl");
+}
+
+// SIGTERM to the stream process, if it is still that process: the signal
+// goes through a handle taken before the check, which a reused id cannot
+// redirect.
+bool terminateStreamProcess(qint64 pid, qint64 start)
+{
+    const int handle = int(::syscall(SYS_pidfd_open, pid_t(pid), 0));
+    bool sent = false;
+    if (isStreamProcess(pid, start)) {
+        sent = handle >= 0 ? ::syscall(SYS_pidfd_send_signal, handle, SIGTERM, nullptr, 0) == 0
+                           : ::kill(pid_t(pid), SIGTERM) == 0;
+    }
+    if (handle >= 0)
+        ::close(handle);
+    return sent;
 }
 
 } // namespace
@@ -59,21 +89,23 @@ bool CameraCommands::stream(const Command &command, QString *error)
     // shell the command stays until the stream is stopped.
     if (m_session.inScript() && command.seconds <= 0)
         return true;
+    // Another run stops it by this entry; it stays when the stream ends, as
+    // it names this process only while it runs.
     if (!m_session.inScript()) {
-        m_session.state().streamProcess = QCoreApplication::applicationPid();
-        m_session.state().save(m_session.settings());
-        m_session.settings().sync();
+        CtlState &state = m_session.state();
+        state.streamProcess = QCoreApplication::applicationPid();
+        state.streamProcessStart = processStartTime(state.streamProcess);
+        m_session.saveState();
     }
+    bool connected = true;
     if (command.seconds > 0) {
-        m_session.sleep(command.seconds * 1000);
+        connected = m_session.sleep(command.seconds * 1000, error);
     } else {
         QEventLoop loop;
-        m_session.runUntilStopped(loop);
+        connected = m_session.runUntilStopped(loop, error);
     }
     streams.stop();
-    if (!m_session.inScript())
-        m_session.state().streamProcess = 0;
-    return true;
+    return connected;
 }
 
 bool CameraCommands::stop(CommandOutcome *outcome, QString *error)
@@ -83,22 +115,23 @@ bool CameraCommands::stop(CommandOutcome *outcome, QString *error)
         outcome->lines << tr("stream stopped");
         return true;
     }
-    const qint64 pid = std::exchange(m_session.state().streamProcess, 0);
-    if (!isStreamProcess(pid)) {
+    CtlState &state = m_session.state();
+    const qint64 pid = std::exchange(state.streamProcess, 0);
+    const qint64 start = std::exchange(state.streamProcessStart, 0);
+    if (!terminateStreamProcess(pid, start)) {
         outcome->lines << tr("no camera stream is running");
         return true;
     }
-    ::kill(pid_t(pid), SIGTERM);
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (!isStreamProcess(pid))
+        if (!isStreamProcess(pid, start))
             loop.quit();
     });
     QTimer::singleShot(EmulatorConnection::timeoutMs, &loop, &QEventLoop::quit);
     poll.start(20);
     loop.exec();
-    if (isStreamProcess(pid)) {
+    if (isStreamProcess(pid, start)) {
         *error = tr("the stream of process %1 did not stop").arg(pid);
         return false;
     }

@@ -275,7 +275,15 @@ bool Command::needsEmulator() const
 ParsedArguments parseArguments(const QStringList &arguments)
 {
     ParsedArguments parsed;
-    QStringList words = arguments;
+    QStringList words;
+    for (const QString &argument : arguments) {
+        if (argument.startsWith("--port=") || argument.startsWith("--host="))
+            words << argument.section('=', 0, 0) << argument.section('=', 1);
+        else
+            words << argument;
+    }
+    // First, so that an error in the other options is reported as JSON too.
+    parsed.options.json = takeFlag(&words, "--json");
     QString port, host;
     if (!takeOption(&words, "--port", &port, &parsed.error)
         || !takeOption(&words, "--host", &host, &parsed.error))
@@ -288,7 +296,6 @@ ParsedArguments parseArguments(const QStringList &arguments)
             return parsed;
         parsed.options.port = quint16(*value);
     }
-    parsed.options.json = takeFlag(&words, "--json");
     parsed.options.help = takeFlag(&words, "--help") | takeFlag(&words, "-h");
     parsed.words = words;
     if (words.isEmpty() && !parsed.options.help)
@@ -325,10 +332,50 @@ std::optional<Command> parseCommand(const QStringList &words, QString *error)
     return std::nullopt;
 }
 
-QStringList scriptLineWords(const QString &line)
+std::optional<QStringList> scriptLineWords(const QString &line, QString *error)
 {
-    static const QRegularExpression space(QStringLiteral("\\s+"));
-    return line.section('#', 0, 0).split(space, Qt::SkipEmptyParts);
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    QChar quote;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (quote == '\'') {
+            if (c == '\'')
+                quote = QChar();
+            else
+                word += c;
+        } else if (quote == '"') {
+            if (c == '"')
+                quote = QChar();
+            else if (c == '\\' && i + 1 < line.size()
+                     && QStringView(u"\"\\$`").contains(line.at(i + 1)))
+                word += line.at(++i);
+            else
+                word += c;
+        } else if (c.isSpace()) {
+            if (inWord)
+                words << std::exchange(word, QString());
+            inWord = false;
+        } else if (c == '#' && !inWord) {
+            break;
+        } else {
+            inWord = true;
+            if (c == '\'' || c == '"')
+                quote = c;
+            else if (c == '\\' && i + 1 < line.size())
+                word += line.at(++i);
+            else if (c != '\\')
+                word += c;
+        }
+    }
+    if (!quote.isNull()) {
+        *error = tr("unterminated %1 quote").arg(quote);
+        return std::nullopt;
+    }
+    if (inWord)
+        words << word;
+    return words;
 }
 
 QString helpText(const QStringList &words)

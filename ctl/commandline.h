@@ -76,8 +76,12 @@ ParsedArguments parseArguments(const QStringList &arguments);
 // another script.
 std::optional<Command> parseCommand(const QStringList &words, QString *error);
 
-// The words of one script line: "#" starts a comment, blank lines give none.
-QStringList scriptLineWords(const QString &line);
+// The words of one script line, split as a shell splits them: blanks
+// between words, '…' and "…" quote (a backslash escapes \ " $ ` within
+// "…"), a backslash escapes the next character elsewhere, and "#" at the
+// start of a word starts a comment. Blank lines give none; nullopt with
+// the error for an unterminated quote.
+std::optional<QStringList> scriptLineWords(const QString &line, QString *error);
 
 // The help for the command that the words start (the whole program's help
 // for no words or unknown ones).

@@ -36,7 +36,7 @@ int CommandRunner::run(const Command &command)
                                                       : execute(command, &error);
     if (done)
         return 0;
-    printError(error);
+    printError(m_session.options(), error);
     return 1;
 }
 
@@ -52,6 +52,7 @@ bool CommandRunner::execute(const Command &command, QString *error)
     const bool done = dispatch(command, &outcome, error)
                       && (!connection.isOpen() || connection.waitForReplies(error));
     const QList<EmulatorConnection::Exchange> exchanges = connection.takeExchanges();
+    m_session.saveState();
     if (done)
         print(command, exchanges, outcome);
     return done;
@@ -75,8 +76,7 @@ bool CommandRunner::dispatch(const Command &command, CommandOutcome *outcome, QS
     case Command::GpsFix:
         return m_gps.fix(command);
     case Command::GpsLoad:
-        m_gps.load(command, outcome);
-        return true;
+        return m_gps.load(command, outcome, error);
     case Command::GpsPlay:
     case Command::GpsPause:
     case Command::GpsStop:
@@ -94,8 +94,7 @@ bool CommandRunner::dispatch(const Command &command, CommandOutcome *outcome, QS
     case Command::CameraStop:
         return m_camera.stop(outcome, error);
     case Command::Sleep:
-        m_session.sleep(command.numbers.value(0));
-        return true;
+        return m_session.sleep(command.numbers.value(0), error);
     case Command::Script:
         break;
     }
@@ -125,9 +124,9 @@ void CommandRunner::print(const Command &command,
         writeLine(stdout, line);
 }
 
-void CommandRunner::printError(const QString &error)
+void printError(const GlobalOptions &options, const QString &error)
 {
-    if (m_session.options().json) {
+    if (options.json) {
         const QJsonObject object{{"ok", false}, {"error", error}};
         writeLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
     }

@@ -35,7 +35,6 @@ private:
     void print(const Command &command,
                const QList<EmulatorConnection::Exchange> &exchanges,
                const CommandOutcome &outcome);
-    void printError(const QString &error);
 
     // Declared after the session, the areas end before its connection does.
     CtlSession m_session;
@@ -45,5 +44,8 @@ private:
     CameraCommands m_camera;
     ScriptRunner m_script;
 };
+
+// The reason a run failed, on stderr, and with --json as the one JSON object on stdout.
+void printError(const GlobalOptions &options, const QString &error);
 
 } // namespace EmulationManagement::Internal

@@ -13,6 +13,7 @@ CtlSession::CtlSession(const GlobalOptions &options, Utils::QtcSettings &setting
     : m_options(options)
     , m_settings(settings)
     , m_state(CtlState::load(settings))
+    , m_savedState(m_state)
     , m_storedValues(std::make_unique<SettingsManager>())
     , m_connection(std::make_unique<EmulatorConnection>(options.host, options.port))
 {}
@@ -21,7 +22,13 @@ CtlSession::~CtlSession()
 {
     // The sensors manager stores its readings as it goes, for the next run.
     m_connection.reset();
-    m_state.save(m_settings);
+    saveState();
+}
+
+void CtlSession::saveState()
+{
+    m_state.saveChanges(m_settings, m_savedState);
+    m_savedState = m_state;
     m_settings.sync();
 }
 
@@ -34,18 +41,21 @@ PageScripts &CtlSession::scripts(QString *error)
     return *m_scripts;
 }
 
-void CtlSession::sleep(double milliseconds)
+bool CtlSession::sleep(double milliseconds, QString *error)
 {
     QEventLoop loop;
     QTimer::singleShot(int(milliseconds), &loop, &QEventLoop::quit);
-    runUntilStopped(loop);
+    return runUntilStopped(loop, error);
 }
 
-void CtlSession::runUntilStopped(QEventLoop &loop)
+bool CtlSession::runUntilStopped(QEventLoop &loop, QString *error)
 {
     connect(&m_stopSignals, &StopSignals::stopRequested, &loop, &QEventLoop::quit);
-    if (!m_stopSignals.received())
+    connect(m_connection.get(), &EmulatorConnection::lost, &loop, &QEventLoop::quit);
+    if (!m_stopSignals.received() && m_connection->lostReason().isEmpty())
         loop.exec();
+    *error = m_connection->lostReason();
+    return error->isEmpty();
 }
 
 QString fixedText(double value, int decimals)

@@ -42,6 +42,10 @@ public:
     const GlobalOptions &options() const { return m_options; }
     Utils::QtcSettings &settings() { return m_settings; }
     CtlState &state() { return m_state; }
+    // Writes what this run changed in the state since the last save, at
+    // once: a long run must not hold back changes nor write back over
+    // what other runs saved meanwhile.
+    void saveState();
     EmulatorConnection &connection() { return *m_connection; }
     const SettingsManager &storedValues() const { return *m_storedValues; }
     StopSignals &stopSignals() { return m_stopSignals; }
@@ -53,14 +57,16 @@ public:
     void setInScript(bool inScript) { m_inScript = inScript; }
 
     // Runs the event loop for the time, or until stopped.
-    void sleep(double milliseconds);
-    // Runs the loop until it quits or SIGINT or SIGTERM comes.
-    void runUntilStopped(QEventLoop &loop);
+    bool sleep(double milliseconds, QString *error);
+    // Runs the loop until it quits or SIGINT or SIGTERM comes; false with
+    // the reason when the connection to the emulator is lost meanwhile.
+    bool runUntilStopped(QEventLoop &loop, QString *error);
 
 private:
     GlobalOptions m_options;
     Utils::QtcSettings &m_settings;
     CtlState m_state;
+    CtlState m_savedState;
     StopSignals m_stopSignals;
     std::unique_ptr<SettingsManager> m_storedValues;
     std::unique_ptr<EmulatorConnection> m_connection;

@@ -9,8 +9,15 @@ namespace EmulationManagement::Internal {
 EmulatorConnection::EmulatorConnection(const QString &host, quint16 port)
 {
     m_invoker.setAddress(host, port);
+    m_replyWatchdog.setSingleShot(true);
+    m_replyWatchdog.setInterval(timeoutMs);
+    connect(&m_replyWatchdog, &QTimer::timeout, this, [this] {
+        loseConnection(tr("no reply from the emulator within %1 s").arg(timeoutMs / 1000));
+    });
     connect(&m_invoker, &RemoteDBusInvokerService::callSent, this, [this](const QString &call) {
         m_exchanges.append({call, {}});
+        if (!m_replyWatchdog.isActive())
+            m_replyWatchdog.start();
         wake();
     });
     // Every manager reads every reply; the sensors manager's reading is the one kept.
@@ -21,6 +28,10 @@ EmulatorConnection::EmulatorConnection(const QString &host, quint16 port)
                 if (m_replies < m_exchanges.size())
                     m_exchanges[m_replies].reply = reply;
                 ++m_replies;
+                if (m_replies >= m_exchanges.size())
+                    m_replyWatchdog.stop();
+                else
+                    m_replyWatchdog.start();
                 wake();
             });
     connect(&m_invoker, &RemoteDBusInvokerService::webSocketConnected, this, [this] {
@@ -29,6 +40,8 @@ EmulatorConnection::EmulatorConnection(const QString &host, quint16 port)
     });
     connect(&m_invoker, &RemoteDBusInvokerService::webSocketDisconnected, this, [this] {
         m_lost = true;
+        if (m_open)
+            loseConnection(tr("the connection to the emulator was lost"));
         wake();
     });
 }
@@ -52,9 +65,10 @@ bool EmulatorConnection::open(QString *error)
 
 bool EmulatorConnection::waitForReplies(QString *error)
 {
-    const bool answered = waitUntil([this] { return m_lost || m_replies >= m_exchanges.size(); });
-    if (m_lost) {
-        *error = tr("the connection to the emulator was lost");
+    const bool answered
+        = waitUntil([this] { return !m_lostReason.isEmpty() || m_replies >= m_exchanges.size(); });
+    if (!m_lostReason.isEmpty()) {
+        *error = m_lostReason;
         return false;
     }
     if (!answered) {
@@ -84,6 +98,15 @@ bool EmulatorConnection::waitUntil(const std::function<bool()> &done)
     loop.exec();
     m_wake = nullptr;
     return done();
+}
+
+void EmulatorConnection::loseConnection(const QString &reason)
+{
+    if (!m_lostReason.isEmpty())
+        return;
+    m_lostReason = reason;
+    m_replyWatchdog.stop();
+    emit lost();
 }
 
 void EmulatorConnection::wake()

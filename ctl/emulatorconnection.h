@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 
@@ -43,11 +44,18 @@ public:
     bool waitForReplies(QString *error);
     // The calls and replies since the last take.
     QList<Exchange> takeExchanges();
+    // Empty while the open connection works; otherwise why it does not.
+    QString lostReason() const { return m_lostReason; }
+
+signals:
+    // The open connection dropped, or calls have had no reply for the time limit.
+    void lost();
 
 private:
     // Runs the event loop until done() holds or the time limit has passed.
     bool waitUntil(const std::function<bool()> &done);
     void wake();
+    void loseConnection(const QString &reason);
 
     RemoteDBusInvokerService m_invoker;
     GPSEmulationManager m_gps;
@@ -58,6 +66,9 @@ private:
     bool m_connected = false;
     bool m_lost = false;
     std::function<void()> m_wake;
+    // Runs while replies are due; each reply restarts it.
+    QTimer m_replyWatchdog;
+    QString m_lostReason;
 };
 
 } // namespace EmulationManagement::Internal

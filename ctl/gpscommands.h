@@ -2,6 +2,7 @@
 
 #include "ctl/commandline.h"
 #include "ctl/ctlsession.h"
+#include "gps/trackfingerprint.h"
 #include "gps/trackmodel.h"
 #include "gps/trackreader.h"
 
@@ -25,17 +26,22 @@ public:
     bool readTrack(const Command &command, QString *error);
 
     bool fix(const Command &command);
-    // Sends the track that readTrack() read.
-    void load(const Command &command, CommandOutcome *outcome);
+    // Sends the track that readTrack() read; it counts as loaded once the
+    // emulator has taken it.
+    bool load(const Command &command, CommandOutcome *outcome, QString *error);
     bool trackCommand(const Command &command, QString *error);
     void status(CommandOutcome *outcome);
 
 private:
+    // The loaded track is kept as its path and read again on first use in
+    // a run, if the file is still the one that was loaded.
+    bool readLoadedTrack(QString *error);
     TrackPlayer &player();
 
     CtlSession &m_session;
     TrackModel m_track;
-    std::optional<TrackReadResult> m_trackFile;
+    std::optional<TrackFingerprint> m_readFingerprint;
+    std::optional<TrackReadResult> m_readTrack;
     std::unique_ptr<TrackPlayer> m_player;
 };
 

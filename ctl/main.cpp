@@ -12,10 +12,10 @@ using namespace EmulationManagement::Internal;
 
 namespace {
 
-int fail(const QString &error, int status)
+int usageError(const GlobalOptions &options, const QString &error)
 {
-    std::fprintf(stderr, "emulation-ctl: %s\n", error.toUtf8().constData());
-    return status;
+    printError(options, error);
+    return 2;
 }
 
 } // namespace
@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
 
     const ParsedArguments arguments = parseArguments(QCoreApplication::arguments().mid(1));
     if (!arguments.error.isEmpty())
-        return fail(arguments.error, 2);
+        return usageError(arguments.options, arguments.error);
     if (arguments.options.help) {
         std::fputs(helpText(arguments.words).toUtf8().constData(), stdout);
         return 0;
@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
     QString error;
     const std::optional<Command> command = parseCommand(arguments.words, &error);
     if (!command)
-        return fail(error, 2);
+        return usageError(arguments.options, error);
 
     // The readings and the track a run leaves for the next one live in a
     // settings file of the command's own, apart from the IDE's.

@@ -14,6 +14,52 @@ QString tr(const char *text)
     return QCoreApplication::translate("EmulationManagement::Internal::ScriptRunner", text);
 }
 
+// Longer lines are refused rather than held in memory.
+constexpr qsizetype maxLineBytes = 64 * 1024;
+
+// Reads a script line by line as bytes: CR, LF and CRLF each end a line.
+class LineReader
+{
+public:
+    explicit LineReader(QFile &file)
+        : m_file(file)
+    {}
+
+    // The next line without its end; false at the end of the file.
+    bool next(QByteArray *line)
+    {
+        line->clear();
+        m_tooLong = false;
+        ++m_number;
+        char c = 0;
+        bool any = false;
+        while (m_file.getChar(&c)) {
+            any = true;
+            if (c == '\n')
+                return true;
+            if (c == '\r') {
+                char following = 0;
+                if (m_file.peek(&following, 1) == 1 && following == '\n')
+                    m_file.getChar(&following);
+                return true;
+            }
+            if (line->size() < maxLineBytes)
+                line->append(c);
+            else
+                m_tooLong = true;
+        }
+        return any;
+    }
+
+    int number() const { return m_number; }
+    bool tooLong() const { return m_tooLong; }
+
+private:
+    QFile &m_file;
+    int m_number = 0;
+    bool m_tooLong = false;
+};
+
 } // namespace
 
 ScriptRunner::ScriptRunner(CtlSession &session, Execute execute)
@@ -23,39 +69,51 @@ ScriptRunner::ScriptRunner(CtlSession &session, Execute execute)
 
 bool ScriptRunner::run(const Command &script, QString *error)
 {
-    QFile file(script.name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        *error = tr("cannot read %1: %2").arg(script.name, file.errorString());
+    // Every line is checked before the first one runs; the lines are read
+    // twice rather than held, so that a long script takes little memory.
+    if (!forEachLine(script.name, {}, error))
+        return false;
+    m_session.setInScript(true);
+    return forEachLine(script.name, m_execute, error);
+}
+
+bool ScriptRunner::forEachLine(const QString &path, const Execute &execute, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = tr("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
-    // Every line is checked before the first one runs.
-    QList<std::pair<int, Command>> commands;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
-    for (int number = 1; number <= lines.size(); ++number) {
-        const QStringList words = scriptLineWords(lines.at(number - 1));
-        if (words.isEmpty())
-            continue;
+    LineReader lines(file);
+    QByteArray line;
+    const auto fail = [&](const QString &reason) {
+        *error = QStringLiteral("%1:%2: %3").arg(path).arg(lines.number()).arg(reason);
+        return false;
+    };
+    while (lines.next(&line)) {
+        if (lines.tooLong())
+            return fail(tr("the line is longer than %1 bytes").arg(maxLineBytes));
         QString lineError;
-        const std::optional<Command> command = parseCommand(words, &lineError);
+        const std::optional<QStringList> words
+            = scriptLineWords(QString::fromUtf8(line), &lineError);
+        if (!words)
+            return fail(lineError);
+        if (words->isEmpty())
+            continue;
+        const std::optional<Command> command = parseCommand(*words, &lineError);
         if (command && command->kind == Command::Script)
             lineError = tr("a script cannot run another script");
-        if (!command || !lineError.isEmpty()) {
-            *error = QStringLiteral("%1:%2: %3").arg(script.name).arg(number).arg(lineError);
-            return false;
-        }
-        commands.append({number, *command});
+        if (!command || !lineError.isEmpty())
+            return fail(lineError);
+        if (!execute)
+            continue;
+        if (m_session.stopSignals().received())
+            return fail(tr("interrupted"));
+        if (!execute(*command, &lineError))
+            return fail(lineError);
     }
-    m_session.setInScript(true);
-    for (const auto &[number, command] : std::as_const(commands)) {
-        if (m_session.stopSignals().received()) {
-            *error = tr("%1:%2: interrupted").arg(script.name).arg(number);
-            return false;
-        }
-        if (!m_execute(command, error)) {
-            *error = QStringLiteral("%1:%2: %3").arg(script.name).arg(number).arg(*error);
-            return false;
-        }
-    }
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
     return true;
 }
 

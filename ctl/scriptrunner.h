@@ -20,6 +20,9 @@ public:
     bool run(const Command &script, QString *error);
 
 private:
+    // Reads the lines and checks each; with execute, runs each line too.
+    bool forEachLine(const QString &path, const Execute &execute, QString *error);
+
     CtlSession &m_session;
     Execute m_execute;
 };

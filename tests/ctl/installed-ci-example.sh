@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and runs the CI example with
+# the installed emulation-ctl (the simulated emulator from the build).
+#   installed-ci-example.sh BUILD_DIR WEBSOCKET_PORT CAMERA_PORT
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+export PATH="$prefix/bin:$build/bin:$PATH"
+[ "$(command -v emulation-ctl)" = "$prefix/bin/emulation-ctl" ]
+[ -f "$prefix/lib/qtcreator/plugins/libEmulationManagement.so" ]
+bash "$(dirname "$0")/../../scripts/ci-example.sh" "$2" "$3"
