@@ -1,7 +1,7 @@
 #include "scenariorecorder.h"
 
 #include "camera/cameraemulationmanager.h"
-#include "scenario/trackfingerprint.h"
+#include "gps/trackfingerprint.h"
 #include "transport/remotedbusinvokerservice.h"
 
 #include <QDir>
@@ -86,12 +86,16 @@ void ScenarioRecorder::endTrackLoad()
     if (from >= m_steps.size())
         return;
     const qint64 atMs = m_steps.at(from).atMs;
+    QString error;
+    const std::optional<TrackFingerprint> fingerprint = TrackFingerprint::ofFile(m_trackFile, &error);
+    // A file gone since it was read leaves the calls as they were sent.
+    if (!fingerprint)
+        return;
     m_steps.remove(from, m_steps.size() - from);
-    const TrackFingerprint fingerprint = TrackFingerprint::ofFile(m_trackFile);
     m_steps.append({atMs,
                     {},
                     QStringLiteral("gps load %1 --fingerprint %2")
-                        .arg(Scenario::quoted(m_trackFile), fingerprint.text())});
+                        .arg(Scenario::quoted(m_trackFile), Scenario::quoted(fingerprint->toText()))});
 }
 
 void ScenarioRecorder::recordCall(const QString &callText)

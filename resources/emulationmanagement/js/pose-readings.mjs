@@ -96,6 +96,12 @@ export function accelerometerValues(a, coefficient) {
     return a.map(value => limitEmulatedValue(Math.round(value * coefficient)));
 }
 
+// The magnetometer triple the emulator receives for a reading b in
+// microtesla: tesla, limited.
+export function magnetometerValues(b) {
+    return b.map(value => limitEmulatedValue(value * microToWholeCoef));
+}
+
 // What the emulator receives for a phone at rest in the pose (x, y, z), with
 // the magnetic field in microtesla: the accelerometer in thousandths of g and
 // the magnetometer in tesla.
@@ -104,6 +110,6 @@ export function restingReadings(x, y, z, field) {
     const b = magneticReading(x, y, z, field);
     return {
         accelerometer: accelerometerValues(a, accGravityCoef),
-        magnetometer: b.map(value => limitEmulatedValue(value * microToWholeCoef))
+        magnetometer: magnetometerValues(b)
     };
 }

@@ -29,9 +29,6 @@ Item {
     property string pendingFileUrl: ""
     // Which lines the last load left out, and why; empty when none.
     property string skippedLinesNote: ""
-    // Playback schedule: when it started and the waits scheduled since.
-    property double scheduleStart: 0
-    property double scheduledWaits: 0
     readonly property var trackSpeedList: [{text: "1x", value: 1}, {text: "2x", value: 2},
         {text: "3x", value: 3}, {text: "4x", value: 4}, {text: "5x", value: 5}]
     readonly property var columnTitles: [qsTr("No."), qsTr("Time"), qsTr("Latitude"),
@@ -60,7 +57,7 @@ Item {
         Logic.setCurrentTrackPointAsCurrentCoordinate();
     }
     function runTrackTimer() {
-        Logic.runTrackTimer(true);
+        trackTimer.runTrackTimer(true);
     }
     function stopTrackTimer() {
         trackTimer.stop();
@@ -104,21 +101,18 @@ Item {
         onLoadFailed: text => Logic.trackLoadFailed(text)
     }
 
-    Timer {
+    // The step to the next point and, while it runs, the emulator reminded
+    // of the current point every 100 ms.
+    TrackPlayback {
         id: trackTimer
 
         objectName: "trackTimer"
-        repeat: false
-        onTriggered: Logic.trackTimerTriggered()
-    }
-
-    Timer {
-        id: trackSyncTimer
-
-        interval: 100
-        repeat: true
-        running: trackTimer.running
-        onTriggered: gpsEmulationManager.goToPositionOnTrack(gpsEmulationManager.currentPositionIndex) // qmllint disable unqualified
+        manager: gpsEmulationManager // qmllint disable unqualified
+        track: trackPointsTableModel
+        defaultInterval: page.defaultInterval
+        looped: gpsEmulationManager.trackLooped // qmllint disable unqualified
+        useDefaultInterval: gpsEmulationManager.useDefaultInterval // qmllint disable unqualified
+        speed: gpsEmulationManager.trackSpeed // qmllint disable unqualified
     }
 
     FileDialog {

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import "../js/pose-display.js" as Display
+import "../js/pose-readings.mjs" as Pose
 import "../js/smartphone-model-page-logic.js" as Logic
 
 Item {
@@ -16,11 +17,11 @@ Item {
     property real rotMaxValue: 180
     property real moveMinValue: -2
     property real moveMaxValue: 2
-    property real gravityAccelEarth: 9.80665
-    property real accGravityCoef: 1000 / gravityAccelEarth
+    property real gravityAccelEarth: Pose.gravityAccelEarth
+    property real accGravityCoef: Pose.accGravityCoef
     property real timerInterval: 0.1
     property real phoneSizeCoefficient: 0.06
-    property real microToWholeCoef: 0.000001
+    property real microToWholeCoef: Pose.microToWholeCoef
     property bool controlModifierPressed: false
 
     property real xMovePrevPrevValue: 0
@@ -63,6 +64,7 @@ Item {
         stepSize: settings.stepSize
         numberRoundingSize: settings.numberRoundingSize
         value: 0
+        onValueChosen: chosen => value = chosen
     }
 
     function exitPage(callback) {
