@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "gps/trackfingerprint.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -172,9 +174,18 @@ std::optional<Command> parseGps(const QStringList &words, Command command, QStri
         }
         return command;
     }
-    if (verb == "load" && expectCount(words, 3, 3, error)) {
+    if (verb == "load") {
+        QStringList rest = words;
+        if (!takeOption(&rest, "--fingerprint", &command.fingerprint, error)
+            || !expectCount(rest, 3, 3, error)) {
+            return std::nullopt;
+        }
+        if (!command.fingerprint.isEmpty() && !TrackFingerprint::fromText(command.fingerprint)) {
+            *error = tr("--fingerprint: \"%1\" is not a track fingerprint").arg(command.fingerprint);
+            return std::nullopt;
+        }
         command.kind = Command::GpsLoad;
-        command.name = words.at(2);
+        command.name = rest.at(2);
         return command;
     }
     if (verb == "play")
@@ -303,6 +314,25 @@ ParsedArguments parseArguments(const QStringList &arguments)
     return parsed;
 }
 
+static std::optional<Command> parseScript(const QStringList &words, Command command, QString *error)
+{
+    QStringList rest = words;
+    QString speed;
+    command.dryRun = takeFlag(&rest, "--dry-run");
+    command.force = takeFlag(&rest, "--force");
+    if (!takeOption(&rest, "--speed", &speed, error) || !expectCount(rest, 2, 2, error))
+        return std::nullopt;
+    if (!speed.isEmpty()) {
+        const auto value = number(speed, tr("--speed"), 0.001, 1000, 3, error);
+        if (!value)
+            return std::nullopt;
+        command.replaySpeed = *value;
+    }
+    command.kind = Command::Script;
+    command.name = rest.at(1);
+    return command;
+}
+
 std::optional<Command> parseCommand(const QStringList &words, QString *error)
 {
     Command command;
@@ -316,8 +346,17 @@ std::optional<Command> parseCommand(const QStringList &words, QString *error)
         return parseGps(words, command, error);
     if (group == "camera")
         return parseCamera(words, command, error);
-    if ((group == "script" || group == "sleep") && expectCount(words, 2, 2, error)) {
-        command.kind = group == "script" ? Command::Script : Command::Sleep;
+    if (group == "script")
+        return parseScript(words, command, error);
+    if (group == "call" && expectCount(words, 4, 4, error)) {
+        command.kind = Command::Call;
+        command.name = words.at(1);
+        command.method = words.at(2);
+        command.arguments = words.at(3);
+        return command;
+    }
+    if (group == "sleep" && expectCount(words, 2, 2, error)) {
+        command.kind = Command::Sleep;
         command.name = words.at(1);
         if (command.kind == Command::Sleep) {
             const auto ms = number(words.at(1), tr("sleep"), 0, 86400000, 0, error);
@@ -411,8 +450,9 @@ QString helpText(const QStringList &words)
             "emulation-ctl gps fix LATITUDE LONGITUDE [ALTITUDE]\n"
             "    Sets a fixed position (-90…90 and -180…180 degrees with up to 7 decimals,\n"
             "    -1000…10000 m with up to 2; the altitude last set when left out).\n"
-            "emulation-ctl gps load FILE\n"
-            "    Reads an NMEA (.nmea) or GPX (.gpx) track as the GPS page does and sends it.\n"
+            "emulation-ctl gps load FILE [--fingerprint TEXT]\n"
+            "    Reads an NMEA (.nmea) or GPX (.gpx) track as the GPS page does and sends it;\n"
+            "    with --fingerprint (as a recorded scenario writes it) only the same file.\n"
             "emulation-ctl gps play [--speed 1…5] [--loop|--no-loop] [--wait]\n"
             "    Starts the loaded track. With --wait it plays the track with the page's\n"
             "    timing until its last point (with --loop until interrupted).\n"
@@ -432,11 +472,17 @@ QString helpText(const QStringList &words)
             "emulation-ctl camera stop\n"
             "    Stops the stream that an earlier emulation-ctl started.\n");
     }
-    if (group == "script" || group == "sleep") {
-        return tr("emulation-ctl script FILE\n"
+    if (group == "script" || group == "sleep" || group == "call") {
+        return tr("emulation-ctl script FILE [--speed F] [--dry-run] [--force]\n"
                   "    Runs the commands of FILE, one a line, over one connection; \"sleep MS\"\n"
-                  "    waits between them, \"#\" starts a comment. Every line is checked before\n"
-                  "    the first runs; the first failing line ends the script.\n");
+                  "    waits between them, \"#\" starts a comment, words are quoted as in a\n"
+                  "    shell. Every line, and every track file against its fingerprint, is\n"
+                  "    checked before the first runs; the first failing line ends the script.\n"
+                  "    --speed divides the sleeps by F, --dry-run prints the calls instead of\n"
+                  "    sending them, --force replays with track files that have changed.\n"
+                  "call SERVICE METHOD ARGUMENTS (in a script)\n"
+                  "    Sends one call with this argument text as it is, as the window's\n"
+                  "    recordings write calls that no other command sends exactly.\n");
     }
     return tr("Usage: emulation-ctl [--host HOST] [--port PORT] [--json] COMMAND…\n"
               "Drives the emulator's sensors, GPS and camera as the Emulation Management\n"
@@ -447,7 +493,7 @@ QString helpText(const QStringList &words)
               "  gps fix LAT LON [ALT] | load FILE | play [--speed N] [--loop] [--wait]\n"
               "      | pause | stop | goto INDEX | status\n"
               "  camera list | stream --camera NAME … | stream --file FILE | stop\n"
-              "  script FILE\n\n"
+              "  script FILE [--speed F] [--dry-run] [--force]\n\n"
               "--json prints one JSON object per command. Exit status 0 on success, 1 when\n"
               "the emulator refuses a call, cannot be reached or a file cannot be used,\n"
               "2 for a bad command line.\n");

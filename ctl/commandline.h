@@ -43,6 +43,7 @@ struct Command
         CameraStop,
         Script,
         Sleep,
+        Call,
     };
 
     Kind kind = SensorList;
@@ -56,6 +57,12 @@ struct Command
     QString resolution;         // camera stream, "WxH"
     QString framerate;          // camera stream, "N/D"
     double seconds = 0;         // camera stream: 0 runs until stopped
+    QString fingerprint;        // gps load: the file as recorded, empty for any
+    QString method;             // call: the method of the service in name
+    QString arguments;          // call: the argument text, sent as it is
+    double replaySpeed = 1;     // script: the sleeps are divided by it
+    bool dryRun = false;        // script: print the calls instead of sending them
+    bool force = false;         // script: replay with track files that changed
 
     // Whether it sends calls over the emulator's WebSocket.
     bool needsEmulator() const;

@@ -1,5 +1,7 @@
 #include "commandrunner.h"
 
+#include "scenario/scenarioformat.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -32,8 +34,9 @@ CommandRunner::~CommandRunner() = default;
 int CommandRunner::run(const Command &command)
 {
     QString error;
-    const bool done = command.kind == Command::Script ? m_script.run(command, &error)
-                                                      : execute(command, &error);
+    const bool done = command.kind == Command::Script
+                          ? m_script.run(command, &error)
+                          : ScriptRunner::checkTrackFile(command, &error) && execute(command, &error);
     if (done)
         return 0;
     printError(m_session.options(), error);
@@ -49,6 +52,11 @@ bool CommandRunner::execute(const Command &command, QString *error)
     if (command.needsEmulator() && !connection.isOpen() && !connection.open(error))
         return false;
     CommandOutcome outcome;
+    // A dry run shows what is not a call as the command it is.
+    if (connection.isDryRun() && !command.needsEmulator() && command.kind != Command::Sleep) {
+        writeLine(stdout, "# " + command.text);
+        return true;
+    }
     const bool done = dispatch(command, &outcome, error)
                       && (!connection.isOpen() || connection.waitForReplies(error));
     const QList<EmulatorConnection::Exchange> exchanges = connection.takeExchanges();
@@ -94,7 +102,13 @@ bool CommandRunner::dispatch(const Command &command, CommandOutcome *outcome, QS
     case Command::CameraStop:
         return m_camera.stop(outcome, error);
     case Command::Sleep:
-        return m_session.sleep(command.numbers.value(0), error);
+        return m_session.connection().isDryRun() || m_session.sleep(command.numbers.value(0), error);
+    case Command::Call: {
+        const Scenario::Call call = Scenario::callTo(command.name, command.method, command.arguments);
+        m_session.connection().invoker().invokeMethod(
+            call.bus, call.service, call.objectPath, call.interface, call.method, call.arguments);
+        return true;
+    }
     case Command::Script:
         break;
     }
@@ -117,9 +131,13 @@ void CommandRunner::print(const Command &command,
         writeLine(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
         return;
     }
-    for (const EmulatorConnection::Exchange &exchange : exchanges)
-        writeLine(stdout,
-                  QStringLiteral("%1: %2").arg(exchange.call.section(' ', 4), exchange.reply));
+    for (const EmulatorConnection::Exchange &exchange : exchanges) {
+        if (m_session.connection().isDryRun())
+            writeLine(stdout, exchange.call);
+        else
+            writeLine(stdout,
+                      QStringLiteral("%1: %2").arg(exchange.call.section(' ', 4), exchange.reply));
+    }
     for (const QString &line : outcome.lines)
         writeLine(stdout, line);
 }

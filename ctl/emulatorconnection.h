@@ -33,6 +33,12 @@ public:
 
     SensorsEmulationManager &sensors() { return m_sensors; }
     GPSEmulationManager &gps() { return m_gps; }
+    RemoteDBusInvokerService &invoker() { return m_invoker; }
+
+    // From now on the calls are noted but not sent, and need no reply; the
+    // connection counts as open without reaching the emulator.
+    void setDryRun();
+    bool isDryRun() const { return m_dryRun; }
 
     // Opens the WebSocket; false with a one-line error when the emulator
     // cannot be reached within the time limit.
@@ -65,6 +71,7 @@ private:
     bool m_open = false;
     bool m_connected = false;
     bool m_lost = false;
+    bool m_dryRun = false;
     std::function<void()> m_wake;
     // Runs while replies are due; each reply restarts it.
     QTimer m_replyWatchdog;

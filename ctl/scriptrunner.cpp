@@ -1,5 +1,7 @@
 #include "scriptrunner.h"
 
+#include "gps/trackfingerprint.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -71,10 +73,41 @@ bool ScriptRunner::run(const Command &script, QString *error)
 {
     // Every line is checked before the first one runs; the lines are read
     // twice rather than held, so that a long script takes little memory.
+    m_force = script.force;
     if (!forEachLine(script.name, {}, error))
         return false;
     m_session.setInScript(true);
-    return forEachLine(script.name, m_execute, error);
+    if (script.dryRun)
+        m_session.connection().setDryRun();
+    const double speed = script.replaySpeed;
+    return forEachLine(
+        script.name,
+        [this, speed](const Command &command, QString *lineError) {
+            if (command.kind != Command::Sleep || speed == 1)
+                return m_execute(command, lineError);
+            Command faster = command;
+            faster.numbers[0] /= speed;
+            return m_execute(faster, lineError);
+        },
+        error);
+}
+
+bool ScriptRunner::checkTrackFile(const Command &command, QString *error)
+{
+    if (command.kind != Command::GpsLoad || command.fingerprint.isEmpty())
+        return true;
+    const std::optional<TrackFingerprint> recorded = TrackFingerprint::fromText(command.fingerprint);
+    const std::optional<TrackFingerprint> present = TrackFingerprint::ofFile(command.name, error);
+    if (!present)
+        return false;
+    // The contents decide: a copy of the file elsewhere, with a time of its
+    // own, replays the same points.
+    if (recorded && recorded->size == present->size && recorded->sha256 == present->sha256)
+        return true;
+    *error = tr("%1 is not the track file that was recorded (%2 now, %3 then); --force replays it "
+                "anyway")
+                 .arg(command.name, present->toText(), command.fingerprint);
+    return false;
 }
 
 bool ScriptRunner::forEachLine(const QString &path, const Execute &execute, QString *error)
@@ -105,8 +138,11 @@ bool ScriptRunner::forEachLine(const QString &path, const Execute &execute, QStr
             lineError = tr("a script cannot run another script");
         if (!command || !lineError.isEmpty())
             return fail(lineError);
-        if (!execute)
+        if (!execute) {
+            if (!m_force && !checkTrackFile(*command, &lineError))
+                return fail(lineError);
             continue;
+        }
         if (m_session.stopSignals().received())
             return fail(tr("interrupted"));
         if (!execute(*command, &lineError))

@@ -19,12 +19,17 @@ public:
     // False with "FILE:LINE: error" for the first line that is wrong or fails.
     bool run(const Command &script, QString *error);
 
+    // False with the reason when a track to load is not the file its
+    // fingerprint was taken of.
+    static bool checkTrackFile(const Command &command, QString *error);
+
 private:
     // Reads the lines and checks each; with execute, runs each line too.
     bool forEachLine(const QString &path, const Execute &execute, QString *error);
 
     CtlSession &m_session;
     Execute m_execute;
+    bool m_force = false;
 };
 
 } // namespace EmulationManagement::Internal

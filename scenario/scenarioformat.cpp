@@ -1,6 +1,12 @@
 #include "scenarioformat.h"
 
+#include "sensors/sensorreadings.h"
+#include "transport/dbusarguments.h"
+
+#include <QHash>
 #include <QRegularExpression>
+
+#include <cmath>
 
 namespace EmulationManagement::Internal::Scenario {
 
@@ -33,39 +39,73 @@ std::optional<QStringList> typedValues(const QString &arguments, QLatin1String t
     return values;
 }
 
-// Thousandths of g as the values page writes them in g, when in its range.
-std::optional<QString> accelerometerValue(const QString &wire)
+// The reading each sensor setter takes, by method; "" for none of them.
+QString readingTarget(const QString &method)
 {
-    static const QRegularExpression integer(QStringLiteral("^-?(0|[1-9][0-9]{0,3})$"));
-    if (!integer.match(wire).hasMatch() || qAbs(wire.toInt()) > 3000)
+    static const QRegularExpression setter(
+        QStringLiteral("^set(Accelerometer|Gyroscope|Magnetometer)(X|Y|Z|Values)$"));
+    if (const QRegularExpressionMatch match = setter.match(method); match.hasMatch()) {
+        const QString axis = match.captured(2) == QLatin1String("Values")
+                                 ? QString()
+                                 : QLatin1Char('.') + match.captured(2).toLower();
+        return match.captured(1).toLower() + axis;
+    }
+    static const QHash<QString, QString> single{
+        {QStringLiteral("setAlsValue"), QStringLiteral("als")},
+        {QStringLiteral("setProximitySensorValue"), QStringLiteral("proximity")},
+        {QStringLiteral("setMagnetometerCalibrationLevel"), QStringLiteral("magnetometer.calibration")},
+    };
+    return single.value(method);
+}
+
+// The value as the values page shows it, when "sensor set" with that text
+// sends exactly the wire value again.
+std::optional<QString> readingValue(const SensorReading &reading, const QString &wire)
+{
+    bool ok = false;
+    const double sent = wire.toDouble(&ok);
+    const double shown = sent / reading.multiplier;
+    if (!ok || shown < reading.minimum || shown > reading.maximum)
         return std::nullopt;
-    return QString::number(wire.toInt() / 1000.0, 'f', 3);
+    const QString text = QString::number(shown, 'f', reading.decimals);
+    const double back = text.toDouble() * reading.multiplier;
+    // A whole reading is exact when its decimals undo the multiplier; a
+    // real one when the number sent from the text is written the same.
+    const bool exact = reading.whole ? reading.multiplier == std::pow(10.0, reading.decimals)
+                                           && wire == DBusArguments::int32(sent).mid(6)
+                                     : DBusArguments::number(back) == wire;
+    return exact ? std::optional(text) : std::nullopt;
 }
 
 QString sensorCommand(const QString &method, const QString &arguments)
 {
-    static const QRegularExpression axisSetter(QStringLiteral("^setAccelerometer([XYZ])$"));
-    if (const QRegularExpressionMatch match = axisSetter.match(method); match.hasMatch()) {
-        const auto values = typedValues(arguments, QLatin1String("int32"), 1);
-        const auto value = values ? accelerometerValue(values->at(0)) : std::nullopt;
-        return value ? QStringLiteral("sensor set accelerometer.%1 %2")
-                           .arg(match.captured(1).toLower(), *value)
-                     : QString();
-    }
-    if (method == QLatin1String("setAccelerometerValues")) {
-        const auto values = typedValues(arguments, QLatin1String("int32"), 3);
-        if (!values)
+    const QString target = readingTarget(method);
+    const SensorReading *reading = SensorReadings::find(target.section(QLatin1Char('.'), 0, 0));
+    if (target.contains(QLatin1String(".calibration")))
+        reading = SensorReadings::find(target);
+    if (!reading) {
+        const auto name = typedValues(arguments, QLatin1String("string"), 1);
+        const bool enable = method == QLatin1String("enableSensor");
+        if (!name || (!enable && method != QLatin1String("disableSensor"))
+            || SensorReadings::switchedTogether(name->at(0), enable) != QStringList(name->at(0))) {
             return {};
-        QStringList words{QStringLiteral("sensor set accelerometer")};
-        for (const QString &wire : *values) {
-            const auto value = accelerometerValue(wire);
-            if (!value)
-                return {};
-            words << *value;
         }
-        return words.join(' ');
+        return QStringLiteral("sensor %1 %2").arg(enable ? "enable" : "disable", name->at(0));
     }
-    return {};
+    const bool oneAxis = reading->axes == 1 || target.contains(QLatin1Char('.'));
+    const auto values = typedValues(arguments,
+                                    QLatin1String(reading->whole ? "int32" : "double"),
+                                    oneAxis ? 1 : reading->axes);
+    if (!values)
+        return {};
+    QStringList words{QStringLiteral("sensor set"), target};
+    for (const QString &wire : *values) {
+        const std::optional<QString> value = readingValue(*reading, wire);
+        if (!value)
+            return {};
+        words << *value;
+    }
+    return words.join(QLatin1Char(' '));
 }
 
 // Fixed-point with exactly the given decimals, as the position is sent.

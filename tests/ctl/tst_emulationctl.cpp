@@ -1,6 +1,9 @@
 #include "recordingserver.h"
 #include "testmedia.h"
 
+#include "gps/trackfingerprint.h"
+#include "scenario/scenarioformat.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +16,8 @@
 // Runs emulation-ctl as a user does, against the simulated emulator, and
 // compares what the emulator received with the calls the window's page
 // tests pin for the same actions.
+
+using namespace EmulationManagement::Internal;
 
 namespace {
 
@@ -41,6 +46,8 @@ private slots:
     void playbackStepsThroughTheTrack();
     void errorRepliesFail();
     void cameraStreamsUntilStopped();
+    void recordedCallsReplayByteForByte();
+    void badScenarioSendsNothing();
 
 private:
     CtlRun ctl(const QStringList &arguments, quint16 port = emulatorPort);
@@ -286,6 +293,92 @@ void EmulationCtlTest::cameraStreamsUntilStopped()
         QTest::qWaitFor([stream] { return stream->state() == QProcess::NotRunning; }, timeoutMs));
     QCOMPARE(stream->exitCode(), 0);
     QCOMPARE(ctl({"camera", "stop"}).output, QString("no camera stream is running\n"));
+}
+
+
+
+namespace {
+
+QString writeScript(const QString &path, const QString &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        return {};
+    return path;
+}
+
+} // namespace
+
+// Each call a recording holds becomes one script line that a dry run turns
+// back into the same call text, whatever its argument text holds.
+void EmulationCtlTest::recordedCallsReplayByteForByte()
+{
+    const QString sensors = "system ru.quor.SensorfwEmulationManagement /ru/quor/SensorfwEmulationManagement ru.quor.SensorfwEmulationManagement ";
+    const QString location = "system ru.quor.GeoclueEmulationManagement /ru/quor/GeoclueEmulationManagement ru.quor.GeoclueEmulationManagement ";
+    const QString rawSensors = "call ru.quor.SensorfwEmulationManagement ";
+    newCalls();
+    // clang-format off
+    const std::pair<QString, QString> rows[] = {
+        {sensors + "setAccelerometerX int32:1009", "sensor set accelerometer.x 1.009"},
+        {sensors + "setAccelerometerValues int32:0 int32:-2046 int32:1000", "sensor set accelerometer 0.000 -2.046 1.000"},
+        {location + "setPosition double:-33.8688000 double:151.2093000 double:12.50", "gps fix -33.8688000 151.2093000 12.50"},
+        {sensors + "setAccelerometerX int32:5000", rawSensors + "setAccelerometerX int32:5000"},
+        {sensors + "setGyroscopeValues double:0 double:0 double:1.14592", rawSensors + "setGyroscopeValues \"double:0 double:0 double:1.14592\""},
+        {location + "startTrack ", "call ru.quor.GeoclueEmulationManagement startTrack \"\""},
+        {sensors + "enableSensor string:a \"b\" \\c $d `e' f", rawSensors + "enableSensor \"string:a \\\"b\\\" \\\\c $d `e' f\""},
+        {sensors + "enableSensor string:Kamera \u00fc \u65e5\u672c", rawSensors + "enableSensor \"string:Kamera \u00fc \u65e5\u672c\""},
+        {sensors + "enableSensor   int32:1  #2 ", rawSensors + "enableSensor \"  int32:1  #2 \""},
+    };
+    // clang-format on
+    for (const auto &[call, line] : rows) {
+        QString error;
+        QCOMPARE(Scenario::callLine(call, &error), line);
+        const QString script = writeScript(m_dir.filePath("row.scenario"), "# header\n" + line + "\r\n");
+        const CtlRun run = ctl({"script", script, "--dry-run"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.error));
+        QCOMPARE(run.output, call + "\n");
+    }
+    QCOMPARE(newCalls(), QStringList());
+}
+
+// A hand-edited scenario is checked whole before its first call: a bad line
+// or a track file that is not the one recorded is named with its line.
+void EmulationCtlTest::badScenarioSendsNothing()
+{
+    newCalls();
+    const QString track = trackDir + "/track.nmea";
+    QString error;
+    const QString recorded = TrackFingerprint::ofFile(track, &error)->toText();
+    const QString otherTrack = "size=1 modified=0 sha256=" + QString(64, '0');
+    // clang-format off
+    const std::pair<QString, QString> rows[] = {
+        {"call ru.quor.SensorfwEmulationManagement setAlsValue \"int32:5", ":3: unterminated \" quote"},
+        {"call ru.quor.SensorfwEmulationManagement setAlsValue", ":3: "},
+        {"sensor set accelerometer.x 9", ":3: accelerometer.x: 9 is out of range"},
+        {"gps load \"" + track + "\" --fingerprint \"" + otherTrack + "\"", ":3: " + track + " is not the track file that was recorded"},
+        {"gps load \"" + track + "\" --fingerprint bad", ":3: --fingerprint: \"bad\" is not a track fingerprint"},
+    };
+    // clang-format on
+    for (const auto &[line, message] : rows) {
+        const QString script = writeScript(m_dir.filePath("bad.scenario"), "# header\nsleep 1\n" + line + "\n");
+        const CtlRun run = ctl({"script", script});
+        QVERIFY2(run.error.contains(message), qPrintable(line + ": " + run.error));
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(newCalls(), QStringList());
+    }
+    // A refused call ends the replay at its line; the lines before it ran.
+    const QString refused = writeScript(m_dir.filePath("refused.scenario"), "call ru.quor.SensorfwEmulationManagement setAlsValue int32:7\ncall ru.quor.SensorfwEmulationManagement setAlsValue int32:x\nsensor set als 9\n");
+    const CtlRun run = ctl({"script", refused});
+    QVERIFY2(run.error.contains("refused.scenario:2: the emulator refused \"setAlsValue int32:x\""), qPrintable(run.error));
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(newCalls(), QStringList({"setAlsValue int32:7", "setAlsValue int32:x"}));
+    // The same track with its own fingerprint loads, and --force takes another.
+    for (const auto &[fingerprint, options] : {std::pair{recorded, QStringList()}, std::pair{otherTrack, QStringList{"--force"}}}) {
+        const QString script = writeScript(m_dir.filePath("load.scenario"), "gps load \"" + track + "\" --fingerprint \"" + fingerprint + "\"\n");
+        const CtlRun load = ctl(QStringList{"script", script} + options);
+        QVERIFY2(load.exitCode == 0, qPrintable(load.error));
+        QCOMPARE(newCalls().filter("loadTrack").size(), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(EmulationCtlTest)
