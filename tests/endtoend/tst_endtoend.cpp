@@ -40,6 +40,7 @@ private slots:
     void openingFromAColdMachine();
     void filesChosenInTheWindowsDialogs();
     void recordingReplaysFromTheCommandLine();
+    void closingTheWindowKeepsTheRecording();
     void readingsOutliveAnEmulatorRestart();
 
 private:
@@ -340,6 +341,25 @@ void EndToEndTest::recordingReplaysFromTheCommandLine()
     QVERIFY(ctl.waitForFinished(60000));
     QVERIFY2(ctl.exitCode() == 0, ctl.readAllStandardError().constData());
     QCOMPARE(loggedCalls().mid(replayFrom), recorded);
+}
+
+// Closed while recording, the window saves to a temporary file and says where.
+void EndToEndTest::closingTheWindowKeepsTheRecording()
+{
+    click(namedItem("recordButton"));
+    m_plugin->gpsManager()->setAltitude(7);
+    const int boxes = m_ide->answerer.boxes.size();
+    m_plugin->view()->close();
+    QCOMPARE(m_ide->answerer.boxes.size(), boxes + 1);
+    const QString text = m_ide->answerer.boxes.last().text;
+    const QString path = text.section(" saved to ", 1).chopped(1);
+    QVERIFY2(QFile::exists(path), qPrintable(text));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().endsWith("call ru.quor.GeoclueEmulationManagement setAltitude double:7.00\n"));
+    QVERIFY(file.remove());
+    IdeEnvironment::triggerMenuEntry();
+    QVERIFY(waitForWindow());
 }
 
 QTEST_MAIN(EndToEndTest)

@@ -225,6 +225,31 @@ ViewTestCase {
         testEnvironment.answerDialogsWith(0);
     }
 
+    // A recording goes on across pages; stopping asks for a file, and
+    // cancelling that asks before the recording is thrown away.
+    function test_recording() {
+        const button = child("recordButton");
+        mouseClick(button);
+        compare([scenarioRecorder.recording, button.text, child("recordingTime").visible], [true, "Stop recording", true]);
+        typeInto("accelerometer.xField", ["1", Qt.Key_Return]);
+        showPage("Sensors Management");
+        verify(scenarioRecorder.recording && scenarioRecorder.hasSteps);
+        testEnvironment.saveScreenshot("recording");
+        mouseClick(button);
+        const fileDialog = child("scenarioFileDialog", view);
+        const discardDialog = child("discardRecordingDialog", view);
+        tryVerify(() => fileDialog.visible, patience);
+        verify(!scenarioRecorder.recording);
+        for (const answer of [Dialog.Cancel, Dialog.Discard]) {
+            fileDialog.reject();
+            tryVerify(() => discardDialog.opened, patience);
+            mouseClick(discardDialog.standardButton(answer));
+            tryVerify(() => !discardDialog.visible, patience);
+            compare([fileDialog.visible, scenarioRecorder.hasSteps], [answer === Dialog.Cancel, answer === Dialog.Cancel]);
+        }
+        compare(button.text, "Record");
+    }
+
     function test_screenshots() {
         testEnvironment.saveScreenshot("sensors-values");
         showPage("Sensors Management");
