@@ -58,13 +58,7 @@ void GpsCommands::load(const Command &command, CommandOutcome *outcome)
         m_session.state().useDefaultInterval = m_track.withoutTimes();
         gps.setTrackIntervalMode(m_session.state().useDefaultInterval);
     }
-    gps.stopTrack();
-    gps.loadTrackModel(&m_track);
-    gps.setCurrentPositionIndex(0);
-    const QVariantMap first = m_track.record(0);
-    gps.setLocalPosition(first.value("latitude").toDouble(),
-                         first.value("longitude").toDouble(),
-                         first.value("altitude").toDouble());
+    player().load();
     outcome->lines << tr("track points loaded: %1").arg(m_track.rows());
     const QString note = TrackReader::skippedLinesNote(track);
     if (!note.isEmpty())
@@ -161,9 +155,8 @@ void GpsCommands::status(CommandOutcome *outcome)
 TrackPlayer &GpsCommands::player()
 {
     if (!m_player) {
-        QString error;
         m_player = std::make_unique<TrackPlayer>(
-            m_session.connection().gps(), m_track, m_session.scripts(&error), m_session.state());
+            m_session.connection().gps(), m_track, m_session.state());
     }
     return *m_player;
 }
