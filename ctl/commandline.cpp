@@ -1,6 +1,8 @@
 #include "commandline.h"
 
 #include "gps/trackfingerprint.h"
+#include "sensors/sensorreadings.h"
+#include "ui/decimalnumber.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -25,7 +27,7 @@ std::optional<double> number(const QString &text,
                              int decimals,
                              QString *error)
 {
-    const std::optional<double> value = parseDecimal(text, decimals);
+    const std::optional<double> value = readDecimalNumber(text, decimals);
     if (!value) {
         *error = decimals == 0 ? tr("%1: \"%2\" is not a whole number").arg(what, text)
                                : tr("%1: \"%2\" is not a number with at most %3 decimals")
@@ -76,7 +78,7 @@ std::optional<Command> parseSensor(const QStringList &words, Command command, QS
         return command;
     }
     if ((verb == "enable" || verb == "disable") && expectCount(words, 3, 3, error)) {
-        const QStringList names = switchableSensorNames();
+        const QStringList names = SensorReadings::switchableSensorNames();
         const qsizetype at = names.indexOf(words.at(2));
         if (at < 0) {
             *error = tr("unknown sensor \"%1\"; sensors: %2").arg(words.at(2), names.join(", "));
@@ -433,7 +435,7 @@ QString helpText(const QStringList &words)
                   "    Sets a reading in the window's units, ranges and decimals:\n    %2\n"
                   "    NAME.x, NAME.y or NAME.z sets one axis as the window's field does.\n"
                   "    magneticField is kept by emulation-ctl for \"pose\"; nothing is sent.\n")
-            .arg(switchableSensorNames().join(", "), sensorSettingDescriptions().join("\n    "));
+            .arg(SensorReadings::switchableSensorNames().join(", "), sensorSettingDescriptions().join("\n    "));
     }
     if (group == "pose") {
         return tr("emulation-ctl pose X Y Z\n"

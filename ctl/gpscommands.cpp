@@ -57,9 +57,7 @@ bool GpsCommands::load(const Command &command, CommandOutcome *outcome, QString 
     const bool intervalModeChanges = m_track.withoutTimes() || state.useDefaultInterval;
     if (intervalModeChanges)
         gps.setTrackIntervalMode(m_track.withoutTimes());
-    gps.stopTrack();
-    gps.loadTrackModel(&m_track);
-    gps.setCurrentPositionIndex(0);
+    player().load();
     const QVariantMap first = m_track.record(0);
     gps.setLocalPosition(first.value("latitude").toDouble(),
                          first.value("longitude").toDouble(),
@@ -194,10 +192,8 @@ void GpsCommands::status(CommandOutcome *outcome)
 TrackPlayer &GpsCommands::player()
 {
     if (!m_player) {
-        QString error;
         GPSEmulationManager &gps = m_session.connection().gps();
-        m_player = std::make_unique<TrackPlayer>(
-            gps, m_track, m_session.scripts(&error), m_session.state());
+        m_player = std::make_unique<TrackPlayer>(gps, m_track, m_session.state());
         // Each point reached is kept at once, after the player has noted it.
         QObject::connect(&gps,
                          &GPSEmulationManager::currentPositionIndexChanged,

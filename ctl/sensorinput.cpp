@@ -1,44 +1,18 @@
 #include "sensorinput.h"
 
 #include "sensors/alsmodel.h"
+#include "sensors/sensorreadings.h"
 #include "sensors/tapmodel.h"
+#include "ui/decimalnumber.h"
 
 #include <QCoreApplication>
 #include <QMetaEnum>
-#include <QRegularExpression>
 
 #include <iterator>
 
 namespace EmulationManagement::Internal {
 
 namespace {
-
-// One numeric reading of the sensor pages: the slider's range and decimals
-// in the unit shown, and the factor to the unit the manager takes.
-struct NumericReading
-{
-    const char *name;
-    int count;
-    double minimum;
-    double maximum;
-    int decimals;
-    double multiplier;
-    const char *unit;
-};
-
-// clang-format off
-const NumericReading numericReadings[] = {
-    {"accelerometer", 3, -3, 3, 3, 1000, "g"},
-    {"magnetometer", 3, -65, 65, 3, 0.000001, "\u03bcT"},
-    {"magnetometer.calibration", 1, 0, 3, 0, 1, ""},
-    {"compass", 1, 0, 359, 0, 1, "\u00b0"},
-    {"compass.calibration", 1, 0, 3, 0, 1, ""},
-    {"magneticField", 3, -100, 100, 3, 1, "\u03bcT"},
-    {"gyroscope", 3, -25, 25, 3, 1, "deg/s"},
-    {"als", 1, -1, 3000, 0, 1, "lx"},
-    {"proximity", 1, 0, 10, 0, 1, ""},
-};
-// clang-format on
 
 // The orientation list of the values page, valued 1 to 6.
 const char *const orientationNames[]
@@ -49,23 +23,20 @@ QString tr(const char *text)
     return QCoreApplication::translate("EmulationManagement::Internal::SensorInput", text);
 }
 
-const NumericReading *findReading(const QString &name, QString *axis)
+// The reading a name stands for, with the axis of "name.x" in axis.
+const SensorReading *findReading(const QString &name, QString *axis)
 {
+    axis->clear();
+    if (const SensorReading *reading = SensorReadings::find(name))
+        return reading;
     const QStringList parts = name.split('.');
-    for (const NumericReading &reading : numericReadings) {
-        const QString readingName = QString::fromLatin1(reading.name);
-        if (readingName.compare(name, Qt::CaseInsensitive) == 0) {
-            axis->clear();
-            return &reading;
-        }
-        if (reading.count == 3 && parts.size() == 2
-            && readingName.compare(parts.at(0), Qt::CaseInsensitive) == 0
-            && QStringList({"x", "y", "z"}).contains(parts.at(1), Qt::CaseInsensitive)) {
-            *axis = parts.at(1).toLower();
-            return &reading;
-        }
+    const SensorReading *reading = parts.size() == 2 ? SensorReadings::find(parts.at(0)) : nullptr;
+    if (!reading || reading->axes != 3
+        || !QStringList({"x", "y", "z"}).contains(parts.at(1), Qt::CaseInsensitive)) {
+        return nullptr;
     }
-    return nullptr;
+    *axis = parts.at(1).toLower();
+    return reading;
 }
 
 // The value of an enumerator named case-insensitively, or nullopt.
@@ -117,7 +88,7 @@ std::optional<SensorSetting> namedSetting(const QString &name, const QString &va
     return std::nullopt;
 }
 
-QString rangeText(const NumericReading &reading)
+QString rangeText(const SensorReading &reading)
 {
     const QString unit = QString::fromUtf8(reading.unit);
     return QStringLiteral("%1…%2%3")
@@ -127,21 +98,6 @@ QString rangeText(const NumericReading &reading)
 }
 
 } // namespace
-
-std::optional<double> parseDecimal(const QString &text, int decimals)
-{
-    static const QRegularExpression number(
-        QStringLiteral("^[-+]?(\\d+)(\\.(\\d*))?$|^[-+]?\\.(\\d+)$"));
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const int fraction = int(qMax(match.capturedLength(3), match.capturedLength(4)));
-    if (fraction > decimals)
-        return std::nullopt;
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
-}
 
 std::optional<SensorSetting> parseSensorSetting(const QString &name,
                                                 const QStringList &values,
@@ -157,13 +113,13 @@ std::optional<SensorSetting> parseSensorSetting(const QString &name,
         }
     }
     QString axis;
-    const NumericReading *reading = findReading(name, &axis);
+    const SensorReading *reading = findReading(name, &axis);
     if (!reading) {
         *error = tr("unknown sensor reading \"%1\"; see \"emulation-ctl sensor set --help\"")
                      .arg(name);
         return std::nullopt;
     }
-    const int count = axis.isEmpty() ? reading->count : 1;
+    const int count = axis.isEmpty() ? reading->axes : 1;
     if (values.size() != count) {
         *error = count == 1 ? tr("%1 takes one value").arg(name)
                             : tr("%1 takes three values, X Y Z").arg(name);
@@ -172,7 +128,7 @@ std::optional<SensorSetting> parseSensorSetting(const QString &name,
     SensorSetting setting{
         QString::fromLatin1(reading->name) + (axis.isEmpty() ? QString() : "." + axis), {}};
     for (const QString &text : values) {
-        const std::optional<double> value = parseDecimal(text, reading->decimals);
+        const std::optional<double> value = readDecimalNumber(text, reading->decimals);
         if (!value) {
             *error = reading->decimals == 0
                          ? tr("%1: \"%2\" is not a whole number").arg(name, text)
@@ -193,11 +149,11 @@ std::optional<SensorSetting> parseSensorSetting(const QString &name,
 QStringList sensorSettingDescriptions()
 {
     QStringList lines;
-    for (const NumericReading &reading : numericReadings) {
+    for (const SensorReading &reading : SensorReadings::all()) {
         const QString name = QString::fromLatin1(reading.name);
         lines << QStringLiteral("%1%2  %3, %4 decimals")
-                     .arg(name + (reading.count == 3 ? "[.x|.y|.z]" : ""),
-                          reading.count == 3 ? " X Y Z" : " VALUE")
+                     .arg(name + (reading.axes == 3 ? "[.x|.y|.z]" : ""),
+                          reading.axes == 3 ? " X Y Z" : " VALUE")
                      .arg(rangeText(reading))
                      .arg(reading.decimals);
     }
@@ -208,34 +164,6 @@ QStringList sensorSettingDescriptions()
     lines << "tap DIRECTION  "
                  + enumeratorNames(QMetaEnum::fromType<TapModel::TapDirection>()).join(", ");
     return lines;
-}
-
-QStringList switchableSensorNames()
-{
-    return {"accelerometer",
-            "compass",
-            "orientation",
-            "magnetometer",
-            "gyroscope",
-            "als",
-            "proximity",
-            "tap"};
-}
-
-QStringList sensorsSwitchedTogether(const QString &sensorName, bool enable)
-{
-    // clang-format off
-    const QMap<QString, QStringList> along = enable
-        ? QMap<QString, QStringList>{{"compass", {"accelerometer", "magnetometer"}}, {"orientation", {"accelerometer"}}}
-        : QMap<QString, QStringList>{{"accelerometer", {"compass", "orientation"}}, {"magnetometer", {"compass"}}};
-    // clang-format on
-    const QStringList affected = along.value(sensorName) << sensorName;
-    QStringList ordered;
-    for (const QString &name : switchableSensorNames()) {
-        if (affected.contains(name))
-            ordered << name;
-    }
-    return ordered;
 }
 
 } // namespace EmulationManagement::Internal

@@ -17,9 +17,9 @@ TrackPlayback::TrackPlayback(QObject *parent)
     });
 }
 
-void TrackPlayback::setManager(GPSEmulationManager *manager)
+void TrackPlayback::setManager(QObject *manager)
 {
-    m_manager = manager;
+    m_manager = qobject_cast<GPSEmulationManager *>(manager);
     emit managerChanged();
 }
 
@@ -88,10 +88,12 @@ void TrackPlayback::pause()
     stop();
 }
 
+// The timer stops first: the index going back to the first point selects
+// that row, which must not restart playback.
 void TrackPlayback::stopTrack()
 {
-    m_manager->stopTrack();
     stop();
+    m_manager->stopTrack();
 }
 
 void TrackPlayback::stop()

@@ -22,8 +22,8 @@ namespace EmulationManagement::Internal {
 class TrackPlayback : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(EmulationManagement::Internal::GPSEmulationManager *manager READ manager WRITE
-                   setManager NOTIFY managerChanged)
+    // A QObject for the QML tools, which know the manager only as a context property.
+    Q_PROPERTY(QObject *manager READ manager WRITE setManager NOTIFY managerChanged)
     Q_PROPERTY(EmulationManagement::Internal::TrackModel *track READ track WRITE setTrack NOTIFY
                    trackChanged)
     Q_PROPERTY(double defaultInterval READ defaultInterval WRITE setDefaultInterval NOTIFY
@@ -40,7 +40,7 @@ public:
     explicit TrackPlayback(QObject *parent = nullptr);
 
     GPSEmulationManager *manager() const { return m_manager; }
-    void setManager(GPSEmulationManager *manager);
+    void setManager(QObject *manager);
     TrackModel *track() const { return m_track; }
     void setTrack(TrackModel *track);
     double defaultInterval() const { return double(m_defaultInterval); }
