@@ -50,6 +50,8 @@ int main(int argc, char *argv[])
                              "setAccelerometerX",
                              QStringLiteral("int32:%1").arg(i % 3000));
     }
+    if (!server.waitForFrames(count))
+        return 1;
     QTemporaryDir dir;
     const QString file = dir.filePath("bench.scenario");
     if (const QString error = recorder.save(QUrl::fromLocalFile(file)); !error.isEmpty()) {
@@ -75,7 +77,7 @@ int main(int argc, char *argv[])
     while (ctl.state() != QProcess::NotRunning)
         QTest::qWait(50);
     if (ctl.exitCode() != 0 || replayed.size() != recorded.size()) {
-        std::fprintf(stderr, "replay failed: %s\n", ctl.readAllStandardError().constData());
+        std::fprintf(stderr, "replay failed (exit %d, %lld of %lld calls): %s\n", ctl.exitCode(), qlonglong(replayed.size()), qlonglong(recorded.size()), ctl.readAllStandardError().constData());
         return 1;
     }
     QList<qint64> deviations;

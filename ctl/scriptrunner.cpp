@@ -3,6 +3,7 @@
 #include "gps/trackfingerprint.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <utility>
@@ -74,20 +75,37 @@ bool ScriptRunner::run(const Command &script, QString *error)
     // Every line is checked before the first one runs; the lines are read
     // twice rather than held, so that a long script takes little memory.
     m_force = script.force;
+    m_needsEmulator = false;
     if (!forEachLine(script.name, {}, error))
         return false;
     m_session.setInScript(true);
+    EmulatorConnection &connection = m_session.connection();
     if (script.dryRun)
-        m_session.connection().setDryRun();
+        connection.setDryRun();
+    // Connected before the first line, so that connecting delays no call.
+    else if (m_needsEmulator && !connection.isOpen() && !connection.open(error))
+        return false;
+    // The sleeps keep to the script's own clock: the time the lines take
+    // comes out of the next sleep, so a long recording keeps its timing.
+    // A line that waits by itself (a played track, a stream of set length)
+    // starts the clock anew.
     const double speed = script.replaySpeed;
+    QElapsedTimer clock;
+    clock.start();
+    double dueMs = 0;
     return forEachLine(
         script.name,
-        [this, speed](const Command &command, QString *lineError) {
-            if (command.kind != Command::Sleep || speed == 1)
-                return m_execute(command, lineError);
-            Command faster = command;
-            faster.numbers[0] /= speed;
-            return m_execute(faster, lineError);
+        [&](const Command &command, QString *lineError) {
+            if (command.kind != Command::Sleep) {
+                const bool done = m_execute(command, lineError);
+                if (command.wait || command.seconds > 0)
+                    dueMs = double(clock.elapsed());
+                return done;
+            }
+            dueMs += command.numbers.value(0) / speed;
+            Command sleep = command;
+            sleep.numbers = {qMax(0.0, dueMs - double(clock.elapsed()))};
+            return m_execute(sleep, lineError);
         },
         error);
 }
@@ -139,6 +157,7 @@ bool ScriptRunner::forEachLine(const QString &path, const Execute &execute, QStr
         if (!command || !lineError.isEmpty())
             return fail(lineError);
         if (!execute) {
+            m_needsEmulator = m_needsEmulator || command->needsEmulator();
             if (!m_force && !checkTrackFile(*command, &lineError))
                 return fail(lineError);
             continue;

@@ -30,6 +30,7 @@ private:
     CtlSession &m_session;
     Execute m_execute;
     bool m_force = false;
+    bool m_needsEmulator = false;
 };
 
 } // namespace EmulationManagement::Internal
