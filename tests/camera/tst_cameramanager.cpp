@@ -163,7 +163,7 @@ void CameraManagerTest::camerasWithOneNameShareAnEntryUntilTheLastGoes()
     QCOMPARE(manager.streamRunning(), false);
     QCOMPARE(settledState(manager.cameraPipeline()), int(GST_STATE_NULL));
     QCOMPARE(recorder.names,
-             (QStringList{"streamRunningChanged", "streamRunningChanged", "streamFailed"}));
+             (QStringList{"streamRunningChanged", "streamStarted", "streamRunningChanged", "streamFailed"}));
 
     // Once the camera is back, the same pipeline plays again.
     virtual_camera_plug(1, "Twin");

@@ -85,21 +85,25 @@ void CameraStreamsTest::streamsReachTheReceiverAndReplaceEachOther()
     manager.setCameraStreamSettings(); // idle: only applied
     QCOMPARE(settledState(manager.cameraPipeline()), int(GST_STATE_NULL));
     manager.startCameraStream();
-    QCOMPARE(recorder.names, (QStringList{"cameraStreamSettingsApplied", "streamRunningChanged"}));
+    QCOMPARE(recorder.names,
+             (QStringList{"cameraStreamSettingsApplied", "streamRunningChanged", "streamStarted"}));
     QVERIFY(m_receiver.waitForFrames(10, hd));
     QCOMPARE(m_receiver.sizes(), QList<QSize>{hd});
     recorder.clear();
     manager.setResolutionIndex(1);
     manager.setCameraStreamSettings();
     QCOMPARE(recorder.names.mid(5),
-             (QStringList{
-                 "streamRunningChanged", "streamRunningChanged", "cameraStreamSettingsApplied"}));
+             (QStringList{"streamRunningChanged",
+                          "streamRunningChanged",
+                          "streamStarted",
+                          "cameraStreamSettingsApplied"}));
     m_receiver.reset();
     QVERIFY(m_receiver.waitForFrames(10, vga));
 
     recorder.clear();
     manager.startVideoStream(m_vp9);
-    QCOMPARE(recorder.names, (QStringList{"videoFileCodecChecked", "streamRunningChanged"}));
+    QCOMPARE(recorder.names,
+             (QStringList{"videoFileCodecChecked", "streamRunningChanged", "streamStarted"}));
     QCOMPARE(checked.first(), (QVariantList{true, QStringLiteral("VP9 video")}));
     QCOMPARE(settledState(manager.cameraPipeline()), int(GST_STATE_NULL));
     QVERIFY(m_receiver.waitForFrames(3, fileSize));
@@ -161,6 +165,7 @@ void CameraStreamsTest::failingVideoStopsAndSaysSo()
     QCOMPARE(recorder.names,
              (QStringList{"videoFileCodecChecked",
                           "streamRunningChanged",
+                          "streamStarted",
                           "streamRunningChanged",
                           "streamFailed"}));
     QCOMPARE(m_receiver.frames(), 0);
