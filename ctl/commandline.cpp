@@ -40,18 +40,18 @@ std::optional<double> number(const QString &text,
     return value;
 }
 
-// Takes "--name VALUE" out of the words; false with an error when the value is missing.
+// Takes "--name VALUE" out of the words, the last one given counting; false
+// with an error when a value is missing.
 bool takeOption(QStringList *words, const QString &name, QString *value, QString *error)
 {
-    const qsizetype at = words->indexOf(name);
-    if (at < 0)
-        return true;
-    if (at + 1 >= words->size()) {
-        *error = tr("%1 needs a value").arg(name);
-        return false;
+    for (qsizetype at = words->indexOf(name); at >= 0; at = words->indexOf(name, at)) {
+        if (at + 1 >= words->size()) {
+            *error = tr("%1 needs a value").arg(name);
+            return false;
+        }
+        *value = words->at(at + 1);
+        words->remove(at, 2);
     }
-    *value = words->at(at + 1);
-    words->remove(at, 2);
     return true;
 }
 

@@ -52,8 +52,10 @@ bool CtlSession::runUntilStopped(QEventLoop &loop, QString *error)
 {
     connect(&m_stopSignals, &StopSignals::stopRequested, &loop, &QEventLoop::quit);
     connect(m_connection.get(), &EmulatorConnection::lost, &loop, &QEventLoop::quit);
+    m_connection->superviseReplies(true);
     if (!m_stopSignals.received() && m_connection->lostReason().isEmpty())
         loop.exec();
+    m_connection->superviseReplies(false);
     *error = m_connection->lostReason();
     return error->isEmpty();
 }

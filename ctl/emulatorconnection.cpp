@@ -18,7 +18,7 @@ EmulatorConnection::EmulatorConnection(const QString &host, quint16 port)
         m_exchanges.append({call, {}});
         if (m_dryRun)
             ++m_replies;
-        else if (!m_replyWatchdog.isActive())
+        else if (m_supervising && !m_replyWatchdog.isActive())
             m_replyWatchdog.start();
         wake();
     });
@@ -30,10 +30,7 @@ EmulatorConnection::EmulatorConnection(const QString &host, quint16 port)
                 if (m_replies < m_exchanges.size())
                     m_exchanges[m_replies].reply = reply;
                 ++m_replies;
-                if (m_replies >= m_exchanges.size())
-                    m_replyWatchdog.stop();
-                else
-                    m_replyWatchdog.start();
+                superviseReplies(m_supervising);
                 wake();
             });
     connect(&m_invoker, &RemoteDBusInvokerService::webSocketConnected, this, [this] {
@@ -110,6 +107,15 @@ bool EmulatorConnection::waitUntil(const std::function<bool()> &done)
     loop.exec();
     m_wake = nullptr;
     return done();
+}
+
+void EmulatorConnection::superviseReplies(bool on)
+{
+    m_supervising = on;
+    if (on && m_replies < m_exchanges.size())
+        m_replyWatchdog.start();
+    else
+        m_replyWatchdog.stop();
 }
 
 void EmulatorConnection::loseConnection(const QString &reason)

@@ -50,6 +50,9 @@ public:
     bool waitForReplies(QString *error);
     // The calls and replies since the last take.
     QList<Exchange> takeExchanges();
+    // While on, calls without a reply for the time limit count as a lost
+    // connection; for long waits, where nobody waits for the replies.
+    void superviseReplies(bool on);
     // Empty while the open connection works; otherwise why it does not.
     QString lostReason() const { return m_lostReason; }
 
@@ -73,8 +76,9 @@ private:
     bool m_lost = false;
     bool m_dryRun = false;
     std::function<void()> m_wake;
-    // Runs while replies are due; each reply restarts it.
+    // Runs while replies are due and supervised; each reply restarts it.
     QTimer m_replyWatchdog;
+    bool m_supervising = false;
     QString m_lostReason;
 };
 

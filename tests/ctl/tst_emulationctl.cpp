@@ -1,3 +1,5 @@
+#include "bench/tracktexts.h"
+#include "ctl/commandline.h"
 #include "recordingserver.h"
 #include "testmedia.h"
 
@@ -5,6 +7,7 @@
 #include "scenario/scenarioformat.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -23,7 +26,12 @@ namespace {
 
 constexpr int timeoutMs = 30000;
 constexpr quint16 emulatorPort = 15470;
+constexpr quint16 killedEmulatorPort = 15473;
 const QString trackDir = QStringLiteral(TRACK_DIR);
+const QString nmeaTrack
+    = "loadTrack "
+      "array:array:double:48.1173000,11.5166667,545.40,0;48.1189667,11.5183333,546.40,1000;48."
+      "1206333,11.5216667,1234.50,1000;48.1223000,11.5233333,547.40,0";
 
 struct CtlRun
 {
@@ -33,6 +41,8 @@ struct CtlRun
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(std::optional<QStringList>)
 
 class EmulationCtlTest : public QObject
 {
@@ -46,12 +56,23 @@ private slots:
     void playbackStepsThroughTheTrack();
     void errorRepliesFail();
     void cameraStreamsUntilStopped();
+    void refusedTrackIsNotLoaded();
+    void dayLongTrackStaysOutOfLaterRuns();
+    void lostConnectionEndsWaits_data();
+    void lostConnectionEndsWaits();
+    void scriptLineWords_data();
+    void scriptLineWords();
+    void scriptsReadAsAShellWould_data();
+    void scriptsReadAsAShellWould();
     void recordedCallsReplayByteForByte();
     void badScenarioSendsNothing();
 
 private:
+    bool startEmulator(QProcess &emulator, quint16 port, const QString &logFile);
     CtlRun ctl(const QStringList &arguments, quint16 port = emulatorPort);
     QProcess *startCtl(const QStringList &arguments);
+    QProcessEnvironment ctlEnvironment() const;
+    QJsonObject gpsStatus();
     // The method and argument texts of the calls the emulator logged since the last look.
     QStringList newCalls();
     QJsonValue stateAt(const QString &path) const;
@@ -65,21 +86,28 @@ private:
 void EmulationCtlTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    m_emulator.setProgram(QStringLiteral(EMULATOR_PROGRAM));
-    m_emulator.setArguments({"--port",
-                             QString::number(emulatorPort),
-                             "--camera-port",
-                             "44370",
-                             "--log-file",
-                             m_dir.filePath("emulator.log"),
-                             "--state-file",
-                             m_dir.filePath("state.json")});
-    m_emulator.start();
-    QByteArray output;
-    while (!output.contains("ready:") && m_emulator.waitForReadyRead(timeoutMs))
-        output += m_emulator.readAllStandardOutput();
-    QVERIFY2(output.contains("ready:"), (output + m_emulator.readAllStandardError()).constData());
+    QVERIFY(startEmulator(m_emulator, emulatorPort, m_dir.filePath("emulator.log")));
     newCalls();
+}
+
+bool EmulationCtlTest::startEmulator(QProcess &emulator, quint16 port, const QString &logFile)
+{
+    emulator.setProgram(QStringLiteral(EMULATOR_PROGRAM));
+    emulator.setArguments({"--port",
+                           QString::number(port),
+                           "--camera-port",
+                           QString::number(port + 28900),
+                           "--log-file",
+                           logFile,
+                           "--state-file",
+                           logFile + ".json"});
+    emulator.start();
+    QByteArray output;
+    while (!output.contains("ready:") && emulator.waitForReadyRead(timeoutMs))
+        output += emulator.readAllStandardOutput();
+    if (!output.contains("ready:"))
+        qWarning("%s", (output + emulator.readAllStandardError()).constData());
+    return output.contains("ready:");
 }
 
 void EmulationCtlTest::cleanupTestCase()
@@ -88,22 +116,27 @@ void EmulationCtlTest::cleanupTestCase()
     m_emulator.waitForFinished(timeoutMs);
 }
 
-QProcess *EmulationCtlTest::startCtl(const QStringList &arguments)
+QProcessEnvironment EmulationCtlTest::ctlEnvironment() const
 {
-    auto process = new QProcess(this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // The command's own settings in the test's folder; German numbers must not leak into calls.
     environment.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
     environment.insert("LC_ALL", "de_DE.UTF-8");
     environment.insert("GST_PLUGIN_PATH", VIRTUAL_CAMERA_DIR);
-    process->setProcessEnvironment(environment);
+    return environment;
+}
+
+QProcess *EmulationCtlTest::startCtl(const QStringList &arguments)
+{
+    auto process = new QProcess(this);
+    process->setProcessEnvironment(ctlEnvironment());
     process->start(QStringLiteral(CTL_PROGRAM), arguments);
     return process;
 }
 
 CtlRun EmulationCtlTest::ctl(const QStringList &arguments, quint16 port)
 {
-    QProcess *process = startCtl(QStringList{"--port", QString::number(port)} + arguments);
+    QProcess *process = startCtl(QStringList{"--port=" + QString::number(port)} + arguments);
     CtlRun run;
     // The event loop runs meanwhile, for a server in this process.
     if (QTest::qWaitFor([process] { return process->state() == QProcess::NotRunning; }, timeoutMs))
@@ -132,9 +165,14 @@ QStringList EmulationCtlTest::newCalls()
     return calls;
 }
 
+QJsonObject EmulationCtlTest::gpsStatus()
+{
+    return QJsonDocument::fromJson(ctl({"--json", "gps", "status"}).output.toUtf8()).object();
+}
+
 QJsonValue EmulationCtlTest::stateAt(const QString &path) const
 {
-    QFile file(m_dir.filePath("state.json"));
+    QFile file(m_dir.filePath("emulator.log.json"));
     QJsonValue value = file.open(QIODevice::ReadOnly)
                            ? QJsonDocument::fromJson(file.readAll()).object()
                            : QJsonObject();
@@ -147,10 +185,6 @@ QJsonValue EmulationCtlTest::stateAt(const QString &path) const
 // loaded track carries over from row to row as it does between runs.
 void EmulationCtlTest::callsMatchTheWindow()
 {
-    const QString nmeaTrack
-        = "loadTrack "
-          "array:array:double:48.1173000,11.5166667,545.40,0;48.1189667,11.5183333,546.40,1000;48."
-          "1206333,11.5216667,1234.50,1000;48.1223000,11.5233333,547.40,0";
     // clang-format off
     const std::pair<QString, QStringList> rows[] = {
         {"sensor set accelerometer.x 1.5", {"setAccelerometerX int32:1500"}},
@@ -188,8 +222,7 @@ void EmulationCtlTest::callsMatchTheWindow()
         if (!command.contains("waypoints"))
             QCOMPARE(sent.size(), calls.size());
     }
-    const CtlRun status = ctl({"--json", "gps", "status"});
-    const QJsonObject json = QJsonDocument::fromJson(status.output.toUtf8()).object();
+    const QJsonObject json = gpsStatus();
     QCOMPARE(json.value("points").toInt(), 3);
     QCOMPARE(json.value("useDefaultInterval").toBool(), true);
 }
@@ -199,6 +232,8 @@ void EmulationCtlTest::badInputSendsNothing()
     // clang-format off
     const std::tuple<QString, int, QString> rows[] = {
         {"sensor set thermometer 20", 2, "unknown sensor reading \"thermometer\""},
+        {"--json sensor set thermometer 20", 2, "unknown sensor reading \"thermometer\""},
+        {"--json --port=0 sensor list", 2, "port: 0 is out of range (1…65535)"},
         {"sensor enable magneticField", 2, "unknown sensor \"magneticField\""},
         {"sensor set accelerometer 3.5 0 0", 2, "accelerometer: 3.5 is out of range (-3…3 g)"},
         {"sensor set als 5000", 2, "als: 5000 is out of range (-1…3000 lx)"},
@@ -218,12 +253,18 @@ void EmulationCtlTest::badInputSendsNothing()
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.error.count('\n'), 1);
         QCOMPARE(newCalls(), QStringList());
+        if (command.startsWith("--json")) {
+            const QJsonObject json = QJsonDocument::fromJson(run.output.toUtf8()).object();
+            QCOMPARE(json.value("ok"), QJsonValue(false));
+            QVERIFY(json.value("error").toString().contains(message));
+        }
     }
     QTcpServer silent;
     QVERIFY(silent.listen(QHostAddress::LocalHost));
     // clang-format off
     const std::tuple<quint16, QString, QString> unreachable[] = {
         {emulatorPort + 50, "sensor set als 5", "cannot reach the emulator at ws://127.0.0.1:15520"},
+        {emulatorPort + 50, "--host=localhost sensor set als 5", "cannot reach the emulator at ws://localhost:15520"},
         {silent.serverPort(), "sensor set als 5", "no answer from the emulator"},
         {emulatorPort + 50, "gps load " + trackDir + "/missing.nmea", "cannot read"},
     };
@@ -246,7 +287,7 @@ void EmulationCtlTest::playbackStepsThroughTheTrack()
     QStringList calls = newCalls();
     calls.erase(std::unique(calls.begin(), calls.end()), calls.end());
     calls.removeAll("goToPositionOnTrack int32:0");
-    QCOMPARE(calls.mid(0, 3), QStringList({"setTrackSpeed int32:5", calls.at(1), "startTrack "}));
+    QCOMPARE(calls.mid(0, 3), QStringList({"setTrackSpeed int32:5", nmeaTrack, "startTrack "}));
     QCOMPARE(calls.mid(3),
              QStringList({"goToPositionOnTrack int32:1",
                           "goToPositionOnTrack int32:2",
@@ -269,30 +310,187 @@ void EmulationCtlTest::errorRepliesFail()
     QCOMPARE(QJsonDocument::fromJson(run.output.toUtf8()).object().value("ok"), QJsonValue(false));
 }
 
-// A stream runs in its own process until another run stops it; the
-// camera tests check what it sends.
+// A stream runs in its own process until another run stops it; the camera
+// tests check what it sends. What other runs change meanwhile outlives the
+// stream, and an entry whose process id now names another process stops
+// nothing.
 void EmulationCtlTest::cameraStreamsUntilStopped()
 {
     const QString video = m_media.make("vp8.webm", "vp8enc deadline=1 ! webmmux", 30);
     QVERIFY(!video.isEmpty());
     const CtlRun list = ctl({"camera", "list"});
     QVERIFY2(list.exitCode == 0 && !list.output.isEmpty(), qPrintable(list.error));
-    QProcess *stream = startCtl({"camera", "stream", "--file", video});
-    // The stream announces itself once it plays.
-    const QString stateFile = m_dir.filePath("config/QtProject/emulation-ctl.ini");
+    QCOMPARE(ctl({"gps", "load", trackDir + "/track.nmea"}).exitCode, 0);
+    QSettings state(m_dir.filePath("config/QtProject/emulation-ctl.ini"), QSettings::IniFormat);
+    for (const bool sameProcess : {true, false}) {
+        QProcess *stream = startCtl({"camera", "stream", "--file", video});
+        // The stream announces itself once it plays.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                state.sync();
+                return state.value("emulation-ctl/stream_process").toLongLong()
+                       == stream->processId();
+            },
+            timeoutMs));
+        const QVariant started = state.value("emulation-ctl/stream_process_start");
+        if (!sameProcess) {
+            state.setValue("emulation-ctl/stream_process_start", started.toLongLong() + 1);
+            state.sync();
+            QCOMPARE(ctl({"camera", "stop"}).output, QString("no camera stream is running\n"));
+            state.setValue("emulation-ctl/stream_process", stream->processId());
+            state.setValue("emulation-ctl/stream_process_start", started);
+            state.sync();
+        }
+        QCOMPARE(ctl({"gps", "load", trackDir + "/timed.gpx"}).exitCode, 0);
+        const CtlRun stop = ctl({"camera", "stop"});
+        QVERIFY2(stop.exitCode == 0, qPrintable(stop.error));
+        QCOMPARE(stop.output, QString("stream stopped\n"));
+        QVERIFY(QTest::qWaitFor([stream] { return stream->state() == QProcess::NotRunning; },
+                                timeoutMs));
+        QCOMPARE(stream->exitCode(), 0);
+        QVERIFY(gpsStatus().value("trackFile").toString().endsWith("/timed.gpx"));
+    }
+    QCOMPARE(ctl({"camera", "stop"}).output, QString("no camera stream is running\n"));
+}
+
+void EmulationCtlTest::refusedTrackIsNotLoaded()
+{
+    QCOMPARE(ctl({"gps", "load", trackDir + "/track.nmea"}).exitCode, 0);
+    RecordingServer server(emulatorPort + 1);
+    QVERIFY(server.listen());
+    connect(&server, &RecordingServer::frameReceived, &server, [&server](const QString &frame) {
+        const QString method = frame.section(' ', 4, 4);
+        server.reply(method == "loadTrack"
+                         ? "loadTrack:::org.freedesktop.DBus.Error.LimitsExceeded:Too many points"
+                         : method + "::::");
+    });
+    const CtlRun run = ctl({"gps", "load", trackDir + "/timed.gpx"}, emulatorPort + 1);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.error.contains("Too many points"), qPrintable(run.error));
+    const QJsonObject status = gpsStatus();
+    QVERIFY(status.value("trackFile").toString().endsWith("/track.nmea"));
+    QCOMPARE(status.value("points").toInt(), 4);
+}
+
+// A day-long log loaded once costs later runs nothing: the settings file
+// keeps its path, and a run that does not play the track never reads it.
+void EmulationCtlTest::dayLongTrackStaysOutOfLaterRuns()
+{
+    QFile day(m_dir.filePath("day.nmea"));
+    QVERIFY(day.open(QIODevice::WriteOnly) && day.write(TrackTexts::ggaLog(86400)) > 0);
+    day.close();
+    const CtlRun load = ctl({"gps", "load", day.fileName()});
+    QVERIFY2(load.exitCode == 0, qPrintable(load.error));
+    newCalls();
+    QVERIFY(QFileInfo(m_dir.filePath("config/QtProject/emulation-ctl.ini")).size() < 16 * 1024);
+
+    // The peak memory of one run, measured apart from this large process.
+    QProcess run;
+    run.setProcessEnvironment(ctlEnvironment());
+    run.start(
+        PEAK_MEMORY_PROGRAM,
+        {CTL_PROGRAM, "--port=" + QString::number(emulatorPort), "sensor", "set", "als", "5"});
+    QVERIFY(run.waitForFinished(timeoutMs));
+    QCOMPARE(run.exitCode(), 0);
+    const QString figures = QString::fromUtf8(run.readAllStandardError());
+    const qint64 peakKiB = figures.section("peak-memory: ", 1).section(' ', 0, 0).toLongLong();
+    QVERIFY2(peakKiB > 0 && peakKiB < 50 * 1024, qPrintable(figures));
+    QCOMPARE(newCalls(), QStringList({"setAlsValue int32:5"}));
+}
+
+void EmulationCtlTest::lostConnectionEndsWaits_data()
+{
+    QTest::addColumn<QString>("loop");
+    QTest::newRow("to the end") << "--no-loop";
+    QTest::newRow("looped") << "--loop";
+}
+
+// The emulator dies while a track plays: the waiting run ends with the
+// reason instead of playing on to the end of an hour-long track, or forever.
+void EmulationCtlTest::lostConnectionEndsWaits()
+{
+    QFETCH(QString, loop);
+    QFile hour(m_dir.filePath("hour.nmea"));
+    QVERIFY(hour.open(QIODevice::WriteOnly) && hour.write(TrackTexts::ggaLog(3600)) > 0);
+    hour.close();
+    QProcess emulator;
+    const QString log = m_dir.filePath("killed-emulator.log");
+    QFile::remove(log);
+    QVERIFY(startEmulator(emulator, killedEmulatorPort, log));
+    QCOMPARE(ctl({"gps", "load", hour.fileName()}, killedEmulatorPort).exitCode, 0);
+    QProcess *play = startCtl(
+        {"--port=" + QString::number(killedEmulatorPort), "gps", "play", "--wait", loop});
     QVERIFY(QTest::qWaitFor(
         [&] {
-            const QSettings state(stateFile, QSettings::IniFormat);
-            return state.value("emulation-ctl/stream_process").toLongLong() == stream->processId();
+            QFile file(log);
+            return file.open(QIODevice::ReadOnly) && file.readAll().contains("startTrack");
         },
         timeoutMs));
-    const CtlRun stop = ctl({"camera", "stop"});
-    QVERIFY2(stop.exitCode == 0, qPrintable(stop.error));
-    QCOMPARE(stop.output, QString("stream stopped\n"));
-    QVERIFY(
-        QTest::qWaitFor([stream] { return stream->state() == QProcess::NotRunning; }, timeoutMs));
-    QCOMPARE(stream->exitCode(), 0);
-    QCOMPARE(ctl({"camera", "stop"}).output, QString("no camera stream is running\n"));
+    emulator.kill();
+    QVERIFY(QTest::qWaitFor([play] { return play->state() == QProcess::NotRunning; }, timeoutMs));
+    QCOMPARE(play->exitCode(), 1);
+    QCOMPARE(play->readAllStandardError(),
+             QByteArray("emulation-ctl: the connection to the emulator was lost\n"));
+    play->deleteLater();
+}
+
+void EmulationCtlTest::scriptLineWords_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<std::optional<QStringList>>("words");
+    using Words = std::optional<QStringList>;
+    // clang-format off
+    QTest::newRow("double quotes") << R"(gps load "my walk.nmea")" << Words(QStringList{"gps", "load", "my walk.nmea"});
+    QTest::newRow("single quotes") << R"(--camera 'Integrated Camera')" << Words(QStringList{"--camera", "Integrated Camera"});
+    QTest::newRow("escaped blank") << R"(my\ walk.nmea x)" << Words(QStringList{"my walk.nmea", "x"});
+    QTest::newRow("escapes in double quotes") << R"("a\"b\\c\n")" << Words(QStringList{R"(a"b\c\n)"});
+    QTest::newRow("no escapes in single quotes") << R"('a\b' "")" << Words(QStringList{R"(a\b)", ""});
+    QTest::newRow("quotes join a word") << R"(a"b c"'d')" << Words(QStringList{"ab cd"});
+    QTest::newRow("comment") << "sleep 5 # wait\t# more" << Words(QStringList{"sleep", "5"});
+    QTest::newRow("hash inside a word") << "a#b '#c'" << Words(QStringList{"a#b", "#c"});
+    QTest::newRow("blank") << " \t " << Words(QStringList());
+    QTest::newRow("unterminated") << R"(gps load "my walk.nmea)" << Words();
+    QTest::newRow("escaped quote leaves it open") << R"('a' "b\")" << Words();
+    // clang-format on
+}
+
+void EmulationCtlTest::scriptLineWords()
+{
+    QFETCH(QString, line);
+    QFETCH(std::optional<QStringList>, words);
+    QString error;
+    QCOMPARE(EmulationManagement::Internal::scriptLineWords(line, &error), words);
+    QCOMPARE(error.isEmpty(), words.has_value());
+}
+
+void EmulationCtlTest::scriptsReadAsAShellWould_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    const QByteArray walk = QFile::encodeName(m_dir.filePath("my walk.nmea"));
+    QTest::newRow("quoted path, CR and CRLF")
+        << "gps load \"" + walk + "\"\rsensor set als 5\r\n"
+        << 0 << "track points loaded: 4\nsetAlsValue int32:5: OK\n";
+    QTest::newRow("CR ends a line") << QByteArray("sleep 1\r0\n") << 1 << "script.txt:2: ";
+}
+
+void EmulationCtlTest::scriptsReadAsAShellWould()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFile::remove(m_dir.filePath("my walk.nmea"));
+    QVERIFY(QFile::copy(trackDir + "/track.nmea", m_dir.filePath("my walk.nmea")));
+    QFile file(m_dir.filePath("script.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(script) == script.size());
+    file.close();
+    newCalls();
+    const CtlRun run = ctl({"script", file.fileName()});
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2((run.output + run.error).contains(output), qPrintable(run.output + run.error));
+    if (exitCode != 0)
+        QCOMPARE(newCalls(), QStringList());
 }
 
 
