@@ -9,7 +9,6 @@
 #include <QMetaEnum>
 #include <QOrientationReading>
 
-
 namespace EmulationManagement::Internal {
 
 namespace {
