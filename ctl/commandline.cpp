@@ -117,9 +117,14 @@ std::optional<Command> parsePose(const QStringList &words, Command command, QStr
     if (!expectCount(words, 4, 4, error))
         return std::nullopt;
     command.kind = Command::Pose;
+    const FieldLimits &rotation = SensorReadings::fieldLimits("rotation");
     for (int i = 1; i <= 3; ++i) {
-        const auto angle = number(
-            words.at(i), QStringLiteral("XYZ").mid(i - 1, 1) + tr("-Rot"), -180, 180, 3, error);
+        const auto angle = number(words.at(i),
+                                  QStringLiteral("XYZ").mid(i - 1, 1) + tr("-Rot"),
+                                  rotation.minimum,
+                                  rotation.maximum,
+                                  rotation.decimals,
+                                  error);
         if (!angle)
             return std::nullopt;
         command.numbers << *angle;
@@ -158,18 +163,12 @@ std::optional<Command> parseGps(const QStringList &words, Command command, QStri
     const QString verb = words.value(1);
     if (verb == "fix" && expectCount(words, 4, 5, error)) {
         // The GPS page's fields: ranges and decimals.
-        const struct
-        {
-            const char *what;
-            double minimum, maximum;
-            int decimals;
-        } fields[] = {
-            {"latitude", -90, 90, 7}, {"longitude", -180, 180, 7}, {"altitude", -1000, 10000, 2}};
+        const char *const fields[] = {"latitude", "longitude", "altitude"};
         command.kind = Command::GpsFix;
         for (qsizetype i = 2; i < words.size(); ++i) {
-            const auto &field = fields[i - 2];
+            const FieldLimits &field = SensorReadings::fieldLimits(fields[i - 2]);
             const auto value = number(
-                words.at(i), tr(field.what), field.minimum, field.maximum, field.decimals, error);
+                words.at(i), tr(field.name), field.minimum, field.maximum, field.decimals, error);
             if (!value)
                 return std::nullopt;
             command.numbers << *value;

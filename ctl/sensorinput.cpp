@@ -7,16 +7,11 @@
 
 #include <QCoreApplication>
 #include <QMetaEnum>
-
-#include <iterator>
+#include <QOrientationReading>
 
 namespace EmulationManagement::Internal {
 
 namespace {
-
-// The orientation list of the values page, valued 1 to 6.
-const char *const orientationNames[]
-    = {"TopUp", "TopDown", "LeftUp", "RightUp", "FaceUp", "FaceDown"};
 
 QString tr(const char *text)
 {
@@ -57,15 +52,23 @@ QStringList enumeratorNames(const QMetaEnum &enumeration)
     return names;
 }
 
+// The orientations the values page lists: all but Undefined.
+QStringList orientationNames()
+{
+    QStringList names = enumeratorNames(QMetaEnum::fromType<QOrientationReading::Orientation>());
+    names.removeAll("Undefined");
+    return names;
+}
+
 std::optional<SensorSetting> namedSetting(const QString &name, const QString &value, QString *error)
 {
     const QString sensor = name.toLower();
     if (sensor == "orientation") {
-        for (int i = 0; i < int(std::size(orientationNames)); ++i) {
-            if (value.compare(QLatin1String(orientationNames[i]), Qt::CaseInsensitive) == 0)
-                return SensorSetting{"orientation", {double(i + 1)}};
-        }
-        *error = tr("orientation must be one of TopUp, TopDown, LeftUp, RightUp, FaceUp, FaceDown");
+        const QMetaEnum orientations = QMetaEnum::fromType<QOrientationReading::Orientation>();
+        const auto orientation = enumeratorValue(orientations, value);
+        if (orientation && *orientation != QOrientationReading::Undefined)
+            return SensorSetting{"orientation", {double(*orientation)}};
+        *error = tr("orientation must be one of %1").arg(orientationNames().join(", "));
         return std::nullopt;
     }
     if (sensor == "tap") {
@@ -160,7 +163,7 @@ QStringList sensorSettingDescriptions()
     lines << "als LEVEL  "
                  + enumeratorNames(QMetaEnum::fromType<AlsModel::LightLevel>()).join(", ");
     lines << "proximity near|far";
-    lines << "orientation TopUp|TopDown|LeftUp|RightUp|FaceUp|FaceDown";
+    lines << "orientation " + orientationNames().join("|");
     lines << "tap DIRECTION  "
                  + enumeratorNames(QMetaEnum::fromType<TapModel::TapDirection>()).join(", ");
     return lines;

@@ -25,6 +25,13 @@ const QList<SensorReading> readings = {
     {"proximity", 1, "", 0, 10, 0, 1, 1, true},
 };
 
+const FieldLimits fields[] = {
+    {"latitude", -90, 90, 7},
+    {"longitude", -180, 180, 7},
+    {"altitude", -1000, 10000, 2},
+    {"rotation", -180, 180, 3},
+};
+
 // The sensors a check box takes along, besides itself, by new state.
 const QMap<QString, QStringList> alongWhenOn = {
     {"compass", {"accelerometer", "magnetometer"}}, {"orientation", {"accelerometer"}}};
@@ -113,6 +120,16 @@ const SensorReading *find(const QString &name)
     return nullptr;
 }
 
+const FieldLimits &fieldLimits(const QString &name)
+{
+    for (const FieldLimits &limits : fields) {
+        if (name == QLatin1String(limits.name))
+            return limits;
+    }
+    Q_ASSERT_X(false, "fieldLimits", "unknown field");
+    return fields[0];
+}
+
 QStringList switchableSensorNames()
 {
     return {"accelerometer",
@@ -166,6 +183,21 @@ QVariantMap SensorReadingTable::reading(const QString &name) const
             {"step", reading->step},
             {"multiplier", reading->multiplier},
             {"whole", reading->whole}};
+}
+
+double SensorReadingTable::fieldMinimum(const QString &name) const
+{
+    return SensorReadings::fieldLimits(name).minimum;
+}
+
+double SensorReadingTable::fieldMaximum(const QString &name) const
+{
+    return SensorReadings::fieldLimits(name).maximum;
+}
+
+int SensorReadingTable::fieldDecimals(const QString &name) const
+{
+    return SensorReadings::fieldLimits(name).decimals;
 }
 
 QVariantMap SensorReadingTable::switchRelations() const

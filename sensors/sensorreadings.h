@@ -26,12 +26,24 @@ struct SensorReading
     bool whole;
 };
 
+// A number typed for a position or a pose: its range and decimals.
+struct FieldLimits
+{
+    const char *name;
+    double minimum;
+    double maximum;
+    int decimals;
+};
+
 namespace SensorReadings {
 
 // Every numeric reading, in the order of the values page.
 const QList<SensorReading> &all();
 // The reading named case-insensitively ("accelerometer"), or nullptr.
 const SensorReading *find(const QString &name);
+
+// "latitude", "longitude", "altitude" (metres) and "rotation" (degrees).
+const FieldLimits &fieldLimits(const QString &name);
 
 // The eight sensors that can be switched on and off, in the order of the
 // management page's check boxes.
@@ -60,6 +72,10 @@ public:
 
     // name, axes, unit, minimum, maximum, decimals, step, multiplier, whole.
     Q_INVOKABLE QVariantMap reading(const QString &name) const;
+    // The range and decimals of a typed position or pose.
+    Q_INVOKABLE double fieldMinimum(const QString &name) const;
+    Q_INVOKABLE double fieldMaximum(const QString &name) const;
+    Q_INVOKABLE int fieldDecimals(const QString &name) const;
     // Sensor name → "true"/"false" → the sensors whose check boxes follow.
     Q_INVOKABLE QVariantMap switchRelations() const;
     Q_INVOKABLE bool apply(EmulationManagement::Internal::SensorsEmulationManager *manager,

@@ -11,14 +11,14 @@ Item {
 
     property var locale: Qt.locale("en_US")
     property bool active: false
-    property double latitudeMinValue: -90
-    property double latitudeMaxValue: 90
-    property double longitudeMinValue: -180
-    property double longitudeMaxValue: 180
-    property double altitudeMinValue: -1000
-    property double altitudeMaxValue: 10000
-    property int altRoundingSize: 2
-    property int latLongRoundingSize: 7
+    property double latitudeMinValue: SensorReadings.fieldMinimum("latitude")
+    property double latitudeMaxValue: SensorReadings.fieldMaximum("latitude")
+    property double longitudeMinValue: SensorReadings.fieldMinimum("longitude")
+    property double longitudeMaxValue: SensorReadings.fieldMaximum("longitude")
+    property double altitudeMinValue: SensorReadings.fieldMinimum("altitude")
+    property double altitudeMaxValue: SensorReadings.fieldMaximum("altitude")
+    property int altRoundingSize: SensorReadings.fieldDecimals("altitude")
+    property int latLongRoundingSize: SensorReadings.fieldDecimals("latitude")
     property int defaultInterval: 2000
     property bool onlyDefaultInterval: false
     property bool trackStopped: true

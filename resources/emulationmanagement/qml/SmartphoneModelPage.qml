@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import org.mirel 1.0
 import "../js/pose-display.js" as Display
 import "../js/pose-readings.mjs" as Pose
 import "../js/smartphone-model-page-logic.js" as Logic
@@ -11,10 +12,10 @@ Item {
     property var locale: Qt.locale("en_US")
     property bool active: false
     property real stepSize: 0.01
-    property int numberRoundingSize: 3
+    property int numberRoundingSize: SensorReadings.fieldDecimals("rotation")
     property bool integer: false
-    property real rotMinValue: -180
-    property real rotMaxValue: 180
+    property real rotMinValue: SensorReadings.fieldMinimum("rotation")
+    property real rotMaxValue: SensorReadings.fieldMaximum("rotation")
     property real moveMinValue: -2
     property real moveMaxValue: 2
     property real gravityAccelEarth: Pose.gravityAccelEarth
