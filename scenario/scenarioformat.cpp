@@ -108,12 +108,16 @@ QString sensorCommand(const QString &method, const QString &arguments)
     return words.join(QLatin1Char(' '));
 }
 
-// Fixed-point with exactly the given decimals, as the position is sent.
-bool isFixed(const QString &text, int decimals, double limit)
+// A coordinate as the position is sent: fixed-point with exactly the
+// field's decimals, within its range, so that "gps fix" sends the same text.
+bool isFieldValue(const QString &text, const char *field)
 {
     static const QRegularExpression fixed(QStringLiteral("^-?(0|[1-9][0-9]*)\\.([0-9]+)$"));
+    const FieldLimits &limits = SensorReadings::fieldLimits(QLatin1String(field));
     const QRegularExpressionMatch match = fixed.match(text);
-    return match.hasMatch() && match.captured(2).size() == decimals && qAbs(text.toDouble()) <= limit;
+    const double value = text.toDouble();
+    return match.hasMatch() && match.captured(2).size() == limits.decimals
+           && value >= limits.minimum && value <= limits.maximum;
 }
 
 QString locationCommand(const QString &method, const QString &arguments)
@@ -121,8 +125,8 @@ QString locationCommand(const QString &method, const QString &arguments)
     if (method != QLatin1String("setPosition"))
         return {};
     const auto values = typedValues(arguments, QLatin1String("double"), 3);
-    if (!values || !isFixed(values->at(0), 7, 90) || !isFixed(values->at(1), 7, 180)
-        || !isFixed(values->at(2), 2, 10000) || values->at(2).toDouble() < -1000) {
+    if (!values || !isFieldValue(values->at(0), "latitude")
+        || !isFieldValue(values->at(1), "longitude") || !isFieldValue(values->at(2), "altitude")) {
         return {};
     }
     return QStringLiteral("gps fix %1 %2 %3").arg(values->at(0), values->at(1), values->at(2));
