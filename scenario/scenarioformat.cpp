@@ -3,6 +3,7 @@
 #include "sensors/sensorreadings.h"
 #include "transport/dbusarguments.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -191,11 +192,15 @@ QString callLine(const QString &callText, QString *error)
 {
     const std::optional<Call> call = splitCallText(callText);
     if (!call || call->text() != callTo(call->service, call->method, call->arguments).text()) {
-        *error = QStringLiteral("not a call to one of the emulator's services: %1").arg(callText);
+        *error = QCoreApplication::translate("EmulationManagement::Internal::Scenario",
+                                             "Not a call to one of the emulator's services: %1")
+                     .arg(callText.left(200));
         return {};
     }
     if (callText.contains(QLatin1Char('\n')) || callText.contains(QLatin1Char('\r'))) {
-        *error = QStringLiteral("a line break inside a call: %1").arg(callText.left(200));
+        *error = QCoreApplication::translate("EmulationManagement::Internal::Scenario",
+                                             "A call with a line break cannot be written: %1")
+                     .arg(callText.left(200));
         return {};
     }
     const QString command = readableCommand(*call);
