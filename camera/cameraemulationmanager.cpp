@@ -6,7 +6,7 @@
 #include "camera/pipelinecontrol.h"
 #include "camera/previewbranch.h"
 #include "camera/videocodecprobe.h"
-#include "plugin/emulationmanagementconstants.h"
+#include "transport/emulatorendpoint.h"
 
 #include <QFile>
 

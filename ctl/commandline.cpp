@@ -1,5 +1,8 @@
 #include "commandline.h"
 
+#include "sensors/sensorreadings.h"
+#include "ui/decimalnumber.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -23,7 +26,7 @@ std::optional<double> number(const QString &text,
                              int decimals,
                              QString *error)
 {
-    const std::optional<double> value = parseDecimal(text, decimals);
+    const std::optional<double> value = readDecimalNumber(text, decimals);
     if (!value) {
         *error = decimals == 0 ? tr("%1: \"%2\" is not a whole number").arg(what, text)
                                : tr("%1: \"%2\" is not a number with at most %3 decimals")
@@ -74,7 +77,7 @@ std::optional<Command> parseSensor(const QStringList &words, Command command, QS
         return command;
     }
     if ((verb == "enable" || verb == "disable") && expectCount(words, 3, 3, error)) {
-        const QStringList names = switchableSensorNames();
+        const QStringList names = SensorReadings::switchableSensorNames();
         const qsizetype at = names.indexOf(words.at(2));
         if (at < 0) {
             *error = tr("unknown sensor \"%1\"; sensors: %2").arg(words.at(2), names.join(", "));
@@ -113,9 +116,14 @@ std::optional<Command> parsePose(const QStringList &words, Command command, QStr
     if (!expectCount(words, 4, 4, error))
         return std::nullopt;
     command.kind = Command::Pose;
+    const FieldLimits &rotation = SensorReadings::fieldLimits("rotation");
     for (int i = 1; i <= 3; ++i) {
-        const auto angle = number(
-            words.at(i), QStringLiteral("XYZ").mid(i - 1, 1) + tr("-Rot"), -180, 180, 3, error);
+        const auto angle = number(words.at(i),
+                                  QStringLiteral("XYZ").mid(i - 1, 1) + tr("-Rot"),
+                                  rotation.minimum,
+                                  rotation.maximum,
+                                  rotation.decimals,
+                                  error);
         if (!angle)
             return std::nullopt;
         command.numbers << *angle;
@@ -154,18 +162,12 @@ std::optional<Command> parseGps(const QStringList &words, Command command, QStri
     const QString verb = words.value(1);
     if (verb == "fix" && expectCount(words, 4, 5, error)) {
         // The GPS page's fields: ranges and decimals.
-        const struct
-        {
-            const char *what;
-            double minimum, maximum;
-            int decimals;
-        } fields[] = {
-            {"latitude", -90, 90, 7}, {"longitude", -180, 180, 7}, {"altitude", -1000, 10000, 2}};
+        const char *const fields[] = {"latitude", "longitude", "altitude"};
         command.kind = Command::GpsFix;
         for (qsizetype i = 2; i < words.size(); ++i) {
-            const auto &field = fields[i - 2];
+            const FieldLimits &field = SensorReadings::fieldLimits(fields[i - 2]);
             const auto value = number(
-                words.at(i), tr(field.what), field.minimum, field.maximum, field.decimals, error);
+                words.at(i), tr(field.name), field.minimum, field.maximum, field.decimals, error);
             if (!value)
                 return std::nullopt;
             command.numbers << *value;
@@ -394,7 +396,7 @@ QString helpText(const QStringList &words)
                   "    Sets a reading in the window's units, ranges and decimals:\n    %2\n"
                   "    NAME.x, NAME.y or NAME.z sets one axis as the window's field does.\n"
                   "    magneticField is kept by emulation-ctl for \"pose\"; nothing is sent.\n")
-            .arg(switchableSensorNames().join(", "), sensorSettingDescriptions().join("\n    "));
+            .arg(SensorReadings::switchableSensorNames().join(", "), sensorSettingDescriptions().join("\n    "));
     }
     if (group == "pose") {
         return tr("emulation-ctl pose X Y Z\n"

@@ -57,13 +57,7 @@ bool GpsCommands::load(const Command &command, CommandOutcome *outcome, QString 
     const bool intervalModeChanges = m_track.withoutTimes() || state.useDefaultInterval;
     if (intervalModeChanges)
         gps.setTrackIntervalMode(m_track.withoutTimes());
-    gps.stopTrack();
-    gps.loadTrackModel(&m_track);
-    gps.setCurrentPositionIndex(0);
-    const QVariantMap first = m_track.record(0);
-    gps.setLocalPosition(first.value("latitude").toDouble(),
-                         first.value("longitude").toDouble(),
-                         first.value("altitude").toDouble());
+    player().load();
     // A track the emulator refused is not the loaded one.
     if (!m_session.connection().waitForReplies(error))
         return false;
@@ -194,10 +188,8 @@ void GpsCommands::status(CommandOutcome *outcome)
 TrackPlayer &GpsCommands::player()
 {
     if (!m_player) {
-        QString error;
         GPSEmulationManager &gps = m_session.connection().gps();
-        m_player = std::make_unique<TrackPlayer>(
-            gps, m_track, m_session.scripts(&error), m_session.state());
+        m_player = std::make_unique<TrackPlayer>(gps, m_track, m_session.state());
         // Each point reached is kept at once, after the player has noted it.
         QObject::connect(&gps,
                          &GPSEmulationManager::currentPositionIndexChanged,

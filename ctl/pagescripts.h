@@ -7,8 +7,8 @@
 
 namespace EmulationManagement::Internal {
 
-// The window's own page scripts, evaluated in a script engine, so that the
-// command computes poses and times playback exactly as the pages do.
+// The window's own pose script, evaluated in a script engine, so that the
+// command computes poses exactly as the phone page does.
 class PageScripts
 {
 public:
@@ -27,18 +27,11 @@ public:
     // X-Rot, Y-Rot and Z-Rot of preset 1…6.
     std::array<double, 3> presetPose(int preset);
 
-    int defaultInterval();
-    int nextWait(
-        int index, int rows, bool looped, bool useDefaultInterval, int speed, double nextInterval);
-    qint64 timerInterval(double scheduleStart, double scheduledWaits, double now);
-    int nextIndex(int index, int rows);
-
 private:
     QJSValue call(const QJSValue &module, const QString &function, const QJSValueList &arguments);
 
     QJSEngine m_engine;
     QJSValue m_pose;
-    QJSValue m_playback;
     QString m_loadError;
 };
 

@@ -1,13 +1,12 @@
 #include "sensorcommands.h"
 
 #include "sensors/compassmodel.h"
+#include "sensors/sensorreadings.h"
 #include "sensors/settingsmanager.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QMetaEnum>
-
-#include <functional>
 
 namespace EmulationManagement::Internal {
 
@@ -101,7 +100,7 @@ void SensorCommands::switchSensors(const Command &command)
 {
     SensorsEmulationManager &sensors = m_session.connection().sensors();
     const bool enable = command.kind == Command::SensorEnable;
-    for (const QString &name : sensorsSwitchedTogether(command.name, enable)) {
+    for (const QString &name : SensorReadings::switchedTogether(command.name, enable)) {
         if (enable)
             sensors.enableSensor(name);
         else
@@ -112,68 +111,7 @@ void SensorCommands::switchSensors(const Command &command)
 
 void SensorCommands::set(const SensorSetting &setting)
 {
-    SensorsEmulationManager &s = m_session.connection().sensors();
-    const QList<double> &v = setting.values;
-    // Integer readings go through an int as from the pages, which drop the fraction.
-    const auto i = [&v](int at) {
-        return int(v.at(at));
-    };
-    using M = SensorsEmulationManager;
-    const auto whole = [&s, &i](void (M::*set)(int)) {
-        return [&s, &i, set] {
-            (s.*set)(i(0));
-        };
-    };
-    const auto real = [&s, &v](void (M::*set)(double)) {
-        return [&s, &v, set] {
-            (s.*set)(v.at(0));
-        };
-    };
-    const auto realAxes = [&s, &v](void (M::*set)(double, double, double)) {
-        return [&s, &v, set] {
-            (s.*set)(v.at(0), v.at(1), v.at(2));
-        };
-    };
-    const QMap<QString, std::function<void()>> setters = {
-        {"accelerometer",
-         [&] {
-             s.setAccelerometerValues(i(0), i(1), i(2));
-         }},
-        {"accelerometer.x", whole(&M::setAccelerometerX)},
-        {"accelerometer.y", whole(&M::setAccelerometerY)},
-        {"accelerometer.z", whole(&M::setAccelerometerZ)},
-        {"magnetometer", realAxes(&M::setMagnetometerValues)},
-        {"magnetometer.x", real(&M::setMagnetometerX)},
-        {"magnetometer.y", real(&M::setMagnetometerY)},
-        {"magnetometer.z", real(&M::setMagnetometerZ)},
-        {"magnetometer.calibration", whole(&M::setMagnetometerCalibrationLevel)},
-        {"compass", whole(&M::setCompassAzimuth)},
-        {"compass.calibration", whole(&M::setCompassCalibrationLevel)},
-        {"magneticField", realAxes(&M::setMagneticFieldValues)},
-        {"magneticField.x", real(&M::setMagneticFieldX)},
-        {"magneticField.y", real(&M::setMagneticFieldY)},
-        {"magneticField.z", real(&M::setMagneticFieldZ)},
-        {"gyroscope", realAxes(&M::setGyroscopeValues)},
-        {"gyroscope.x", real(&M::setGyroscopeX)},
-        {"gyroscope.y", real(&M::setGyroscopeY)},
-        {"gyroscope.z", real(&M::setGyroscopeZ)},
-        {"als", whole(&M::setAlsLuxValue)},
-        {"als.level",
-         [&] {
-             s.setAlsLightLevel(AlsModel::LightLevel(i(0)));
-         }},
-        {"proximity", whole(&M::setProximitySensorReflectanceValue)},
-        {"proximity.near",
-         [&] {
-             s.setProximitySensorNearValue(i(0) != 0);
-         }},
-        {"orientation", whole(&M::setOrientation)},
-        {"tap",
-         [&] {
-             s.setTapSensorValue(TapModel::TapDirection(i(0)));
-         }},
-    };
-    setters.value(setting.target)();
+    SensorReadings::apply(m_session.connection().sensors(), setting.target, setting.values);
 }
 
 // The readings this command set last time, as the window restores them: the

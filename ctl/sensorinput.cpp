@@ -1,71 +1,37 @@
 #include "sensorinput.h"
 
 #include "sensors/alsmodel.h"
+#include "sensors/sensorreadings.h"
 #include "sensors/tapmodel.h"
+#include "ui/decimalnumber.h"
 
 #include <QCoreApplication>
 #include <QMetaEnum>
-#include <QRegularExpression>
-
-#include <iterator>
+#include <QOrientationReading>
 
 namespace EmulationManagement::Internal {
 
 namespace {
-
-// One numeric reading of the sensor pages: the slider's range and decimals
-// in the unit shown, and the factor to the unit the manager takes.
-struct NumericReading
-{
-    const char *name;
-    int count;
-    double minimum;
-    double maximum;
-    int decimals;
-    double multiplier;
-    const char *unit;
-};
-
-// clang-format off
-const NumericReading numericReadings[] = {
-    {"accelerometer", 3, -3, 3, 3, 1000, "g"},
-    {"magnetometer", 3, -65, 65, 3, 0.000001, "\u03bcT"},
-    {"magnetometer.calibration", 1, 0, 3, 0, 1, ""},
-    {"compass", 1, 0, 359, 0, 1, "\u00b0"},
-    {"compass.calibration", 1, 0, 3, 0, 1, ""},
-    {"magneticField", 3, -100, 100, 3, 1, "\u03bcT"},
-    {"gyroscope", 3, -25, 25, 3, 1, "deg/s"},
-    {"als", 1, -1, 3000, 0, 1, "lx"},
-    {"proximity", 1, 0, 10, 0, 1, ""},
-};
-// clang-format on
-
-// The orientation list of the values page, valued 1 to 6.
-const char *const orientationNames[]
-    = {"TopUp", "TopDown", "LeftUp", "RightUp", "FaceUp", "FaceDown"};
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("EmulationManagement::Internal::SensorInput", text);
 }
 
-const NumericReading *findReading(const QString &name, QString *axis)
+// The reading a name stands for, with the axis of "name.x" in axis.
+const SensorReading *findReading(const QString &name, QString *axis)
 {
+    axis->clear();
+    if (const SensorReading *reading = SensorReadings::find(name))
+        return reading;
     const QStringList parts = name.split('.');
-    for (const NumericReading &reading : numericReadings) {
-        const QString readingName = QString::fromLatin1(reading.name);
-        if (readingName.compare(name, Qt::CaseInsensitive) == 0) {
-            axis->clear();
-            return &reading;
-        }
-        if (reading.count == 3 && parts.size() == 2
-            && readingName.compare(parts.at(0), Qt::CaseInsensitive) == 0
-            && QStringList({"x", "y", "z"}).contains(parts.at(1), Qt::CaseInsensitive)) {
-            *axis = parts.at(1).toLower();
-            return &reading;
-        }
+    const SensorReading *reading = parts.size() == 2 ? SensorReadings::find(parts.at(0)) : nullptr;
+    if (!reading || reading->axes != 3
+        || !QStringList({"x", "y", "z"}).contains(parts.at(1), Qt::CaseInsensitive)) {
+        return nullptr;
     }
-    return nullptr;
+    *axis = parts.at(1).toLower();
+    return reading;
 }
 
 // The value of an enumerator named case-insensitively, or nullopt.
@@ -86,15 +52,23 @@ QStringList enumeratorNames(const QMetaEnum &enumeration)
     return names;
 }
 
+// The orientations the values page lists: all but Undefined.
+QStringList orientationNames()
+{
+    QStringList names = enumeratorNames(QMetaEnum::fromType<QOrientationReading::Orientation>());
+    names.removeAll("Undefined");
+    return names;
+}
+
 std::optional<SensorSetting> namedSetting(const QString &name, const QString &value, QString *error)
 {
     const QString sensor = name.toLower();
     if (sensor == "orientation") {
-        for (int i = 0; i < int(std::size(orientationNames)); ++i) {
-            if (value.compare(QLatin1String(orientationNames[i]), Qt::CaseInsensitive) == 0)
-                return SensorSetting{"orientation", {double(i + 1)}};
-        }
-        *error = tr("orientation must be one of TopUp, TopDown, LeftUp, RightUp, FaceUp, FaceDown");
+        const QMetaEnum orientations = QMetaEnum::fromType<QOrientationReading::Orientation>();
+        const auto orientation = enumeratorValue(orientations, value);
+        if (orientation && *orientation != QOrientationReading::Undefined)
+            return SensorSetting{"orientation", {double(*orientation)}};
+        *error = tr("orientation must be one of %1").arg(orientationNames().join(", "));
         return std::nullopt;
     }
     if (sensor == "tap") {
@@ -117,7 +91,7 @@ std::optional<SensorSetting> namedSetting(const QString &name, const QString &va
     return std::nullopt;
 }
 
-QString rangeText(const NumericReading &reading)
+QString rangeText(const SensorReading &reading)
 {
     const QString unit = QString::fromUtf8(reading.unit);
     return QStringLiteral("%1…%2%3")
@@ -127,21 +101,6 @@ QString rangeText(const NumericReading &reading)
 }
 
 } // namespace
-
-std::optional<double> parseDecimal(const QString &text, int decimals)
-{
-    static const QRegularExpression number(
-        QStringLiteral("^[-+]?(\\d+)(\\.(\\d*))?$|^[-+]?\\.(\\d+)$"));
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const int fraction = int(qMax(match.capturedLength(3), match.capturedLength(4)));
-    if (fraction > decimals)
-        return std::nullopt;
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
-}
 
 std::optional<SensorSetting> parseSensorSetting(const QString &name,
                                                 const QStringList &values,
@@ -157,13 +116,13 @@ std::optional<SensorSetting> parseSensorSetting(const QString &name,
         }
     }
     QString axis;
-    const NumericReading *reading = findReading(name, &axis);
+    const SensorReading *reading = findReading(name, &axis);
     if (!reading) {
         *error = tr("unknown sensor reading \"%1\"; see \"emulation-ctl sensor set --help\"")
                      .arg(name);
         return std::nullopt;
     }
-    const int count = axis.isEmpty() ? reading->count : 1;
+    const int count = axis.isEmpty() ? reading->axes : 1;
     if (values.size() != count) {
         *error = count == 1 ? tr("%1 takes one value").arg(name)
                             : tr("%1 takes three values, X Y Z").arg(name);
@@ -172,7 +131,7 @@ std::optional<SensorSetting> parseSensorSetting(const QString &name,
     SensorSetting setting{
         QString::fromLatin1(reading->name) + (axis.isEmpty() ? QString() : "." + axis), {}};
     for (const QString &text : values) {
-        const std::optional<double> value = parseDecimal(text, reading->decimals);
+        const std::optional<double> value = readDecimalNumber(text, reading->decimals);
         if (!value) {
             *error = reading->decimals == 0
                          ? tr("%1: \"%2\" is not a whole number").arg(name, text)
@@ -193,49 +152,21 @@ std::optional<SensorSetting> parseSensorSetting(const QString &name,
 QStringList sensorSettingDescriptions()
 {
     QStringList lines;
-    for (const NumericReading &reading : numericReadings) {
+    for (const SensorReading &reading : SensorReadings::all()) {
         const QString name = QString::fromLatin1(reading.name);
         lines << QStringLiteral("%1%2  %3, %4 decimals")
-                     .arg(name + (reading.count == 3 ? "[.x|.y|.z]" : ""),
-                          reading.count == 3 ? " X Y Z" : " VALUE")
+                     .arg(name + (reading.axes == 3 ? "[.x|.y|.z]" : ""),
+                          reading.axes == 3 ? " X Y Z" : " VALUE")
                      .arg(rangeText(reading))
                      .arg(reading.decimals);
     }
     lines << "als LEVEL  "
                  + enumeratorNames(QMetaEnum::fromType<AlsModel::LightLevel>()).join(", ");
     lines << "proximity near|far";
-    lines << "orientation TopUp|TopDown|LeftUp|RightUp|FaceUp|FaceDown";
+    lines << "orientation " + orientationNames().join("|");
     lines << "tap DIRECTION  "
                  + enumeratorNames(QMetaEnum::fromType<TapModel::TapDirection>()).join(", ");
     return lines;
-}
-
-QStringList switchableSensorNames()
-{
-    return {"accelerometer",
-            "compass",
-            "orientation",
-            "magnetometer",
-            "gyroscope",
-            "als",
-            "proximity",
-            "tap"};
-}
-
-QStringList sensorsSwitchedTogether(const QString &sensorName, bool enable)
-{
-    // clang-format off
-    const QMap<QString, QStringList> along = enable
-        ? QMap<QString, QStringList>{{"compass", {"accelerometer", "magnetometer"}}, {"orientation", {"accelerometer"}}}
-        : QMap<QString, QStringList>{{"accelerometer", {"compass", "orientation"}}, {"magnetometer", {"compass"}}};
-    // clang-format on
-    const QStringList affected = along.value(sensorName) << sensorName;
-    QStringList ordered;
-    for (const QString &name : switchableSensorNames()) {
-        if (affected.contains(name))
-            ordered << name;
-    }
-    return ordered;
 }
 
 } // namespace EmulationManagement::Internal

@@ -11,7 +11,7 @@ namespace EmulationManagement::Internal {
 // A reading as the sensor pages take it, already in the unit the sensors
 // manager takes: "target" names the reading ("accelerometer" for all three
 // axes, "accelerometer.x" for one, "als.level" for a light level chosen by
-// name) and "values" holds its numbers.
+// name) and "values" holds its numbers, for SensorReadings::apply.
 struct SensorSetting
 {
     QString target;
@@ -28,18 +28,5 @@ QStringList sensorSettingDescriptions();
 std::optional<SensorSetting> parseSensorSetting(const QString &name,
                                                 const QStringList &values,
                                                 QString *error);
-
-// The eight sensors that can be switched on and off, in the order of the
-// management page's check boxes.
-QStringList switchableSensorNames();
-
-// The sensors a switch of one sensor takes along on the management page:
-// switching the compass on switches the accelerometer and the magnetometer
-// on, switching the accelerometer off switches the compass and the
-// orientation off. In check box order, the sensor itself included.
-QStringList sensorsSwitchedTogether(const QString &sensorName, bool enable);
-
-// A decimal number in the C locale with at most the given decimals.
-std::optional<double> parseDecimal(const QString &text, int decimals);
 
 } // namespace EmulationManagement::Internal

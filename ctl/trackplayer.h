@@ -1,55 +1,46 @@
 #pragma once
 
 #include "ctl/ctlstate.h"
-#include "gps/trackmodel.h"
+#include "gps/trackplayback.h"
 
 #include <QObject>
-#include <QTimer>
 
 namespace EmulationManagement::Internal {
 
 class GPSEmulationManager;
-class PageScripts;
+class TrackModel;
 
-// The GPS page's track controls without the page: the same calls on play,
-// pause, stop and a change of the current point, and during playback the
-// page's two timers (the step to the next point and the 100 ms reminder of
-// the current one), timed by the page's own playback rules.
+// The GPS page's playback without the page: its TrackPlayback, with the
+// page's table standing in as the chosen row, which follows the current point
+// and tells the emulator of each new one. The current point is kept for the
+// next run, which sends the track again before its first use, as the page
+// does after a new connection.
 class TrackPlayer : public QObject
 {
     Q_OBJECT
 
 public:
-    TrackPlayer(GPSEmulationManager &gps, TrackModel &track, PageScripts &scripts, CtlState &state);
+    TrackPlayer(GPSEmulationManager &gps, TrackModel &track, CtlState &state);
 
-    // The track goes to the emulator again before its first use in a run, as
-    // the page resends it after every new connection.
+    // A new track: the page's load sequence.
+    void load();
     void goTo(int index);
     void play();
     void pause();
     void stop();
-    bool isPlaying() const { return m_trackTimer.isActive(); }
+    bool isPlaying() const { return m_playback.isRunning(); }
 
 signals:
     // Playback reached the last point of a track that does not loop.
     void finished();
 
 private:
-    int rows() const { return m_track.rows(); }
-    void ensureTrackLoaded();
     void currentIndexChanged();
-    void runTrackTimer(bool restartSchedule);
-    void trackTimerTriggered();
 
     GPSEmulationManager &m_gps;
-    TrackModel &m_track;
-    PageScripts &m_scripts;
     CtlState &m_state;
-    QTimer m_trackTimer;
-    QTimer m_syncTimer;
+    TrackPlayback m_playback;
     int m_row;
-    double m_scheduleStart = 0;
-    double m_scheduledWaits = 0;
 };
 
 } // namespace EmulationManagement::Internal

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "transport/emulatorendpoint.h"
+#include "ui/deviceconfigurationkeys.h"
+
 #include <QtGlobal>
 
 // The plug-in's fixed names and numbers, in one place for all its parts.
@@ -23,22 +26,11 @@ const char qmlModule[] = "org.mirel";
 constexpr int qmlModuleMajorVersion = 1;
 constexpr int qmlModuleMinorVersion = 0;
 
-// The key that names the device model in the device configuration files
-// beside the IDE (sensor tables, 3D model configurations).
-const char deviceNameKey[] = "device-name";
-
-// The group of the IDE settings the plug-in keeps its values in.
-const char settingsGroup[] = "emulationmanagement";
-
-// The emulator is reached through port forwardings of its virtual machine on
-// the host's loopback address: the WebSocket to the remote D-Bus invoker
-// over TCP, the camera stream over UDP.
-const char emulatorHost[] = "127.0.0.1";
+// The port forwardings that carry the emulator's channels to the host's
+// loopback address (transport/emulatorendpoint.h).
 const char tcpForwardingRule[] = "emulationmanagementtcp";
 const char udpForwardingRule[] = "emulationmanagementudp";
-constexpr quint16 tcpHostPort = 5454;
 constexpr quint16 tcpEmulatorPort = 1234;
-constexpr quint16 udpHostPort = 34343;
 constexpr quint16 udpEmulatorPort = 34343;
 
 struct PortForwardingRule

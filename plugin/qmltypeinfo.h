@@ -2,8 +2,10 @@
 
 #include "gps/trackmodel.h"
 #include "gps/trackparser.h"
+#include "gps/trackplayback.h"
 #include "plugin/qmltypelist.h"
 #include "sensors/alsmodel.h"
+#include "sensors/sensorreadings.h"
 #include "sensors/sensorsemulationmanager.h"
 #include "sensors/settingsmanager.h"
 #include "sensors/tapmodel.h"

@@ -21,7 +21,9 @@
     ENUMS(TapModel, EmulationManagement::Internal::TapModel, TapDirection) \
     TYPE(SmartphoneModelFiles, EmulationManagement::Internal::SmartphoneModelFiles) \
     TYPE(TrackModel, EmulationManagement::Internal::TrackModel) \
-    SINGLETON(TrackParser, EmulationManagement::Internal::TrackParser)
+    TYPE(TrackPlayback, EmulationManagement::Internal::TrackPlayback) \
+    SINGLETON(TrackParser, EmulationManagement::Internal::TrackParser) \
+    SINGLETON(SensorReadings, EmulationManagement::Internal::SensorReadingTable)
 // clang-format on
 
 // Why QML may not create an ENUMS type.

@@ -3,6 +3,9 @@
 // The keys of the values kept between runs, below the plug-in's settings group.
 namespace EmulationManagement::Internal::SettingsKeys {
 
+// The group of the IDE settings the values are kept in.
+const char group[] = "emulationmanagement";
+
 const char accelerometerX[] = "accelerometer_x";
 const char accelerometerY[] = "accelerometer_y";
 const char accelerometerZ[] = "accelerometer_z";

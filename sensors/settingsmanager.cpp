@@ -1,6 +1,5 @@
 #include "settingsmanager.h"
 
-#include "plugin/emulationmanagementconstants.h"
 #include "sensors/sensordefaults.h"
 #include "sensors/settingskeys.h"
 
@@ -14,7 +13,7 @@ namespace Keys = SettingsKeys;
 static Utils::Key fullKey(const char *key)
 {
     return Utils::keyFromString(
-        QStringLiteral("%1/%2").arg(QLatin1String(Constants::settingsGroup), QLatin1String(key)));
+        QStringLiteral("%1/%2").arg(QLatin1String(SettingsKeys::group), QLatin1String(key)));
 }
 
 SettingsManager::SettingsManager(QObject *parent)

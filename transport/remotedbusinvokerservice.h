@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/emulationmanagementconstants.h"
+#include "transport/emulatorendpoint.h"
 
 #include <QObject>
 #include <QTimer>

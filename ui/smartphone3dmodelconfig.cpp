@@ -1,6 +1,6 @@
 #include "smartphone3dmodelconfig.h"
 
-#include "plugin/emulationmanagementconstants.h"
+#include "ui/deviceconfigurationkeys.h"
 
 #include <QCoreApplication>
 #include <QDir>

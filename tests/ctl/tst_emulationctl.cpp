@@ -204,8 +204,8 @@ void EmulationCtlTest::callsMatchTheWindow()
         {"pose preset 5", {"setAccelerometerValues int32:0 int32:0 int32:1000", "setMagnetometerValues double:1.2e-05 double:-5.6e-05 double:-3.4e-05"}},
         {"pose 0 0 179", {"setAccelerometerValues int32:17 int32:-1000 int32:0", "setMagnetometerValues double:-1.25916e-05 double:3.37854e-05 double:5.6e-05"}},
         {"gps fix -33.8688 151.2093 1234.5", {"setPosition double:-33.8688000 double:151.2093000 double:1234.50"}},
-        {"gps load " + trackDir + "/timed.gpx", {"stopTrack ", "loadTrack array:array:double:48.1173000,11.5166667,545.40,0;48.1190000,11.5183333,1546.40,2500"}},
-        {"gps load " + trackDir + "/track.nmea", {"stopTrack ", nmeaTrack}},
+        {"gps load " + trackDir + "/timed.gpx", {"stopTrack ", "loadTrack array:array:double:48.1173000,11.5166667,545.40,0;48.1190000,11.5183333,1546.40,2500", "goToPositionOnTrack int32:0"}},
+        {"gps load " + trackDir + "/track.nmea", {"stopTrack ", nmeaTrack, "goToPositionOnTrack int32:0"}},
         // A new run sends the track again before its first use.
         {"gps goto 3", {nmeaTrack, "goToPositionOnTrack int32:3"}},
         {"gps play --speed 2", {"setTrackSpeed int32:2", nmeaTrack, "stopTrack ", "goToPositionOnTrack int32:0", "startTrack "}},

@@ -62,6 +62,11 @@ void QmlTestEnvironment::selectDeviceModel(const QString &deviceModel)
     m_modelConfig.selectModelConfig(deviceModel);
 }
 
+QStringList QmlTestEnvironment::framesAfter(QJSValue step)
+{
+    return m_fixture.framesAfter([&step] { step.call(); });
+}
+
 void QmlTestEnvironment::qmlEngineAvailable(QQmlEngine *engine)
 {
     registerQmlTypes();
@@ -75,5 +80,6 @@ void QmlTestEnvironment::qmlEngineAvailable(QQmlEngine *engine)
     context->setContextProperty(QStringLiteral("smartphone3DModelConfig"), &m_modelConfig);
     context->setContextProperty(QStringLiteral("cameraEmulationManager"), &m_cameraManager);
     context->setContextProperty(QStringLiteral("cameraRig"), &m_cameraRig);
+    context->setContextProperty(QStringLiteral("emulationCtl"), &m_ctl);
     m_fixture.invoker()->connectToEmulator();
 }

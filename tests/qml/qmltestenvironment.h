@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cameratestrig.h"
+#include "ctlrunner.h"
 #include "managerfixture.h"
 #include "modalanswerer.h"
 
@@ -11,6 +12,7 @@
 
 #include <utils/theme/theme.h>
 
+#include <QJSValue>
 #include <QObject>
 #include <QQmlEngine>
 
@@ -18,7 +20,8 @@
 // bound to the manager fixture's invoker and recording server, the theme
 // named by EM_THEME ("light" by default), an answerer for the native message
 // boxes and the camera page's test rig. QML reaches it as "testEnvironment",
-// the server as "wire", the rig as "cameraRig" and the managers by their names.
+// the server as "wire", the rig as "cameraRig", emulation-ctl as "emulationCtl"
+// and the managers by their names.
 class QmlTestEnvironment : public QObject
 {
     Q_OBJECT
@@ -41,6 +44,8 @@ public:
     // The bound emulator's device model changing: the 3D model lookup selects
     // that model's files.
     Q_INVOKABLE void selectDeviceModel(const QString &deviceModel);
+    // The frames that a step (a function) sent, whole, in order.
+    Q_INVOKABLE QStringList framesAfter(QJSValue step);
 
 public slots:
     void qmlEngineAvailable(QQmlEngine *engine);
@@ -58,4 +63,5 @@ private:
     // Before the manager, whose device monitor then finds the virtual cameras.
     CameraTestRig m_cameraRig;
     CameraEmulationManager m_cameraManager;
+    CtlRunner m_ctl;
 };

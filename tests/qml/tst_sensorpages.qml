@@ -1,3 +1,4 @@
+import QtQuick
 import QtQuick.Controls
 import QtTest
 
@@ -7,6 +8,7 @@ ViewTestCase {
     id: test
 
     readonly property var sensorNames: ["accelerometer", "compass", "orientation", "magnetometer", "gyroscope", "als", "proximity", "tap"]
+    property real boundReading: 0
 
     function call(text) {
         return sensorsService + text;
@@ -236,5 +238,22 @@ ViewTestCase {
 
         target: sensorsEmulationManager
         signalName: "replyFromEmulatorReceived"
+    }
+
+    // A reading bound from outside stays bound after the user types one: the
+    // owner takes the choice, and the value comes back through the binding.
+    function test_sliderKeepsItsBinding() {
+        const slider = createTemporaryObject(Qt.createComponent("qrc:/emulationmanagement/qml/SliderWithTextField.qml"), test, {
+            objectName: "bound", width: 400, minValue: -10, maxValue: 10, stepSize: 0.001, numberRoundingSize: 3,
+            value: Qt.binding(() => test.boundReading) });
+        const chosen = [];
+        slider.sliderSubmited.connect(value => chosen.push(value));
+        mouseClick(child("boundField", slider));
+        keySequence(StandardKey.SelectAll);
+        for (const key of ["2", Qt.Key_Return])
+            keyClick(key);
+        compare([chosen, slider.value], [[2], 0]);
+        test.boundReading = 5;
+        compare([slider.value, child("boundField", slider).text], [5, "5.000"]);
     }
 }

@@ -39,7 +39,9 @@ void TextFieldDoubleValidatorTest::validate()
         {-90, 90, 7, "-45.1234567", S::Acceptable},
         {0, 100, 2, "-1", S::Invalid},
         {0, 100, 2, "-0", S::Acceptable},
-        {0, 100, 2, "1e1", S::Acceptable},
+        {0, 100, 2, "1e1", S::Invalid}, // standard notation, as the command line reads it
+        {0, 100, 0, "1E1", S::Invalid},
+        {0, 100, 2, " 5", S::Invalid},
         {0, 100, 2, "+5", S::Acceptable},
         {0, 100, 2, "inf", S::Invalid},
     };

@@ -1,5 +1,4 @@
 .import "nmea-parsing.js" as Nmea
-.import "track-playback.mjs" as Playback
 
 // Logic of the GPS page: loading a track, playing it and following the
 // emulator. A plain import: the functions work on the names of the page's
@@ -10,14 +9,14 @@
 //   track and playback calls are made here, and currentPositionIndex is
 //   written.
 // - GpsManagementPage.qml: the properties pendingFileUrl, skippedLinesNote,
-//   nmeaFileUrl, loadingPoints, onlyDefaultInterval, trackStopped,
-//   scheduleStart and scheduledWaits (read and written), defaultInterval
-//   (read); the ids trackPointsTableModel (loaded, read, cleared), trackTimer
-//   (started and stopped), trackTable (its selectTrackPoint) and the three
-//   coordinate fields (read).
+//   nmeaFileUrl, loadingPoints, onlyDefaultInterval and trackStopped (read
+//   and written); the ids trackPointsTableModel (loaded, read, cleared),
+//   trackTimer (the playback: its calls made), trackTable (its
+//   selectTrackPoint) and the three coordinate fields (read).
 // - EmulationManagementView.qml: the id errorDialog (its text is written and
 //   it is opened by trackLoadFailed).
-// The waits and the order of the points are in track-playback.mjs.
+// The playback's calls, waits and steps are TrackPlayback's
+// (gps/trackplayback.h), which the command line runs as well.
 
 function rowCount() {
     return trackPointsTableModel.rows;
@@ -61,8 +60,8 @@ function trackLoadFailed(text) {
 
 // A new track is in the table: playback of the previous one stops, the
 // emulator gets the new one, and then goes to its first point. The row
-// selection sends nothing meanwhile: the emulator has no track yet and
-// would refuse the point.
+// selection sends nothing meanwhile: the emulator would hear of the point
+// twice, the first time before it has the track.
 function trackLoaded(note) {
     page.nmeaFileUrl = page.pendingFileUrl;
     page.pendingFileUrl = "";
@@ -73,70 +72,26 @@ function trackLoaded(note) {
         gpsEmulationManager.setTrackIntervalMode(true);
     }
     page.trackStopped = true;
-    stopTrack();
-    gpsEmulationManager.loadTrackModel(trackPointsTableModel);
-    gpsEmulationManager.currentPositionIndex = 0;
+    trackTimer.loadTrack();
     trackTable.selectTrackPoint(0);
     page.loadingPoints = false;
-    gpsEmulationManager.goToPositionOnTrack(0);
     setCurrentTrackPointAsCurrentCoordinate();
 }
 
 function setCurrentTrackPointAsCurrentCoordinate() {
-    const record = trackPointsTableModel.record(gpsEmulationManager.currentPositionIndex);
-    if (record.latitude === undefined)
-        return;
-    gpsEmulationManager.setLocalPosition(Number(record.latitude), Number(record.longitude),
-                                         Number(record.altitude));
-}
-
-function runTrackTimer(restartSchedule) {
-    const index = gpsEmulationManager.currentPositionIndex;
-    const wait = Playback.nextWait(index, rowCount(), gpsEmulationManager.trackLooped,
-                                   gpsEmulationManager.useDefaultInterval,
-                                   gpsEmulationManager.trackSpeed, page.defaultInterval,
-                                   trackPointsTableModel.record(index + 1).interval);
-    if (wait < 0)
-        return;
-    const now = Date.now();
-    if (restartSchedule) {
-        page.scheduleStart = now;
-        page.scheduledWaits = 0;
-    }
-    page.scheduledWaits += wait;
-    trackTimer.interval = restartSchedule ? wait
-                                          : Playback.timerInterval(page.scheduleStart, page.scheduledWaits, now);
-    trackTimer.start();
-}
-
-function trackTimerTriggered() {
-    const rows = rowCount();
-    const index = gpsEmulationManager.currentPositionIndex;
-    const next = Playback.nextIndex(index, rows);
-    gpsEmulationManager.currentPositionIndex = next;
-    if (next < rows - 1 || gpsEmulationManager.trackLooped) {
-        runTrackTimer(false);
-        return;
-    }
-    gpsEmulationManager.goToPositionOnTrack(gpsEmulationManager.currentPositionIndex);
+    trackTimer.showCurrentPoint();
 }
 
 function startTrack() {
-    if (gpsEmulationManager.currentPositionIndex === rowCount() - 1)
-        gpsEmulationManager.stopTrack();
-    gpsEmulationManager.startTrack();
-    runTrackTimer(true);
+    trackTimer.play();
 }
 
 function pauseTrack() {
-    gpsEmulationManager.pauseTrack();
-    gpsEmulationManager.goToPositionOnTrack(gpsEmulationManager.currentPositionIndex);
-    trackTimer.stop();
+    trackTimer.pause();
 }
 
 function stopTrack() {
-    gpsEmulationManager.stopTrack();
-    trackTimer.stop();
+    trackTimer.stopTrack();
 }
 
 function currentPositionIndexChanged() {
@@ -160,15 +115,8 @@ function replyFromEmulatorReceived(reply) {
 }
 
 function currentRowChanged(row) {
-    if (rowCount() === 0 || row < 0 || page.loadingPoints)
-        return;
-    if (!gpsEmulationManager.trackLoaded)
-        gpsEmulationManager.loadTrackModel(trackPointsTableModel);
-    gpsEmulationManager.goToPositionOnTrack(row);
-    const wasRunning = trackTimer.running;
-    trackTimer.stop();
-    if (wasRunning)
-        startTrack();
+    if (!page.loadingPoints)
+        trackTimer.pointChosen(row);
 }
 
 function setPosition() {

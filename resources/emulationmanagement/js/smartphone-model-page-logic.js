@@ -102,9 +102,8 @@ function updateMagnetometerValues() {
     magnetXValue = b[0];
     magnetYValue = b[1];
     magnetZValue = b[2];
-    sensorsEmulationManager.setMagnetometerValues(Pose.limitEmulatedValue(b[0] * microToWholeCoef),
-                                                  Pose.limitEmulatedValue(b[1] * microToWholeCoef),
-                                                  Pose.limitEmulatedValue(b[2] * microToWholeCoef));
+    var sent = Pose.magnetometerValues(b);
+    sensorsEmulationManager.setMagnetometerValues(sent[0], sent[1], sent[2]);
 }
 
 function updatePoseReadings() {

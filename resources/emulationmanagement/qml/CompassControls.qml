@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import org.mirel 1.0
 
 SensorControls {
     sensorName: "compass"
@@ -18,9 +19,8 @@ SensorControls {
             label: qsTr("Azimuth")
             model: sensorsEmulationManager.compass // qmllint disable unqualified
             modelProperty: "azimuth"
-            minValue: 0
-            maxValue: 359
-            onSliderSubmited: value => sensorsEmulationManager.setCompassAzimuth(value)
+            reading: "compass"
+            onSliderSubmited: value => SensorReadings.apply(sensorsEmulationManager, "compass", value) // qmllint disable unqualified
         }
 
         ReadingSlider {
@@ -31,9 +31,8 @@ SensorControls {
             label: qsTr("Calib. level")
             model: sensorsEmulationManager.compass // qmllint disable unqualified
             modelProperty: "calibrationLevel"
-            minValue: 0
-            maxValue: 3
-            onSliderSubmited: value => sensorsEmulationManager.setCompassCalibrationLevel(value)
+            reading: "compass.calibration"
+            onSliderSubmited: value => SensorReadings.apply(sensorsEmulationManager, "compass.calibration", value) // qmllint disable unqualified
         }
     }
 }

@@ -11,14 +11,14 @@ Item {
 
     property var locale: Qt.locale("en_US")
     property bool active: false
-    property double latitudeMinValue: -90
-    property double latitudeMaxValue: 90
-    property double longitudeMinValue: -180
-    property double longitudeMaxValue: 180
-    property double altitudeMinValue: -1000
-    property double altitudeMaxValue: 10000
-    property int altRoundingSize: 2
-    property int latLongRoundingSize: 7
+    property double latitudeMinValue: SensorReadings.fieldMinimum("latitude")
+    property double latitudeMaxValue: SensorReadings.fieldMaximum("latitude")
+    property double longitudeMinValue: SensorReadings.fieldMinimum("longitude")
+    property double longitudeMaxValue: SensorReadings.fieldMaximum("longitude")
+    property double altitudeMinValue: SensorReadings.fieldMinimum("altitude")
+    property double altitudeMaxValue: SensorReadings.fieldMaximum("altitude")
+    property int altRoundingSize: SensorReadings.fieldDecimals("altitude")
+    property int latLongRoundingSize: SensorReadings.fieldDecimals("latitude")
     property int defaultInterval: 2000
     property bool onlyDefaultInterval: false
     property bool trackStopped: true
@@ -29,9 +29,6 @@ Item {
     property string pendingFileUrl: ""
     // Which lines the last load left out, and why; empty when none.
     property string skippedLinesNote: ""
-    // Playback schedule: when it started and the waits scheduled since.
-    property double scheduleStart: 0
-    property double scheduledWaits: 0
     readonly property var trackSpeedList: [{text: "1x", value: 1}, {text: "2x", value: 2},
         {text: "3x", value: 3}, {text: "4x", value: 4}, {text: "5x", value: 5}]
     readonly property var columnTitles: [qsTr("No."), qsTr("Time"), qsTr("Latitude"),
@@ -60,7 +57,7 @@ Item {
         Logic.setCurrentTrackPointAsCurrentCoordinate();
     }
     function runTrackTimer() {
-        Logic.runTrackTimer(true);
+        trackTimer.runTrackTimer(true);
     }
     function stopTrackTimer() {
         trackTimer.stop();
@@ -104,21 +101,18 @@ Item {
         onLoadFailed: text => Logic.trackLoadFailed(text)
     }
 
-    Timer {
+    // The step to the next point and, while it runs, the emulator reminded
+    // of the current point every 100 ms.
+    TrackPlayback {
         id: trackTimer
 
         objectName: "trackTimer"
-        repeat: false
-        onTriggered: Logic.trackTimerTriggered()
-    }
-
-    Timer {
-        id: trackSyncTimer
-
-        interval: 100
-        repeat: true
-        running: trackTimer.running
-        onTriggered: gpsEmulationManager.goToPositionOnTrack(gpsEmulationManager.currentPositionIndex) // qmllint disable unqualified
+        manager: gpsEmulationManager // qmllint disable unqualified
+        track: trackPointsTableModel
+        defaultInterval: page.defaultInterval
+        looped: gpsEmulationManager.trackLooped // qmllint disable unqualified
+        useDefaultInterval: gpsEmulationManager.useDefaultInterval // qmllint disable unqualified
+        speed: gpsEmulationManager.trackSpeed // qmllint disable unqualified
     }
 
     FileDialog {

@@ -1,4 +1,5 @@
 import QtQuick
+import org.mirel 1.0
 
 SensorControls {
     sensorName: "gyroscope"
@@ -6,16 +7,7 @@ SensorControls {
     controls: XYZSliders {
         objectName: "gyroscope"
         model: sensorsEmulationManager.gyroscope // qmllint disable unqualified
-        minValue: -25
-        maxValue: 25
-        valueUnits: qsTr("deg/s")
-        onAxisSubmitted: function (axis, value) {
-            if (axis === "x")
-                sensorsEmulationManager.setGyroscopeX(value);
-            else if (axis === "y")
-                sensorsEmulationManager.setGyroscopeY(value);
-            else
-                sensorsEmulationManager.setGyroscopeZ(value);
-        }
+        reading: "gyroscope"
+        onAxisSubmitted: (axis, value) => SensorReadings.apply(sensorsEmulationManager, "gyroscope." + axis, value) // qmllint disable unqualified
     }
 }

@@ -28,11 +28,9 @@ SensorControls {
             label: qsTr("lux")
             model: sensorsEmulationManager.als // qmllint disable unqualified
             modelProperty: "lux"
-            minValue: -1
-            maxValue: 3000
-            valueUnits: qsTr("lx")
+            reading: "als"
             onValueChanged: lightControls.followLux(value)
-            onSliderSubmited: value => sensorsEmulationManager.setAlsLuxValue(value)
+            onSliderSubmited: value => SensorReadings.apply(sensorsEmulationManager, "als", value) // qmllint disable unqualified
         }
 
         RowLayout {

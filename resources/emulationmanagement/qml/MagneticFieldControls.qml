@@ -1,4 +1,5 @@
 import QtQuick
+import org.mirel 1.0
 
 // Follows the magnetometer's state: the emulator has no switch of its own for it.
 SensorControls {
@@ -7,16 +8,7 @@ SensorControls {
     controls: XYZSliders {
         objectName: "magneticField"
         model: sensorsEmulationManager.magneticField // qmllint disable unqualified
-        minValue: -100
-        maxValue: 100
-        valueUnits: qsTr("\u03bcT")
-        onAxisSubmitted: function (axis, value) {
-            if (axis === "x")
-                sensorsEmulationManager.setMagneticFieldX(value);
-            else if (axis === "y")
-                sensorsEmulationManager.setMagneticFieldY(value);
-            else
-                sensorsEmulationManager.setMagneticFieldZ(value);
-        }
+        reading: "magneticField"
+        onAxisSubmitted: (axis, value) => SensorReadings.apply(sensorsEmulationManager, "magneticField." + axis, value) // qmllint disable unqualified
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import org.mirel 1.0
 
 SensorControls {
     sensorName: "magnetometer"
@@ -17,18 +18,8 @@ SensorControls {
             objectName: "magnetometer"
             Layout.fillWidth: true
             model: sensorsEmulationManager.magnetometer // qmllint disable unqualified
-            minValue: -65
-            maxValue: 65
-            valueUnits: qsTr("\u03bcT")
-            resultValueMultiplier: 0.000001
-            onAxisSubmitted: function (axis, value) {
-                if (axis === "x")
-                    sensorsEmulationManager.setMagnetometerX(value);
-                else if (axis === "y")
-                    sensorsEmulationManager.setMagnetometerY(value);
-                else
-                    sensorsEmulationManager.setMagnetometerZ(value);
-            }
+            reading: "magnetometer"
+            onAxisSubmitted: (axis, value) => SensorReadings.apply(sensorsEmulationManager, "magnetometer." + axis, value) // qmllint disable unqualified
         }
 
         ReadingSlider {
@@ -39,9 +30,8 @@ SensorControls {
             label: qsTr("Calib. level")
             model: sensorsEmulationManager.magnetometer // qmllint disable unqualified
             modelProperty: "calibrationLevel"
-            minValue: 0
-            maxValue: 3
-            onSliderSubmited: value => sensorsEmulationManager.setMagnetometerCalibrationLevel(value)
+            reading: "magnetometer.calibration"
+            onSliderSubmited: value => SensorReadings.apply(sensorsEmulationManager, "magnetometer.calibration", value) // qmllint disable unqualified
         }
     }
 }

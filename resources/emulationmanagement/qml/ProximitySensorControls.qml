@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import org.mirel 1.0
 
 SensorControls {
     sensorName: "proximity"
@@ -18,12 +19,11 @@ SensorControls {
             label: qsTr("Reflectance")
             model: sensorsEmulationManager.proximity // qmllint disable unqualified
             modelProperty: "reflectance"
-            minValue: 0
-            maxValue: 10
+            reading: "proximity"
             showCalculatedValue: true
             numberRoundingSize: 5
             calculatedValueFactor: 100 / 1023
-            onSliderSubmited: value => sensorsEmulationManager.setProximitySensorReflectanceValue(value)
+            onSliderSubmited: value => SensorReadings.apply(sensorsEmulationManager, "proximity", value) // qmllint disable unqualified
         }
 
         RowLayout {

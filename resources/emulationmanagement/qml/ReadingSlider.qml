@@ -1,14 +1,18 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import org.mirel 1.0
 
-// One integer reading of a model, labelled, kept in step with the model.
+// One integer reading of a model, labelled, kept in step with the model, with
+// the range and unit of the named reading.
 RowLayout {
     id: row
 
     property alias label: nameLabel.text
     property QtObject model
     property string modelProperty
+    property string reading
+    readonly property var table: SensorReadings.reading(reading)
     property alias minValue: slider.minValue
     property alias maxValue: slider.maxValue
     property alias valueUnits: slider.valueUnits
@@ -23,17 +27,6 @@ RowLayout {
         slider.clearFocus();
     }
 
-    function followModel() {
-        slider.value = model[modelProperty];
-    }
-
-    Component.onCompleted: {
-        followModel();
-        model[modelProperty + "Changed"].connect(followModel);
-    }
-    // The model outlives a block made anew by its loader.
-    Component.onDestruction: model[modelProperty + "Changed"].disconnect(followModel)
-
     Label {
         id: nameLabel
     }
@@ -45,7 +38,11 @@ RowLayout {
         Layout.fillWidth: true
         Accessible.name: nameLabel.text
         integer: true
-        stepSize: 1
+        minValue: row.table.minimum
+        maxValue: row.table.maximum
+        stepSize: row.table.step
+        valueUnits: row.table.unit
+        value: row.model ? row.model[row.modelProperty] : 0
         calculatedValue: value * row.calculatedValueFactor
         onSliderSubmited: value => row.sliderSubmited(value)
     }

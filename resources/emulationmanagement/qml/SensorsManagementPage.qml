@@ -13,16 +13,7 @@ Item {
         orientationCheckBox, magnetometerCheckBox, gyroscopeCheckBox, alsCheckBox,
         proximityCheckBox, tapCheckBox]
     // The check boxes that follow a click on a sensor's check box, by new state.
-    readonly property var sensorControlsRelations: ({
-        accelerometer: { "true": ["accelerometer"], "false": ["accelerometer", "compass", "orientation"] },
-        als: { "true": ["als"], "false": ["als"] },
-        compass: { "true": ["compass", "accelerometer", "magnetometer"], "false": ["compass"] },
-        gyroscope: { "true": ["gyroscope"], "false": ["gyroscope"] },
-        magnetometer: { "true": ["magnetometer"], "false": ["magnetometer", "compass"] },
-        proximity: { "true": ["proximity"], "false": ["proximity"] },
-        tap: { "true": ["tap"], "false": ["tap"] },
-        orientation: { "true": ["orientation", "accelerometer"], "false": ["orientation"] }
-    })
+    readonly property var sensorControlsRelations: SensorReadings.switchRelations()
 
     function submit() {
         for (const checkBox of sensorsControlsIds)

@@ -25,6 +25,11 @@ RowLayout {
     // Whether the field holds typed text that has not been applied yet.
     property bool edited: false
 
+    // The user chose a reading: by a drag, Enter or leaving the field. The
+    // control never writes its own value, so a binding to it stays: the
+    // owner takes the choice (valueChosen first, then sliderSubmited) and the
+    // value comes back through the binding, or the owner writes it.
+    signal valueChosen(double value)
     signal sliderSubmited(double value)
 
     function formatted(number, decimals) {
@@ -37,20 +42,29 @@ RowLayout {
         edited = false;
     }
 
-    // Applies the field's text as Enter does, without telling anyone.
+    function chosenValue() {
+        return Number.fromLocaleString(locale, textField.text) * resultValueMultiplier;
+    }
+
+    // Applies the field's text as Enter does, without sliderSubmited.
     function submit() {
         if (!textField.acceptableInput)
             return false;
-        value = Number.fromLocaleString(locale, textField.text) * resultValueMultiplier;
+        const chosen = chosenValue();
+        slider.value = chosen / resultValueMultiplier;
         showSliderValue();
+        valueChosen(chosen);
         return true;
     }
 
     function submitAndNotify() {
-        if (submit())
-            sliderSubmited(value);
-        else
+        if (!textField.acceptableInput) {
             showSliderValue();
+            return;
+        }
+        const chosen = chosenValue();
+        submit();
+        sliderSubmited(chosen);
     }
 
     // The reading a slider position stands for: the nearest step, without
@@ -65,8 +79,9 @@ RowLayout {
         const stepped = steppedValue(position);
         if (stepped === steppedValue(value / resultValueMultiplier))
             return;
-        value = stepped * resultValueMultiplier;
-        sliderSubmited(value);
+        const chosen = stepped * resultValueMultiplier;
+        valueChosen(chosen);
+        sliderSubmited(chosen);
     }
 
     function clearFocus() {

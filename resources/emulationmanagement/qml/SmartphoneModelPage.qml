@@ -1,7 +1,9 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import org.mirel 1.0
 import "../js/pose-display.js" as Display
+import "../js/pose-readings.mjs" as Pose
 import "../js/smartphone-model-page-logic.js" as Logic
 
 Item {
@@ -10,17 +12,17 @@ Item {
     property var locale: Qt.locale("en_US")
     property bool active: false
     property real stepSize: 0.01
-    property int numberRoundingSize: 3
+    property int numberRoundingSize: SensorReadings.fieldDecimals("rotation")
     property bool integer: false
-    property real rotMinValue: -180
-    property real rotMaxValue: 180
+    property real rotMinValue: SensorReadings.fieldMinimum("rotation")
+    property real rotMaxValue: SensorReadings.fieldMaximum("rotation")
     property real moveMinValue: -2
     property real moveMaxValue: 2
-    property real gravityAccelEarth: 9.80665
-    property real accGravityCoef: 1000 / gravityAccelEarth
+    property real gravityAccelEarth: Pose.gravityAccelEarth
+    property real accGravityCoef: Pose.accGravityCoef
     property real timerInterval: 0.1
     property real phoneSizeCoefficient: 0.06
-    property real microToWholeCoef: 0.000001
+    property real microToWholeCoef: Pose.microToWholeCoef
     property bool controlModifierPressed: false
 
     property real xMovePrevPrevValue: 0
@@ -63,6 +65,7 @@ Item {
         stepSize: settings.stepSize
         numberRoundingSize: settings.numberRoundingSize
         value: 0
+        onValueChosen: chosen => value = chosen
     }
 
     function exitPage(callback) {

@@ -67,7 +67,12 @@ ColumnLayout {
         columnWidthProvider: columnWidth
         selectionModel: ItemSelectionModel {
             model: table.model
-            onCurrentChanged: current => trackTable.pointSelected(current.row)
+            // A click makes the clicked cell current, and the page then the
+            // row's first: one point, chosen once.
+            onCurrentChanged: (current, previous) => {
+                if (current.row !== previous.row)
+                    trackTable.pointSelected(current.row);
+            }
         }
         onWidthChanged: forceLayout()
         ScrollBar.vertical: ScrollBar {}

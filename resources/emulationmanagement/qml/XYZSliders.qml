@@ -1,17 +1,21 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import org.mirel 1.0
 
-// The X, Y and Z readings of one model, each a slider with its text field.
+// The X, Y and Z readings of one model, each a slider with its text field,
+// with the range, decimals, step, unit and multiplier of the named reading.
 GridLayout {
     id: sliders
 
     property QtObject model
-    property real minValue
-    property real maxValue
-    property int numberRoundingSize: 3
-    property string valueUnits
-    property real resultValueMultiplier: 1.0
+    property string reading
+    readonly property var table: SensorReadings.reading(reading)
+    property real minValue: table.minimum
+    property real maxValue: table.maximum
+    property int numberRoundingSize: table.decimals
+    property string valueUnits: table.unit
+    property real resultValueMultiplier: table.multiplier
     property bool showCalculatedValue: false
     property real calculatedValueFactor: 1.0
     property string calculatedValueUnits
@@ -45,7 +49,7 @@ GridLayout {
             Accessible.name: modelData.toUpperCase()
             minValue: sliders.minValue // qmllint disable unqualified
             maxValue: sliders.maxValue // qmllint disable unqualified
-            stepSize: 0.001
+            stepSize: sliders.table.step // qmllint disable unqualified
             numberRoundingSize: sliders.numberRoundingSize // qmllint disable unqualified
             valueUnits: sliders.valueUnits // qmllint disable unqualified
             resultValueMultiplier: sliders.resultValueMultiplier // qmllint disable unqualified
@@ -55,23 +59,6 @@ GridLayout {
             calculatedValueUnits: sliders.calculatedValueUnits // qmllint disable unqualified
             value: sliders.model[modelData] // qmllint disable unqualified
             onSliderSubmited: value => sliders.axisSubmitted(modelData, value)
-
-            Connections {
-                target: sliders.model // qmllint disable unqualified
-
-                function onXChanged() {
-                    if (axisSlider.modelData === "x")
-                        axisSlider.value = sliders.model.x; // qmllint disable unqualified
-                }
-                function onYChanged() {
-                    if (axisSlider.modelData === "y")
-                        axisSlider.value = sliders.model.y; // qmllint disable unqualified
-                }
-                function onZChanged() {
-                    if (axisSlider.modelData === "z")
-                        axisSlider.value = sliders.model.z; // qmllint disable unqualified
-                }
-            }
         }
     }
 
