@@ -58,10 +58,6 @@ bool GpsCommands::load(const Command &command, CommandOutcome *outcome, QString 
     if (intervalModeChanges)
         gps.setTrackIntervalMode(m_track.withoutTimes());
     player().load();
-    const QVariantMap first = m_track.record(0);
-    gps.setLocalPosition(first.value("latitude").toDouble(),
-                         first.value("longitude").toDouble(),
-                         first.value("altitude").toDouble());
     // A track the emulator refused is not the loaded one.
     if (!m_session.connection().waitForReplies(error))
         return false;

@@ -1,10 +1,12 @@
 .pragma library
+.import "pose-readings.mjs" as Pose
+
 // How the phone page shows a pose: its readings, its preset pictures and the
 // rotation sliders' wrap. Pure functions of their arguments.
 
 // Each value as the emulator receives it in thousandths of g, back in m/s².
 function receivedAcceleration(value, coefficient) {
-    return Math.round(value * coefficient) / coefficient;
+    return Pose.thousandthsOfG(value, coefficient) / coefficient;
 }
 
 function formatValues(caption, values, locale, decimals) {

@@ -89,11 +89,16 @@ export function magneticReading(x, y, z, field) {
     return axes.map(axis => strength * Math.cos(axis.applyEuler(euler).angleTo(f)));
 }
 
+// An acceleration in m/s² as the whole thousandths of g the emulator takes:
+// the nearest (cut off, 984.8 thousandths at X-Rot 10 would read 984).
+export function thousandthsOfG(value, coefficient) {
+    return Math.round(value * coefficient);
+}
+
 // The accelerometer triple the emulator receives for an acceleration a in
-// m/s²: to the nearest thousandth of g (cut off, 984.8 thousandths at
-// X-Rot 10 would read 984), limited.
+// m/s²: whole thousandths of g, limited.
 export function accelerometerValues(a, coefficient) {
-    return a.map(value => limitEmulatedValue(Math.round(value * coefficient)));
+    return a.map(value => limitEmulatedValue(thousandthsOfG(value, coefficient)));
 }
 
 // The magnetometer triple the emulator receives for a reading b in
