@@ -159,10 +159,15 @@ void EndToEndTest::readingsOutliveAnEmulatorRestart()
     QVERIFY(!m_plugin->view()->isVisible());
     QVERIFY(!m_plugin->cameraManager()->streamRunning());
 
-    // The new emulator process gets the readings set before the restart.
+    // The new emulator process gets the readings set before the restart,
+    // and no track: the page has dropped it.
     IdeEnvironment::triggerMenuEntry();
     QVERIFY(waitForWindow());
     QVERIFY(waitForState(kept));
+    QObject *page = m_plugin->view()->rootObject()->findChild<QObject *>("gpsManagementPage");
+    QCOMPARE(page->findChild<QObject *>("trackTable")->property("rows").toInt(), 0);
+    QCOMPARE(page->property("nmeaFileUrl").toString(), QString());
+    QCOMPARE(stateAt("gps/track"), QJsonValue(QJsonArray()));
     QCOMPARE(m_ide->answerer.boxes.size(), boxes + 1);
 }
 
@@ -239,6 +244,18 @@ void EndToEndTest::filesChosenInTheWindowsDialogs()
     QVERIFY(QTest::qWaitFor([&] { return errorDialog->property("visible").toBool(); }, eventTimeoutMs));
     click(shownItem([](QQuickItem *item) { return item->property("text") == "OK"; }));
     QVERIFY(QTest::qWaitFor([&] { return !errorDialog->property("visible").toBool(); }, eventTimeoutMs));
+    // The previous track stays in the table and in the emulator.
+    QCOMPARE(namedItem("trackTable")->property("rows").toInt(), 2);
+    QVERIFY(namedItem("trackFileField")->property("text").toString().endsWith("timed.gpx"));
+    QCOMPARE(stateAt("gps/track").toArray().size(), 2);
+    QCOMPARE(stateAt("gps/track/1/2"), QJsonValue(1546.4));
+    // A KML route loads from the same dialog, and plays at the default interval.
+    QVERIFY(chooseFile("trackFileButton", "trackFileDialog", TRACKS_DIR "/route.kml"));
+    QVERIFY(waitForState({{"gps/track/3/2", 13.25}, {"gps/useDefaultInterval", true}}));
+    QCOMPARE(namedItem("trackTable")->property("rows").toInt(), 4);
+    QObject *messageDialog = m_plugin->view()->rootObject()->findChild<QObject *>("messageDialog");
+    QVERIFY(QTest::qWaitFor([&] { return messageDialog->property("visible").toBool(); }, eventTimeoutMs));
+    click(shownItem([](QQuickItem *item) { return item->property("text") == "OK"; }));
 
     showPage("Camera Management");
     click(namedItem("videoFileButton"));
