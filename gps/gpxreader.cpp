@@ -78,7 +78,8 @@ TrackReadResult readGpxText(QByteArrayView text, const TrackReader::Control &con
     const std::array<QString, 3> kinds{
         QStringLiteral("trkpt"), QStringLiteral("rtept"), QStringLiteral("wpt")};
     QList<GpxPoint> pointsOfKind[3];
-    QXmlStreamReader xml(QByteArray::fromRawData(text.data(), text.size()));
+    XmlSource source(text);
+    QXmlStreamReader xml(source.device());
     int elements = 0;
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();

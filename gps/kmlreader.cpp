@@ -126,46 +126,79 @@ public:
     // the placemarks without times.
     bool take(TrackReadResult *result)
     {
-        TrackClock clock(result);
         if (!m_timed.isEmpty()) {
+            TrackClock clock(result);
             std::stable_sort(m_timed.begin(), m_timed.end(), [](const auto &a, const auto &b) {
                 return a.time < b.time;
             });
             result->format = QStringLiteral("when");
+            result->points.reserve(m_timed.size());
             for (const TimedPoint &point : std::as_const(m_timed))
                 clock.append(point.point, point.time);
+            m_timed = {};
         } else {
+            // Points without times have the time and interval 0 as they are.
             const bool line = !m_line.isEmpty();
             result->format = line ? QStringLiteral("LineString") : QStringLiteral("Point");
-            for (const TrackPoint &point : std::as_const(line ? m_line : m_untimedPoints))
-                clock.append(point, std::nullopt);
+            result->points = std::move(line ? m_line : m_untimedPoints);
         }
         return !result->points.isEmpty();
     }
 
 private:
+    // Reads the text as the XML reader delivers it, so that a path of many
+    // megabytes is not copied; a tuple that a comment splits is joined.
     std::optional<TrackReadResult> readCoordinates(QList<TrackPoint> *points)
     {
         int line = int(m_xml.lineNumber());
-        const QString &text = elementText(m_xml, &m_text);
-        qsizetype at = 0;
-        while (at < text.size()) {
-            if (text.at(at).isSpace()) {
-                line += text.at(at) == u'\n';
-                ++at;
-                continue;
+        QString pending;
+        const auto read = [&](QStringView text, bool last) -> std::optional<TrackReadResult> {
+            qsizetype at = 0;
+            while (at < text.size()) {
+                if (text.at(at).isSpace()) {
+                    line += text.at(at) == u'\n';
+                    ++at;
+                    continue;
+                }
+                qsizetype end = at;
+                while (end < text.size() && !text.at(end).isSpace())
+                    ++end;
+                if (end == text.size() && !last) {
+                    pending = text.sliced(at).toString();
+                    return std::nullopt;
+                }
+                TrackPoint point;
+                if (std::optional<TrackReadResult> failed
+                    = readTuple(text.sliced(at, end - at).split(u','), line, &point))
+                    return failed;
+                points->append(point);
+                at = end;
             }
-            qsizetype end = at;
-            while (end < text.size() && !text.at(end).isSpace())
-                ++end;
-            TrackPoint point;
-            const QList<QStringView> numbers = QStringView(text).sliced(at, end - at).split(u',');
-            if (std::optional<TrackReadResult> failed = readTuple(numbers, line, &point))
-                return failed;
-            points->append(point);
-            at = end;
+            pending.clear();
+            return std::nullopt;
+        };
+        for (;;) {
+            switch (m_xml.readNext()) {
+            case QXmlStreamReader::Characters:
+            case QXmlStreamReader::EntityReference: {
+                const QString joined = pending.isEmpty() ? QString() : pending + m_xml.text().toString();
+                if (std::optional<TrackReadResult> failed
+                    = read(joined.isEmpty() ? m_xml.text() : QStringView(joined), false))
+                    return failed;
+                break;
+            }
+            case QXmlStreamReader::StartElement:
+                m_xml.skipCurrentElement();
+                break;
+            case QXmlStreamReader::Comment:
+            case QXmlStreamReader::ProcessingInstruction:
+                break;
+            default: {
+                const QString last = std::exchange(pending, QString());
+                return read(last, true);
+            }
+            }
         }
-        return std::nullopt;
     }
 
     std::optional<TrackReadResult> readWhen(Element parent)
@@ -247,7 +280,8 @@ TrackReadResult readKmlText(QByteArrayView text, const TrackReader::Control &con
         return *refused;
 
     Progress progress(control, text.size());
-    QXmlStreamReader xml(QByteArray::fromRawData(text.data(), text.size()));
+    XmlSource source(text);
+    QXmlStreamReader xml(source.device());
     KmlDocument document(xml);
     int elements = 0;
     while (!xml.atEnd()) {

@@ -2,6 +2,8 @@
 
 #include "gps/trackreading.h"
 
+#include <QBuffer>
+
 QT_BEGIN_NAMESPACE
 class QXmlStreamReader;
 QT_END_NAMESPACE
@@ -21,6 +23,26 @@ constexpr int maximumDepth = 64;
 // format uses), an element with too many attributes or elements nested too
 // deep. Lines count CR, LF and CRLF alike, as the XML reader does.
 std::optional<TrackReadResult> refuseHostileXml(QByteArrayView text, const QString &kind);
+
+// The text as a device for the XML reader, without a copy: read from a
+// device, the reader decodes a few kilobytes at a time, where from a byte
+// array it would decode the whole file at once, at twice its size.
+class XmlSource
+{
+public:
+    explicit XmlSource(QByteArrayView text)
+        : m_data(QByteArray::fromRawData(text.data(), text.size()))
+    {
+        m_buffer.setBuffer(&m_data);
+        m_buffer.open(QIODevice::ReadOnly);
+    }
+
+    QIODevice *device() { return &m_buffer; }
+
+private:
+    QByteArray m_data;
+    QBuffer m_buffer;
+};
 
 // The failure for a reader that stopped on an error: the XML error with
 // its line, or the document type the reader stopped at.
