@@ -263,7 +263,8 @@ int main(int argc, char *argv[])
     auto invoker = qvariant_cast<RemoteDBusInvokerService *>(
         view.engine()->rootContext()->contextProperty(QStringLiteral("remoteDBusInvokerService")));
     bool connected = false;
-    QObject::connect(invoker, &RemoteDBusInvokerService::webSocketConnected, [&] { connected = true; });
+    QObject::connect(
+        invoker, &RemoteDBusInvokerService::webSocketConnected, [&] { connected = true; });
     qvariant_cast<RecordingServer *>(
         view.engine()->rootContext()->contextProperty(QStringLiteral("wire")))
         ->close();

@@ -187,7 +187,9 @@ QString GeoclueEmulationService::trackError(const InvokerProtocol::DoubleArrays 
                 .arg(trackPointValues);
         }
         if (!(point[3] >= 0))
-            return QStringLiteral("Track point %1 has the invalid interval %2").arg(index).arg(point[3]);
+            return QStringLiteral("Track point %1 has the invalid interval %2")
+                .arg(index)
+                .arg(point[3]);
         for (const QString &error :
              {latitudeError(point[0]), longitudeError(point[1]), altitudeError(point[2])}) {
             if (!error.isEmpty())

@@ -134,7 +134,7 @@ QString GPSEmulationManager::trackArgument(const QVariantList &trackPoints)
 }
 
 QString GPSEmulationManager::trackArgument(const QList<TrackPoint> &trackPoints,
-                                          const std::atomic_bool *cancel)
+                                           const std::atomic_bool *cancel)
 {
     QString text = trackArrayPrefix;
     // About 40 characters a point: one allocation instead of dozens.

@@ -55,8 +55,9 @@ std::optional<TrackReadResult> checkedPosition(
 
 // One position, "longitude,latitude[,altitude]" or, in a track's <coord>,
 // the same separated by spaces.
-std::optional<TrackReadResult> readTuple(
-    const QList<QStringView> &numbers, int line, TrackPoint *point)
+std::optional<TrackReadResult> readTuple(const QList<QStringView> &numbers,
+                                         int line,
+                                         TrackPoint *point)
 {
     std::optional<double> values[3] = {std::nullopt, std::nullopt, 0.0};
     if (numbers.size() < 2 || numbers.size() > 3)
@@ -181,7 +182,8 @@ private:
             switch (m_xml.readNext()) {
             case QXmlStreamReader::Characters:
             case QXmlStreamReader::EntityReference: {
-                const QString joined = pending.isEmpty() ? QString() : pending + m_xml.text().toString();
+                const QString joined
+                    = pending.isEmpty() ? QString() : pending + m_xml.text().toString();
                 if (std::optional<TrackReadResult> failed
                     = read(joined.isEmpty() ? m_xml.text() : QStringView(joined), false))
                     return failed;

@@ -422,13 +422,15 @@ TrackReadResult readNmeaText(QByteArrayView text, const TrackReader::Control &co
     if (lineNumber == 0)
         return failure(TrackReader::tr("NMEA file is empty"), 0);
     if (result.points.isEmpty() && firstImpossibleLine > 0) {
-        return failure(TrackReader::tr("NMEA file has an impossible position: %1").arg(firstImpossibleReason),
-                       firstImpossibleLine);
+        return failure(
+            TrackReader::tr("NMEA file has an impossible position: %1").arg(firstImpossibleReason),
+            firstImpossibleLine);
     }
     if (result.points.isEmpty()) {
-        return failure(TrackReader::tr("NMEA file has incorrect points format.\nSupported formats: GPRMC, "
-                          "GPGGA, GPGLL, GPWPL."),
-                       lineNumber);
+        return failure(
+            TrackReader::tr("NMEA file has incorrect points format.\nSupported formats: GPRMC, "
+                            "GPGGA, GPGLL, GPWPL."),
+            lineNumber);
     }
     result.format = QLatin1String(sentenceFormats[int(track.sentence())]);
     progress.reach(size);

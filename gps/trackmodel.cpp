@@ -53,7 +53,8 @@ void TrackModel::readOnWorker(Job *job, const QString &path, const TrackReadCont
     job->result = TrackReader::readFile(path, control);
     try {
         if (job->result.succeeded())
-            job->trackArgument = GPSEmulationManager::trackArgument(job->result.points, &job->cancel);
+            job->trackArgument
+                = GPSEmulationManager::trackArgument(job->result.points, &job->cancel);
     } catch (const std::bad_alloc &) {
         job->result = TrackReadResult();
         job->result.errorMessage = tr("The track is too large for the memory available");

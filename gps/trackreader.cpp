@@ -53,6 +53,7 @@ TrackReadResult TrackReader::readFile(const QString &path, const Control &contro
 {
     const bool gpx = path.endsWith(QLatin1String(".gpx"), Qt::CaseInsensitive);
     const bool kml = path.endsWith(QLatin1String(".kml"), Qt::CaseInsensitive);
+    const char *const kind = gpx ? "GPX" : (kml ? "KML" : "NMEA");
     return guarded(
         [&] {
             QFile file(path);
@@ -63,7 +64,7 @@ TrackReadResult TrackReader::readFile(const QString &path, const Control &contro
                 return readKmlText(text, control);
             return readNmeaText(text, control);
         },
-        gpx ? "GPX" : kml ? "KML" : "NMEA");
+        kind);
 }
 
 QString TrackReader::timeString(qint64 millis)
@@ -118,8 +119,8 @@ QString TrackReader::skippedLinesNote(const TrackReadResult &result)
     }
     if (result.linesCutOff > 0)
         reasons.append(tr("%1 cut off at the end of the file").arg(result.linesCutOff));
-    const int count = result.linesWithoutFix + result.linesWithImpossiblePosition
-                      + result.linesCutOff;
+    const int count
+        = result.linesWithoutFix + result.linesWithImpossiblePosition + result.linesCutOff;
     QStringList sentences;
     const QString why = reasons.join(QLatin1String(", "));
     if (count == 1)

@@ -191,8 +191,9 @@ bool declaresDocumentType(const QXmlStreamReader &xml)
 
 TrackReadResult xmlFailure(const QXmlStreamReader &xml, const QString &kind)
 {
-    return failure(TrackReader::tr("%1 file is not well-formed XML: %2").arg(kind, xml.errorString()),
-                   static_cast<int>(xml.lineNumber()));
+    return failure(
+        TrackReader::tr("%1 file is not well-formed XML: %2").arg(kind, xml.errorString()),
+        static_cast<int>(xml.lineNumber()));
 }
 
 std::optional<double> xmlNumber(QStringView text)

@@ -31,7 +31,12 @@ RemoteDBusInvokerService::RemoteDBusInvokerService(QObject *parent)
             &QWebSocket::textMessageReceived,
             this,
             &RemoteDBusInvokerService::replyReceived);
-    connect(m_webSocket, &QWebSocket::connected, this, [this] { m_nextRetryDelayMs = 0; });
+    // A retry armed by a second report of the lost connection would reopen
+    // the connection made meanwhile.
+    connect(m_webSocket, &QWebSocket::connected, this, [this] {
+        m_nextRetryDelayMs = 0;
+        m_retryTimer.stop();
+    });
 }
 
 RemoteDBusInvokerService::~RemoteDBusInvokerService()
@@ -63,7 +68,8 @@ QUrl RemoteDBusInvokerService::url() const
 void RemoteDBusInvokerService::connectToEmulator()
 {
     m_retryTimer.stop();
-    QMetaObject::invokeMethod(m_webSocket, [socket = m_webSocket, url = url()] { socket->open(url); });
+    QMetaObject::invokeMethod(m_webSocket,
+                              [socket = m_webSocket, url = url()] { socket->open(url); });
 }
 
 void RemoteDBusInvokerService::invokeMethod(const QString &bus,

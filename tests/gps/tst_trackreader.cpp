@@ -57,8 +57,7 @@ QByteArray xmlDocument(const QByteArray &head, const QByteArray &text, const cha
 {
     if (text.startsWith("<?xml"))
         return text;
-    return text.endsWith("<cut>") ? head + text.chopped(5)
-                                  : head + text + "\n</" + root + ">\n";
+    return text.endsWith("<cut>") ? head + text.chopped(5) : head + text + "\n</" + root + ">\n";
 }
 
 QByteArray gpxDocument(const QByteArray &body)
@@ -107,7 +106,6 @@ QString summary(const char *key, const TrackReadResult &result)
     return values.join(QLatin1Char(' '));
 }
 
-
 void addColumns()
 {
     QTest::addColumn<QString>("key");
@@ -135,20 +133,30 @@ QByteArray randomLog(QRandomGenerator &random)
             second -= 86400;
             ++day;
         }
-        const QByteArray time = QString::asprintf("%02d%02d%02d", second / 3600, second / 60 % 60, second % 60).toLatin1();
+        const QByteArray time
+            = QString::asprintf("%02d%02d%02d", second / 3600, second / 60 % 60, second % 60)
+                  .toLatin1();
         const double latitude = random.bounded(90.0);
         const double longitude = random.bounded(180.0);
-        const QByteArray lat = QString::asprintf("%02d%07.4f", int(latitude), (latitude - int(latitude)) * 59.9999).toLatin1()
-                               + (random.bounded(2) ? ",N" : ",S");
-        const QByteArray lon = QString::asprintf("%03d%07.4f", int(longitude), (longitude - int(longitude)) * 59.9999).toLatin1()
+        const QByteArray lat
+            = QString::asprintf("%02d%07.4f", int(latitude), (latitude - int(latitude)) * 59.9999)
+                  .toLatin1()
+              + (random.bounded(2) ? ",N" : ",S");
+        const QByteArray lon = QString::asprintf("%03d%07.4f",
+                                                 int(longitude),
+                                                 (longitude - int(longitude)) * 59.9999)
+                                   .toLatin1()
                                + (random.bounded(2) ? ",E" : ",W");
         const int type = random.bounded(10) == 0 ? random.bounded(3) : kind;
         if (type == 0)
-            lines.append("$GPGGA," + time + "," + lat + "," + lon + ",1,08,0.9," + QByteArray::number(random.bounded(-400, 9000)) + ".5,M,46.9,M,,*47");
+            lines.append("$GPGGA," + time + "," + lat + "," + lon + ",1,08,0.9,"
+                         + QByteArray::number(random.bounded(-400, 9000)) + ".5,M,46.9,M,,*47");
         else if (type == 1)
-            lines.append("$GPRMC," + time + ",A," + lat + "," + lon + ",022.4,084.4," + QByteArray::number(day).rightJustified(2, '0') + "0623,003.1,W*6A");
+            lines.append("$GPRMC," + time + ",A," + lat + "," + lon + ",022.4,084.4,"
+                         + QByteArray::number(day).rightJustified(2, '0') + "0623,003.1,W*6A");
         else
-            lines.append("$GPGLL," + lat + "," + lon + "," + (random.bounded(8) ? time : QByteArray()) + ",A*1D");
+            lines.append("$GPGLL," + lat + "," + lon + ","
+                         + (random.bounded(8) ? time : QByteArray()) + ",A*1D");
         if (random.bounded(10) == 0)
             lines.append("$GPGGA," + time + ",9507.038,N," + lon + ",1,08,0.9,1.5,M,46.9,M,,*47");
     }
@@ -192,9 +200,10 @@ void TrackReaderTest::nmea_data()
 {
     addColumns();
     const QByteArray huge(400, '9');
-    const auto nmea = [](const char *name, const char *key, const QByteArray &text, const char *expected) {
-        row(name, key, expandAll(text.constData()), expected);
-    };
+    const auto nmea
+        = [](const char *name, const char *key, const QByteArray &text, const char *expected) {
+              row(name, key, expandAll(text.constData()), expected);
+          };
     // clang-format off
     nmea("times and intervals", "time/interval/index", "G:123519\nG:123521\nG:123524.50", "0/0/0 2000/2000/1 5500/3500/2");
     nmea("format", "format", "G:123519\nG:123521", "$GPGGA $GPGGA");
@@ -291,19 +300,27 @@ void TrackReaderTest::gpx_data()
     QByteArray attributes;
     for (int i = 0; i < 254; ++i)
         attributes += " a" + QByteArray::number(i) + "='>'";
-    const QByteArray crowded = "<wpt lat=\"1\" lon=\"2\"/>\n<!-- <a b=c d=e> -->\n<wpt lat=\"1\" lon=\"2\"" + attributes + " b=\"1\"/>";
-    const QByteArray point = "<trkpt lat=\"1\" lon=\"2\"><time>2023-01-01T00:00:0%1Z</time></trkpt>";
+    const QByteArray crowded
+        = "<wpt lat=\"1\" lon=\"2\"/>\n<!-- <a b=c d=e> -->\n<wpt lat=\"1\" lon=\"2\"" + attributes
+          + " b=\"1\"/>";
+    const QByteArray point
+        = "<trkpt lat=\"1\" lon=\"2\"><time>2023-01-01T00:00:0%1Z</time></trkpt>";
     const auto timed = [&](const char *seconds) {
         QByteArray points;
         for (const char *second = seconds; *second; ++second)
-            points += *second == '-' ? QByteArray("<trkpt lat=\"1\" lon=\"2\"/>") : QByteArray(point).replace("%1", QByteArray(1, *second));
+            points += *second == '-' ? QByteArray("<trkpt lat=\"1\" lon=\"2\"/>")
+                                     : QByteArray(point).replace("%1", QByteArray(1, *second));
         return gpxDocument("<trk><trkseg>" + points + "</trkseg></trk>");
     };
-    const auto gpx = [](const char *name, const char *key, const QByteArray &body, const char *expected) {
-        row(name, key, gpxDocument(body), expected);
-    };
-    const QByteArray entities = "<?xml version=\"1.0\"?>\n<!DOCTYPE gpx [\n<!ENTITY a \"aaaaaaaa\">\n]>\n<gpx><wpt lat=\"1\" lon=\"2\"><name>&a;&a;</name></wpt></gpx>";
-    const QByteArray defaults = "<?xml version=\"1.0\"?>\r<!DOCTYPE gpx [<!ATTLIST wpt a CDATA \"x\">]><gpx><wpt lat=\"1\" lon=\"2\"/></gpx>";
+    const auto gpx
+        = [](const char *name, const char *key, const QByteArray &body, const char *expected) {
+              row(name, key, gpxDocument(body), expected);
+          };
+    const QByteArray entities
+        = "<?xml version=\"1.0\"?>\n<!DOCTYPE gpx [\n<!ENTITY a \"aaaaaaaa\">\n]>\n<gpx><wpt "
+          "lat=\"1\" lon=\"2\"><name>&a;&a;</name></wpt></gpx>";
+    const QByteArray defaults = "<?xml version=\"1.0\"?>\r<!DOCTYPE gpx [<!ATTLIST wpt a CDATA "
+                                "\"x\">]><gpx><wpt lat=\"1\" lon=\"2\"/></gpx>";
     // clang-format off
     gpx("points with times", "format/index/time/interval/timeString/latitude/longitude/altitude", "<trk><trkseg><trkpt lat=\"48.1173\" lon=\"11.51666666\"><ele>545.456</ele><time>2023-03-26T00:59:59Z</time></trkpt>\n<trkpt lat=\"-33.86880005\" lon=\"-151.2093\"><time>2023-03-26T01:00:01.250Z</time><extensions><time>x</time></extensions></trkpt></trkseg></trk>", "trkpt/0/0/0/00:00:00.0/48.1173/11.5166667/545.46 trkpt/1/2250/2250/00:00:02.2/-33.8688/-151.2093/0");
     // Without a zone is UTC, also in an hour a local clock skips.
@@ -343,13 +360,20 @@ void TrackReaderTest::gpx_data()
 void TrackReaderTest::kml_data()
 {
     addColumns();
-    const auto kml = [](const char *name, const char *key, const QByteArray &body, const char *expected) {
-        row(name, key, kmlDocument(body), expected);
-    };
-    const QByteArray line = "<Placemark><LineString><coordinates>\n11.5,48.1,545.456 11.6,48.2\n</coordinates></LineString></Placemark>";
-    const QByteArray track = "<Placemark><gx:Track><when>2023-05-01T12:00:00Z</when><when>2023-05-01T12:00:02.5Z</when><gx:coord>11.5 48.1 545</gx:coord><gx:coord>11.6 48.2 546</gx:coord></gx:Track></Placemark>";
+    const auto kml
+        = [](const char *name, const char *key, const QByteArray &body, const char *expected) {
+              row(name, key, kmlDocument(body), expected);
+          };
+    const QByteArray line = "<Placemark><LineString><coordinates>\n11.5,48.1,545.456 "
+                            "11.6,48.2\n</coordinates></LineString></Placemark>";
+    const QByteArray track
+        = "<Placemark><gx:Track><when>2023-05-01T12:00:00Z</when><when>2023-05-01T12:00:02.5Z</"
+          "when><gx:coord>11.5 48.1 545</gx:coord><gx:coord>11.6 48.2 "
+          "546</gx:coord></gx:Track></Placemark>";
     const auto fix = [](const char *time, const char *coordinates) {
-        return "<Placemark><TimeStamp><when>2023-05-01T12:00:0" + QByteArray(time) + "Z</when></TimeStamp><Point><coordinates>" + coordinates + "</coordinates></Point></Placemark>";
+        return "<Placemark><TimeStamp><when>2023-05-01T12:00:0" + QByteArray(time)
+               + "Z</when></TimeStamp><Point><coordinates>" + coordinates
+               + "</coordinates></Point></Placemark>";
     };
     // clang-format off
     kml("a path", "format/latitude/longitude/altitude/time", line, "LineString/48.1/11.5/545.46/0 LineString/48.2/11.6/0/0");
@@ -403,7 +427,8 @@ void TrackReaderTest::progressAndCancel()
     }
     // The emulator's text of a read track stops as soon as the load is cancelled.
     const std::atomic_bool raised = true;
-    QCOMPARE(GPSEmulationManager::trackArgument(TrackReader::readNmea(log).points, &raised), QString());
+    QCOMPARE(GPSEmulationManager::trackArgument(TrackReader::readNmea(log).points, &raised),
+             QString());
 }
 
 // An allocation that fails while a file is read refuses the file.
@@ -433,7 +458,8 @@ void TrackReaderTest::randomLogsGiveTracksTheEmulatorTakes()
         QVERIFY2(result.succeeded(), log.constData());
         for (const TrackPoint &point : result.points) {
             QVERIFY2(point.interval >= 0 && point.time >= 0, log.constData());
-            QVERIFY2(std::abs(point.latitude) <= 90 && std::abs(point.longitude) <= 180, log.constData());
+            QVERIFY2(std::abs(point.latitude) <= 90 && std::abs(point.longitude) <= 180,
+                     log.constData());
         }
         const Protocol::Arguments arguments
             = Protocol::parseArguments(GPSEmulationManager::trackArgument(result.points));

@@ -43,7 +43,10 @@ ViewTestCase {
     }
     function clickRow(row) {
         const table = child("trackTable");
+        // A track just loaded may not be laid out yet.
+        table.forceLayout();
         table.positionViewAtRow(row, TableView.Contain);
+        tryVerify(() => table.itemAtCell(Qt.point(1, row)) !== null, patience, "row " + row + " is shown");
         mouseClick(table.itemAtCell(Qt.point(1, row)));
     }
 
@@ -174,6 +177,11 @@ ViewTestCase {
         load("track.nmea");
         wire.dropClients();
         tryVerify(() => calls().some(text => text.startsWith("setPosition ")), patience, "the manager resynchronises");
+        // The sensors manager's calls may still be on their way: a call of
+        // its own that no synchronisation makes is answered after them.
+        replies.clear();
+        gpsEmulationManager.pauseTrack();
+        tryVerify(() => replies.signalArguments.some(reply => reply[0].startsWith("pauseTrack:")), patience, "answered");
         wire.clearFrames();
         clickRow(1);
         const texts = sentCalls(2);

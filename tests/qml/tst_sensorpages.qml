@@ -173,6 +173,12 @@ ViewTestCase {
         ];
     }
     function test_repliesToEnabledStates(data) {
+        // Replies reach the page from the socket's thread: those to earlier
+        // calls are all in once a call made now is answered.
+        wireReplies.clear();
+        gpsEmulationManager.pauseTrack();
+        tryVerify(() => wireReplies.signalArguments.some(reply => reply[0].startsWith("pauseTrack:")), patience, "earlier calls answered");
+        wire.clearFrames();
         // The test's own replies answer these requests: the server stays
         // silent, and earlier Applies wait still.
         wire.answering = false;
@@ -236,5 +242,12 @@ ViewTestCase {
 
         target: sensorsEmulationManager
         signalName: "replyFromEmulatorReceived"
+    }
+
+    SignalSpy {
+        id: wireReplies
+
+        target: remoteDBusInvokerService
+        signalName: "replyReceived"
     }
 }
