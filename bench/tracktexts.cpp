@@ -108,6 +108,13 @@ QList<std::pair<const char *, QByteArray>> awkwardGpxFiles()
         {"an attribute value of 1 MB",
          gpxDocument("<wpt lat=\"1\" lon=\"2\" name=\"" + QByteArray(1000000, 'y') + "\"/>\n")},
         {"40,000 small points", gpxDocument(point.repeated(40000))},
+        {"an entity of 4,000 characters in each of 25 points",
+         "<?xml version=\"1.0\"?>\n<!DOCTYPE gpx [<!ENTITY e \"" + QByteArray(4000, 'e')
+             + "\">]>\n<gpx>"
+             + QByteArray("<wpt lat=\"1\" lon=\"2\"><desc>&e;</desc></wpt>").repeated(25)
+             + "</gpx>\n"},
+        {"10 MB of nesting",
+         gpxDocument(QByteArray("<e>").repeated(1700000) + QByteArray("</e>").repeated(1700000))},
     };
 }
 

@@ -18,7 +18,8 @@ QByteArray rmcLog(qsizetype bytes);
 QByteArray gpxTrack(qsizetype bytes);
 // GPX files of about 1 MB whose shapes strain an XML reader: one element
 // with 100,000 attributes, deep nesting, one long text, many namespaces,
-// long attribute values and plain small points.
+// long attribute values, plain small points, an entity of a document type
+// and 10 MB of nesting.
 QList<std::pair<const char *, QByteArray>> awkwardGpxFiles();
 
 } // namespace TrackTexts

@@ -67,7 +67,8 @@ QJsonObject GeoclueEmulationService::state() const
 
 void GeoclueEmulationService::setPosition(double latitude, double longitude, double altitude)
 {
-    if (!checkLatitude(latitude) || !checkLongitude(longitude) || !checkAltitude(altitude))
+    if (!check(latitudeError(latitude)) || !check(longitudeError(longitude))
+        || !check(altitudeError(altitude)))
         return;
     m_latitude = latitude;
     m_longitude = longitude;
@@ -76,28 +77,26 @@ void GeoclueEmulationService::setPosition(double latitude, double longitude, dou
 
 void GeoclueEmulationService::setLatitude(double latitude)
 {
-    if (checkLatitude(latitude))
+    if (check(latitudeError(latitude)))
         m_latitude = latitude;
 }
 
 void GeoclueEmulationService::setLongitude(double longitude)
 {
-    if (checkLongitude(longitude))
+    if (check(longitudeError(longitude)))
         m_longitude = longitude;
 }
 
 void GeoclueEmulationService::setAltitude(double altitude)
 {
-    if (checkAltitude(altitude))
+    if (check(altitudeError(altitude)))
         m_altitude = altitude;
 }
 
 void GeoclueEmulationService::loadTrack(const QList<QList<double>> &track)
 {
-    for (qsizetype i = 0; i < track.size(); ++i) {
-        if (!checkTrackPoint(track[i], i))
-            return;
-    }
+    if (!check(trackError(track)))
+        return;
     m_track = track;
     m_playback = Playback::Stopped;
     m_currentIndex = 0;
@@ -156,45 +155,56 @@ void GeoclueEmulationService::goToPositionOnTrack(int index)
     m_altitude = point[2];
 }
 
-bool GeoclueEmulationService::checkLatitude(double latitude)
+QString GeoclueEmulationService::latitudeError(double latitude)
 {
     if (latitude >= -90 && latitude <= 90)
-        return true;
-    reject(QStringLiteral("Latitude %1 is out of range").arg(latitude));
-    return false;
+        return {};
+    return QStringLiteral("Latitude %1 is out of range").arg(latitude);
 }
 
-bool GeoclueEmulationService::checkLongitude(double longitude)
+QString GeoclueEmulationService::longitudeError(double longitude)
 {
     if (longitude >= -180 && longitude <= 180)
-        return true;
-    reject(QStringLiteral("Longitude %1 is out of range").arg(longitude));
-    return false;
+        return {};
+    return QStringLiteral("Longitude %1 is out of range").arg(longitude);
 }
 
-bool GeoclueEmulationService::checkAltitude(double altitude)
+QString GeoclueEmulationService::altitudeError(double altitude)
 {
     if (std::isfinite(altitude))
-        return true;
-    reject(QStringLiteral("Altitude %1 is not a finite number").arg(altitude));
-    return false;
+        return {};
+    return QStringLiteral("Altitude %1 is not a finite number").arg(altitude);
 }
 
-bool GeoclueEmulationService::checkTrackPoint(const QList<double> &point, qsizetype index)
+QString GeoclueEmulationService::trackError(const InvokerProtocol::DoubleArrays &track)
 {
-    if (point.size() != trackPointValues) {
-        reject(QStringLiteral("Track point %1 has %2 values instead of %3")
-                   .arg(index)
-                   .arg(point.size())
-                   .arg(trackPointValues));
-        return false;
+    for (qsizetype index = 0; index < track.size(); ++index) {
+        const QList<double> &point = track[index];
+        if (point.size() != trackPointValues) {
+            return QStringLiteral("Track point %1 has %2 values instead of %3")
+                .arg(index)
+                .arg(point.size())
+                .arg(trackPointValues);
+        }
+        if (!(point[3] >= 0))
+            return QStringLiteral("Track point %1 has the invalid interval %2")
+                .arg(index)
+                .arg(point[3]);
+        for (const QString &error :
+             {latitudeError(point[0]), longitudeError(point[1]), altitudeError(point[2])}) {
+            if (!error.isEmpty())
+                return error;
+        }
     }
-    if (!(point[3] >= 0)) {
-        reject(
-            QStringLiteral("Track point %1 has the invalid interval %2").arg(index).arg(point[3]));
-        return false;
-    }
-    return checkLatitude(point[0]) && checkLongitude(point[1]) && checkAltitude(point[2]);
+    return {};
+}
+
+bool GeoclueEmulationService::check(const QString &error)
+{
+    if (error.isEmpty())
+        return true;
+    reject(error);
+    return false;
 }
 
 void GeoclueEmulationService::reject(const QString &message)

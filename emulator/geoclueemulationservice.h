@@ -26,6 +26,9 @@ public:
 
     QJsonObject state() const;
 
+    // Why the service refuses a track ("loadTrack"), or an empty text.
+    static QString trackError(const InvokerProtocol::DoubleArrays &track);
+
 public slots:
     void setPosition(double latitude, double longitude, double altitude);
     void setLatitude(double latitude);
@@ -42,11 +45,11 @@ public slots:
     void goToPositionOnTrack(int index);
 
 private:
-    // Each check answers the call with an InvalidArgs error when it fails.
-    bool checkLatitude(double latitude);
-    bool checkLongitude(double longitude);
-    bool checkAltitude(double altitude);
-    bool checkTrackPoint(const QList<double> &point, qsizetype index);
+    static QString latitudeError(double latitude);
+    static QString longitudeError(double longitude);
+    static QString altitudeError(double altitude);
+    // Answers the call with an InvalidArgs error when there is one.
+    bool check(const QString &error);
     void reject(const QString &message);
 
     double m_latitude = 0;

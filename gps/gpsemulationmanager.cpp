@@ -133,14 +133,19 @@ QString GPSEmulationManager::trackArgument(const QVariantList &trackPoints)
     return text;
 }
 
-QString GPSEmulationManager::trackArgument(const QList<TrackPoint> &trackPoints)
+QString GPSEmulationManager::trackArgument(const QList<TrackPoint> &trackPoints,
+                                           const std::atomic_bool *cancel)
 {
     QString text = trackArrayPrefix;
     // About 40 characters a point: one allocation instead of dozens.
     text.reserve(text.size() + trackPoints.size() * 44);
-    for (const TrackPoint &point : trackPoints)
+    for (qsizetype i = 0; i < trackPoints.size(); ++i) {
+        if ((i & 0xfff) == 0 && cancel && cancel->load())
+            return {};
+        const TrackPoint &point = trackPoints.at(i);
         appendTrackRow(
             &text, point.latitude, point.longitude, point.altitude, double(point.interval));
+    }
     return text;
 }
 

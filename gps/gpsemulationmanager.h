@@ -66,7 +66,9 @@ public:
     // The argument text of "loadTrack": one row of latitude, longitude,
     // altitude and interval per track point.
     static QString trackArgument(const QVariantList &trackPoints);
-    static QString trackArgument(const QList<TrackPoint> &trackPoints);
+    // Gives up, with an empty text, as soon as it sees cancel raised.
+    static QString trackArgument(const QList<TrackPoint> &trackPoints,
+                                 const std::atomic_bool *cancel = nullptr);
 
 signals:
     void trackLoopedChanged();

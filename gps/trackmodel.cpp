@@ -2,6 +2,7 @@
 
 #include "gpsemulationmanager.h"
 
+#include <QDir>
 #include <QFile>
 #include <QThread>
 
@@ -43,6 +44,27 @@ struct TrackModel::Job
     QString trackArgument;
     QThread *thread = nullptr;
 };
+
+// The argument text of a long track takes a while too: made here, it keeps
+// the window drawing. A cancelled load gives its memory back here, at once,
+// and no allocation failure leaves the worker.
+void TrackModel::readOnWorker(Job *job, const QString &path, const TrackReadControl &control)
+{
+    job->result = TrackReader::readFile(path, control);
+    try {
+        if (job->result.succeeded())
+            job->trackArgument
+                = GPSEmulationManager::trackArgument(job->result.points, &job->cancel);
+    } catch (const std::bad_alloc &) {
+        job->result = TrackReadResult();
+        job->result.errorMessage = tr("The track is too large for the memory available");
+    }
+    if (job->cancel) {
+        job->result = TrackReadResult();
+        job->result.cancelled = true;
+        job->trackArgument = QString();
+    }
+}
 
 TrackModel::TrackModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -102,11 +124,7 @@ void TrackModel::load(const QUrl &url)
                                              setProgress(percent);
                                      });
                                  }};
-        job->result = TrackReader::readFile(path, control);
-        // The argument text of a long track takes a while too: made here,
-        // it keeps the window drawing.
-        if (job->result.succeeded() && !job->cancel)
-            job->trackArgument = GPSEmulationManager::trackArgument(job->result.points);
+        readOnWorker(job.get(), path, control);
     });
     connect(job->thread, &QThread::finished, this, [this, job] { finish(job); });
     m_job = job;
@@ -188,6 +206,17 @@ QVariantMap TrackModel::record(int row) const
             {QStringLiteral("longitude"), point.longitude},
             {QStringLiteral("altitude"), point.altitude},
             {QStringLiteral("interval"), double(point.interval)}};
+}
+
+QString TrackModel::fileText(const QUrl &url)
+{
+    if (!url.isLocalFile())
+        return url.toString();
+    const QString path = url.toLocalFile();
+    const QString home = QDir::homePath();
+    if (home != QDir::rootPath() && path.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + path.mid(home.size());
+    return path;
 }
 
 QVariantList TrackModel::outline(int maximum) const

@@ -50,6 +50,9 @@ public:
     // The point of a row as numbers: "latitude", "longitude", "altitude"
     // and "interval"; empty for a row that does not exist.
     Q_INVOKABLE QVariantMap record(int row) const;
+    // How the page shows a track file: a local file as its path, with the
+    // home folder as "~"; anything else as the URL.
+    Q_INVOKABLE static QString fileText(const QUrl &url);
     // At most maximum points spread evenly over the track, each with its
     // "latitude", "longitude" and "index", for drawing.
     Q_INVOKABLE QVariantList outline(int maximum) const;
@@ -66,6 +69,7 @@ signals:
 private:
     struct Job;
 
+    static void readOnWorker(Job *job, const QString &path, const TrackReadControl &control);
     void finish(const std::shared_ptr<Job> &job);
     void take(const TrackReadResult &result, QString trackArgument);
     void setProgress(int percent);

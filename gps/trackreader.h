@@ -26,7 +26,8 @@ struct TrackPoint
 struct TrackReadResult
 {
     // "$GPRMC", "$GPGGA", "$GPGLL" or "$GPWPL" for NMEA logs (whatever the
-    // talker), "trkpt", "rtept" or "wpt" for GPX files.
+    // talker), "trkpt", "rtept" or "wpt" for GPX files, "when" (points with
+    // times), "LineString" or "Point" for KML files.
     QString format;
     QList<TrackPoint> points;
     // Empty on success; then points holds at least one point.
@@ -36,7 +37,11 @@ struct TrackReadResult
     int errorLine = 0;
     // Lines left out of a successful read, by reason.
     int linesWithoutFix = 0;
+    int linesWithImpossiblePosition = 0;
     int linesCutOff = 0;
+    // Points whose time lies before an earlier point's: they keep their
+    // place and follow the point before them at once.
+    int pointsBackInTime = 0;
     bool cancelled = false;
 
     bool succeeded() const { return errorMessage.isEmpty() && !cancelled; }
@@ -50,8 +55,9 @@ struct TrackReadControl
     std::function<void(int percent)> progress;
 };
 
-// Reads NMEA 0183 logs and GPX files into track points. Free of any GUI, so
-// it can run on a worker thread.
+// Reads NMEA 0183 logs, GPX and KML files into track points. Free of any
+// GUI, so it can run on a worker thread. No interval is negative, and no
+// exception leaves a read: a failure is a result with its message.
 class TrackReader
 {
     Q_DECLARE_TR_FUNCTIONS(TrackReader)
@@ -61,8 +67,9 @@ public:
 
     static TrackReadResult readNmea(QByteArrayView text, const Control &control = {});
     static TrackReadResult readGpx(QByteArrayView text, const Control &control = {});
-    // GPX when the name ends in ".gpx", else NMEA. A file that cannot be
-    // read is read as an empty one.
+    static TrackReadResult readKml(QByteArrayView text, const Control &control = {});
+    // GPX when the name ends in ".gpx", KML for ".kml", else NMEA. A file
+    // that cannot be read is read as an empty one.
     static TrackReadResult readFile(const QString &path, const Control &control = {});
 
     // hh:mm:ss.t, the hours modulo a day; negative times keep their sign.
@@ -73,8 +80,8 @@ public:
     // The points as maps with "format", "latitude", "longitude", "altitude",
     // "index", "time", "interval" and "timeString".
     static QVariantList toVariantList(const TrackReadResult &result);
-    // What was left out of a successful read, for the user; empty when
-    // nothing was.
+    // What was left out of a successful read, and which points go back in
+    // time, for the user; empty when there is nothing to tell.
     static QString skippedLinesNote(const TrackReadResult &result);
 };
 

@@ -1,5 +1,8 @@
 #include "remotedbusinvokerservice.h"
 
+#include <QMetaMethod>
+#include <QWebSocket>
+
 namespace EmulationManagement::Internal {
 
 // While the emulator is down every attempt fails within a millisecond, so
@@ -9,30 +12,42 @@ static constexpr int maxRetryDelayMs = 2000;
 
 RemoteDBusInvokerService::RemoteDBusInvokerService(QObject *parent)
     : QObject(parent)
-    , m_webSocket(QString(), QWebSocketProtocol::Version13)
+    , m_webSocket(new QWebSocket(QString(), QWebSocketProtocol::Version13))
 {
+    m_socketThread.setObjectName(QStringLiteral("EmulatorWebSocket"));
+    m_webSocket->moveToThread(&m_socketThread);
+    m_socketThread.start();
     m_retryTimer.setSingleShot(true);
     connect(&m_retryTimer, &QTimer::timeout, this, &RemoteDBusInvokerService::connectToEmulator);
 
     connect(
-        &m_webSocket, &QWebSocket::connected, this, &RemoteDBusInvokerService::webSocketConnected);
-    connect(&m_webSocket,
+        m_webSocket, &QWebSocket::connected, this, &RemoteDBusInvokerService::webSocketConnected);
+    connect(m_webSocket,
             &QWebSocket::disconnected,
             this,
             &RemoteDBusInvokerService::webSocketDisconnected);
-    connect(&m_webSocket, &QWebSocket::disconnected, this, &RemoteDBusInvokerService::reconnect);
-    connect(&m_webSocket,
+    connect(m_webSocket, &QWebSocket::disconnected, this, &RemoteDBusInvokerService::reconnect);
+    connect(m_webSocket,
             &QWebSocket::textMessageReceived,
             this,
             &RemoteDBusInvokerService::replyReceived);
-    connect(&m_webSocket, &QWebSocket::connected, this, [this] { m_nextRetryDelayMs = 0; });
+    // A retry armed by a second report of the lost connection would reopen
+    // the connection made meanwhile.
+    connect(m_webSocket, &QWebSocket::connected, this, [this] {
+        m_nextRetryDelayMs = 0;
+        m_retryTimer.stop();
+    });
 }
 
 RemoteDBusInvokerService::~RemoteDBusInvokerService()
 {
     // Closing an open socket signals a disconnection: nobody may react to
     // that, nor reconnect, while the service goes away.
-    m_webSocket.disconnect(this);
+    m_webSocket->disconnect(this);
+    QMetaObject::invokeMethod(
+        m_webSocket, [socket = m_webSocket] { delete socket; }, Qt::BlockingQueuedConnection);
+    m_socketThread.quit();
+    m_socketThread.wait();
 }
 
 void RemoteDBusInvokerService::setAddress(const QString &host, quint16 port)
@@ -53,7 +68,8 @@ QUrl RemoteDBusInvokerService::url() const
 void RemoteDBusInvokerService::connectToEmulator()
 {
     m_retryTimer.stop();
-    m_webSocket.open(url());
+    QMetaObject::invokeMethod(m_webSocket,
+                              [socket = m_webSocket, url = url()] { socket->open(url); });
 }
 
 void RemoteDBusInvokerService::invokeMethod(const QString &bus,
@@ -63,9 +79,19 @@ void RemoteDBusInvokerService::invokeMethod(const QString &bus,
                                             const QString &method,
                                             const QString &arguments)
 {
-    const QString text = callText(bus, service, objectPath, interface, method, arguments);
-    m_webSocket.sendTextMessage(text);
-    emit callSent(text);
+    static const QMetaMethod callSentSignal
+        = QMetaMethod::fromSignal(&RemoteDBusInvokerService::callSent);
+    QWebSocket *socket = m_webSocket;
+    if (isSignalConnected(callSentSignal)) {
+        const QString text = callText(bus, service, objectPath, interface, method, arguments);
+        QMetaObject::invokeMethod(socket, [socket, text] { socket->sendTextMessage(text); });
+        emit callSent(text);
+        return;
+    }
+    // The fields are shared, not copied, until the socket's thread joins them.
+    QMetaObject::invokeMethod(socket, [=] {
+        socket->sendTextMessage(callText(bus, service, objectPath, interface, method, arguments));
+    });
 }
 
 QString RemoteDBusInvokerService::callText(const QString &bus,

@@ -3,15 +3,22 @@
 #include "transport/emulatorendpoint.h"
 
 #include <QObject>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
-#include <QWebSocket>
+
+QT_BEGIN_NAMESPACE
+class QWebSocket;
+QT_END_NAMESPACE
 
 namespace EmulationManagement::Internal {
 
 // The one WebSocket channel to the emulator's remote D-Bus invoker. It formats
 // and sends call texts and passes every reply frame on unchanged; it does not
-// match replies to calls and keeps no queue.
+// match replies to calls and keeps no queue. The socket works on a thread of
+// its own: a long track's call is megabytes that the socket encodes, masks
+// and copies for a tenth of a second, which the window must not wait for.
+// Calls leave, and replies and connection changes arrive, in their order.
 class RemoteDBusInvokerService : public QObject
 {
     Q_OBJECT
@@ -47,13 +54,15 @@ signals:
     void webSocketConnected();
     void webSocketDisconnected();
     void replyReceived(QString reply);
-    // One call text handed to the socket.
+    // One call text handed to the socket, when it is handed over. The text
+    // is made on the caller's thread only while something listens.
     void callSent(QString callText);
 
 private:
     void reconnect();
 
-    QWebSocket m_webSocket;
+    QThread m_socketThread;
+    QWebSocket *m_webSocket;
     QString m_host = QString::fromLatin1(Constants::emulatorHost);
     quint16 m_port = Constants::tcpHostPort;
     QTimer m_retryTimer;

@@ -1,8 +1,8 @@
 #include "emulatorstate.h"
 #include "ideenvironment.h"
-#include "testtimeouts.h"
 #include "simulatedmachine.h"
 #include "testmedia.h"
+#include "testtimeouts.h"
 
 #include "plugin/emulationmanagementplugin.h"
 
@@ -55,7 +55,9 @@ private:
     QStringList loggedCalls() const;
     // Opens a file dialog with its button and types the file's path into it,
     // as a user does: Ctrl+L, the path, Enter.
-    bool chooseFile(const QString &buttonName, const QString &dialogName, const QString &path) const;
+    bool chooseFile(const QString &buttonName,
+                    const QString &dialogName,
+                    const QString &path) const;
     // The value at a "/"-separated path of keys (indices in arrays) in the
     // emulator's state file.
     QJsonValue stateAt(const QString &path) const;
@@ -159,17 +161,23 @@ void EndToEndTest::readingsOutliveAnEmulatorRestart()
     const int boxes = m_ide->answerer.boxes.size();
     QVERIFY(m_machine->processId() > 0);
     ::kill(pid_t(m_machine->processId()), SIGKILL);
-    QVERIFY(QTest::qWaitFor([&] { return m_ide->answerer.boxes.size() == boxes + 1; }, eventTimeoutMs));
+    QVERIFY(
+        QTest::qWaitFor([&] { return m_ide->answerer.boxes.size() == boxes + 1; }, eventTimeoutMs));
     QCOMPARE(m_ide->answerer.boxes.last().text,
              QStringLiteral("Emulator connection is lost. Please, run Strova OS Emulator if it is "
                             "needed and load the GPS-track again."));
     QVERIFY(!m_plugin->view()->isVisible());
     QVERIFY(!m_plugin->cameraManager()->streamRunning());
 
-    // The new emulator process gets the readings set before the restart.
+    // The new emulator process gets the readings set before the restart,
+    // and no track: the page has dropped it.
     IdeEnvironment::triggerMenuEntry();
     QVERIFY(waitForWindow());
     QVERIFY(waitForState(kept));
+    QObject *page = m_plugin->view()->rootObject()->findChild<QObject *>("gpsManagementPage");
+    QCOMPARE(page->findChild<QObject *>("trackTable")->property("rows").toInt(), 0);
+    QCOMPARE(page->property("nmeaFileUrl").toString(), QString());
+    QCOMPARE(stateAt("gps/track"), QJsonValue(QJsonArray()));
     QCOMPARE(m_ide->answerer.boxes.size(), boxes + 1);
 }
 
@@ -215,7 +223,8 @@ bool EndToEndTest::chooseFile(const QString &buttonName,
     QQuickView *view = m_plugin->view();
     QObject *dialog = view->rootObject()->findChild<QObject *>(dialogName);
     click(namedItem(buttonName));
-    if (!dialog || !QTest::qWaitFor([&] { return namedItem("fileDialogListView"); }, eventTimeoutMs))
+    if (!dialog
+        || !QTest::qWaitFor([&] { return namedItem("fileDialogListView"); }, eventTimeoutMs))
         return false;
     QTest::keyClick(view, Qt::Key_L, Qt::ControlModifier);
     for (const QChar character : path)
@@ -268,16 +277,32 @@ void EndToEndTest::filesChosenInTheWindowsDialogs()
     // The window's message dialogs open too: a broken file is reported.
     QObject *errorDialog = m_plugin->view()->rootObject()->findChild<QObject *>("errorDialog");
     QVERIFY(chooseFile("trackFileButton", "trackFileDialog", TRACKS_DIR "/broken.gpx"));
-    QVERIFY(QTest::qWaitFor([&] { return errorDialog->property("visible").toBool(); }, eventTimeoutMs));
+    QVERIFY(
+        QTest::qWaitFor([&] { return errorDialog->property("visible").toBool(); }, eventTimeoutMs));
     click(shownItem([](QQuickItem *item) { return item->property("text") == "OK"; }));
-    QVERIFY(QTest::qWaitFor([&] { return !errorDialog->property("visible").toBool(); }, eventTimeoutMs));
+    QVERIFY(QTest::qWaitFor([&] { return !errorDialog->property("visible").toBool(); },
+                            eventTimeoutMs));
+    // The previous track stays in the table and in the emulator.
+    QCOMPARE(namedItem("trackTable")->property("rows").toInt(), 2);
+    QVERIFY(namedItem("trackFileField")->property("text").toString().endsWith("timed.gpx"));
+    QCOMPARE(stateAt("gps/track").toArray().size(), 2);
+    QCOMPARE(stateAt("gps/track/1/2"), QJsonValue(1546.4));
+    // A KML route loads from the same dialog, and plays at the default interval.
+    QVERIFY(chooseFile("trackFileButton", "trackFileDialog", TRACKS_DIR "/route.kml"));
+    QVERIFY(waitForState({{"gps/track/3/2", 13.25}, {"gps/useDefaultInterval", true}}));
+    QCOMPARE(namedItem("trackTable")->property("rows").toInt(), 4);
+    QObject *messageDialog = m_plugin->view()->rootObject()->findChild<QObject *>("messageDialog");
+    QVERIFY(QTest::qWaitFor([&] { return messageDialog->property("visible").toBool(); },
+                            eventTimeoutMs));
+    click(shownItem([](QQuickItem *item) { return item->property("text") == "OK"; }));
 
     showPage("Camera Management");
     click(namedItem("videoFileButton"));
     const QString video
         = m_media.make("clip.webm", "vp8enc deadline=1 ! webmmux", 30, "I420", QSize(352, 288));
     QVERIFY(chooseFile("chooseFileButton", "videoFileDialog", video));
-    QVERIFY(waitForState({{"camera/receiving", true}, {"camera/width", 352}, {"camera/height", 288}}));
+    QVERIFY(
+        waitForState({{"camera/receiving", true}, {"camera/width", 352}, {"camera/height", 288}}));
     click(namedItem("stopStreamButton"));
     QVERIFY(waitForState({{"camera/receiving", false}}));
 

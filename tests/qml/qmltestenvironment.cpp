@@ -5,6 +5,7 @@
 #include "transport/remotedbusinvokerservice.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -21,6 +22,8 @@ QmlTestEnvironment::QmlTestEnvironment()
     m_sensorsManager.setRdbusinvoker(m_fixture.invoker());
     m_sensorsManager.setAllSensorsAvailable();
     m_fixture.server().answering = true;
+    if (qEnvironmentVariableIsSet("EM_SCREENSHOT_DIR"))
+        qputenv("HOME", QFile::encodeName(m_home.path()));
 }
 
 QmlTestEnvironment::~QmlTestEnvironment()
@@ -50,6 +53,18 @@ bool QmlTestEnvironment::saveScreenshot(const QString &name) const
         return false;
     const QString file = QStringLiteral("%1/%2-%3.png").arg(directory, name, m_theme.name());
     return window->grabWindow().save(QDir(directory).filePath(file));
+}
+
+QUrl QmlTestEnvironment::userTrack(const QUrl &file) const
+{
+    if (!qEnvironmentVariableIsSet("EM_SCREENSHOT_DIR"))
+        return file;
+    const QDir tracks(m_home.filePath(QStringLiteral("tracks")));
+    tracks.mkpath(QStringLiteral("."));
+    const QString copy = tracks.filePath(file.fileName());
+    QFile::remove(copy);
+    QFile::copy(file.toLocalFile(), copy);
+    return QUrl::fromLocalFile(copy);
 }
 
 void QmlTestEnvironment::setSensorAvailability(const QString &sensorName, bool available)

@@ -16,6 +16,8 @@
 #include <QJSValue>
 #include <QObject>
 #include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QUrl>
 
 // What the plug-in gives its window, for Qt Quick Tests: the real managers
 // bound to the manager fixture's invoker and recording server, the theme
@@ -40,6 +42,10 @@ public:
     // Saves the window as EM_SCREENSHOT_DIR/<name>-<theme>.png when that
     // variable is set; a test run without it saves nothing.
     Q_INVOKABLE bool saveScreenshot(const QString &name) const;
+    // A track file as a user keeps it: while screenshots are taken, a copy in
+    // ~/tracks of a home folder of the run's own, so that the file field
+    // shows no path of the machine; otherwise the file itself.
+    Q_INVOKABLE QUrl userTrack(const QUrl &file) const;
     // A device sensor table's entry, as the plug-in applies it.
     Q_INVOKABLE void setSensorAvailability(const QString &sensorName, bool available);
     // The bound emulator's device model changing: the 3D model lookup selects
@@ -55,6 +61,7 @@ signals:
     void dialogAnswered();
 
 private:
+    QTemporaryDir m_home;
     ManagerFixture m_fixture;
     Utils::Theme m_theme;
     Host::ModalAnswerer m_answerer;

@@ -18,7 +18,7 @@ ViewTestCase {
         return calls();
     }
     function loadFailing(file) {
-        page.loadTrackFile(Qt.resolvedUrl("gps/" + file));
+        page.loadTrackFile(testEnvironment.userTrack(Qt.resolvedUrl("gps/" + file)));
         tryVerify(() => !page.loading, patience, "the file is read");
     }
     // Waits until the emulator has answered every call so far: replies come in order.
@@ -43,7 +43,10 @@ ViewTestCase {
     }
     function clickRow(row) {
         const table = child("trackTable");
+        // A track just loaded may not be laid out yet.
+        table.forceLayout();
         table.positionViewAtRow(row, TableView.Contain);
+        tryVerify(() => table.itemAtCell(Qt.point(1, row)) !== null, patience, "row " + row + " is shown");
         mouseClick(table.itemAtCell(Qt.point(1, row)));
     }
 
@@ -174,6 +177,11 @@ ViewTestCase {
         load("track.nmea");
         wire.dropClients();
         tryVerify(() => calls().some(text => text.startsWith("setPosition ")), patience, "the manager resynchronises");
+        // The sensors manager's calls may still be on their way: a call of
+        // its own that no synchronisation makes is answered after them.
+        replies.clear();
+        gpsEmulationManager.pauseTrack();
+        tryVerify(() => replies.signalArguments.some(reply => reply[0].startsWith("pauseTrack:")), patience, "answered");
         wire.clearFrames();
         clickRow(1);
         const texts = sentCalls(2);
@@ -239,7 +247,15 @@ ViewTestCase {
         wire.clearFrames();
         loadFailing("imperfect.nmea");
         compare(sentCalls(3), ["stopTrack ", "loadTrack array:array:double:48.1173000,11.5166667,-12.50,0;48.1183333,11.5166667,545.40,2000", "goToPositionOnTrack int32:0"]);
-        compare([child("skippedLinesNote").text, child("errorDialog").visible], ["Skipped 3 lines: 2 without a position fix, 1 cut off at the end of the file.", false]);
+        const note = "Skipped 3 lines: 2 without a position fix, 1 cut off at the end of the file.";
+        compare([child("skippedLinesNote").text, child("errorDialog").visible], [note, false]);
+        // The note belongs to the track shown: a failed or cancelled load keeps both.
+        loadFailing("broken.gpx");
+        page.loadTrackFile(Qt.resolvedUrl("gps/one.nmea"));
+        page.cancelLoad();
+        compare([child("skippedLinesNote").text, child("trackTable").rows], [note, 2]);
+        child("errorDialog").close();
+        tryCompare(child("errorDialog"), "visible", false, patience);
         mouseClick(child("dismissNoteButton"));
         compare(child("skippedLinesNote").visible, false);
     }
@@ -257,7 +273,7 @@ ViewTestCase {
         compare([calls().filter(text => text.startsWith("loadTrack ")).length, child("trackTable").rows], [1, 2], "only the next track, not the cancelled one");
         // The picture may catch the load at its start or, when drawing lets
         // the read end first, after it.
-        page.loadTrackFile(Qt.resolvedUrl("gps/track.nmea"));
+        page.loadTrackFile(testEnvironment.userTrack(Qt.resolvedUrl("gps/track.nmea")));
         testEnvironment.saveScreenshot("gps-page-loading");
         tryVerify(() => !page.loading, patience, "the file is read");
     }
@@ -304,5 +320,10 @@ ViewTestCase {
         // Another file without times: the mode stays, without a second message.
         load("untimed.gpx");
         compare([message.visible, child("ownSpeedCheckBox").enabled, child("trackTable").rows], [false, false, 2]);
+        // A KML route from a map tool is one too.
+        load("route.kml");
+        clickRow(2);
+        compare([message.visible, child("trackTable").rows, child("currentLatitude").text], [false, 4, "49.2890000"]);
+        testEnvironment.saveScreenshot("gps-page-kml");
     }
 }

@@ -175,6 +175,12 @@ ViewTestCase {
         ];
     }
     function test_repliesToEnabledStates(data) {
+        // Replies reach the page from the socket's thread: those to earlier
+        // calls are all in once a call made now is answered.
+        wireReplies.clear();
+        gpsEmulationManager.pauseTrack();
+        tryVerify(() => wireReplies.signalArguments.some(reply => reply[0].startsWith("pauseTrack:")), patience, "earlier calls answered");
+        wire.clearFrames();
         // The test's own replies answer these requests: the server stays
         // silent, and earlier Applies wait still.
         wire.answering = false;
@@ -280,5 +286,12 @@ ViewTestCase {
         compare([chosen, slider.value], [[2], 0]);
         test.boundReading = 5;
         compare([slider.value, child("boundField", slider).text], [5, "5.000"]);
+    }
+
+    SignalSpy {
+        id: wireReplies
+
+        target: remoteDBusInvokerService
+        signalName: "replyReceived"
     }
 }

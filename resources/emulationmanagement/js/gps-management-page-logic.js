@@ -24,11 +24,10 @@ function rowCount() {
     return trackPointsTableModel.rows;
 }
 
-// The file is read on a worker thread; the table and the emulator keep the
-// previous track until the new one has been read.
+// The file is read on a worker thread; the table, the emulator and the note
+// keep the previous track until the new one has been read.
 function loadTrackFile(url) {
     page.pendingFileUrl = String(url);
-    page.skippedLinesNote = "";
     trackPointsTableModel.load(url);
 }
 
@@ -40,7 +39,6 @@ function cancelLoad() {
 
 // A whole log at once, on this thread.
 function loadNmeaLog(text) {
-    page.skippedLinesNote = "";
     let points;
     try {
         points = Nmea.loadNmeaLog(text);
@@ -116,6 +114,7 @@ function replyFromEmulatorReceived(reply) {
     trackPointsTableModel.clear();
     stopTrack();
     page.nmeaFileUrl = "";
+    page.skippedLinesNote = "";
 }
 
 function currentRowChanged(row) {

@@ -27,7 +27,8 @@ Item {
     property bool loadingPoints: false
     // The file being read, shown once it has been read.
     property string pendingFileUrl: ""
-    // Which lines the last load left out, and why; empty when none.
+    // What the loading of the track shown left out or found out of order;
+    // empty when nothing.
     property string skippedLinesNote: ""
     readonly property var trackSpeedList: [{text: "1x", value: 1}, {text: "2x", value: 2},
         {text: "3x", value: 3}, {text: "4x", value: 4}, {text: "5x", value: 5}]
@@ -123,7 +124,7 @@ Item {
         // loaded by setSource, and without one the dialog never opens.
         parentWindow: page.Window.window
         title: qsTr("Open NMEA File")
-        nameFilters: [qsTr("NMEA files (*.nmea)"), qsTr("GPX files (*.gpx)")]
+        nameFilters: [qsTr("NMEA files (*.nmea)"), qsTr("GPX files (*.gpx)"), qsTr("KML files (*.kml)")]
         fileMode: FileDialog.OpenFile
         onAccepted: Logic.loadTrackFile(selectedFile)
     }
@@ -257,7 +258,7 @@ Item {
                                 objectName: "trackFileField"
                                 Layout.fillWidth: true
                                 readOnly: true
-                                text: page.nmeaFileUrl
+                                text: trackPointsTableModel.fileText(page.nmeaFileUrl)
                                 Accessible.name: qsTr("Track file")
                             }
                             Button {
