@@ -217,7 +217,7 @@ void EmulationCtlTest::callsMatchTheWindow()
         {"gps goto 3", {nmeaTrack, "goToPositionOnTrack int32:3"}},
         {"gps play --speed 2", {"setTrackSpeed int32:2", nmeaTrack, "stopTrack ", "goToPositionOnTrack int32:0", "startTrack "}},
         {"gps pause", {nmeaTrack, "pauseTrack ", "goToPositionOnTrack int32:0"}},
-        {"gps load " + trackDir + "/route.kml", {"setTrackIntervalMode boolean:1", "stopTrack ", "loadTrack array:array:double:49.2860000,-123.1773333,12.00,0;49.2876667,-123.1790000,14.50,0;49.2890000,-123.1810000,15.00,0;49.2897000,-123.1832000,13.25,0"}},
+        {"gps load " + trackDir + "/route.kml", {"setTrackIntervalMode boolean:1", "stopTrack ", "loadTrack array:array:double:49.2860000,-123.1773333,12.00,0;49.2876667,-123.1790000,14.50,0;49.2890000,-123.1810000,15.00,0;49.2897000,-123.1832000,13.25,0", "goToPositionOnTrack int32:0"}},
         {"gps load " + trackDir + "/waypoints.nmea", {"setTrackIntervalMode boolean:1", "stopTrack "}},
         {"sensor list", {"enabled string:accelerometer", "enabled string:als", "enabled string:compass", "enabled string:gyroscope", "enabled string:magnetometer", "enabled string:orientation", "enabled string:proximity", "enabled string:tap"}},
     };
