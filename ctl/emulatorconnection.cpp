@@ -10,16 +10,16 @@ EmulatorConnection::EmulatorConnection(const QString &host, quint16 port)
 {
     m_invoker.setAddress(host, port);
     m_replyWatchdog.setSingleShot(true);
-    m_replyWatchdog.setInterval(timeoutMs);
     connect(&m_replyWatchdog, &QTimer::timeout, this, [this] {
-        loseConnection(tr("no reply from the emulator within %1 s").arg(timeoutMs / 1000));
+        loseConnection(tr("no reply from the emulator within %1 s").arg(replyLimitMs() / 1000));
     });
     connect(&m_invoker, &RemoteDBusInvokerService::callSent, this, [this](const QString &call) {
         m_exchanges.append({call, {}});
+        m_bytesDue += call.size();
         if (m_dryRun)
             ++m_replies;
         else if (m_supervising && !m_replyWatchdog.isActive())
-            m_replyWatchdog.start();
+            m_replyWatchdog.start(replyLimitMs());
         wake();
     });
     // Every manager reads every reply; the sensors manager's reading is the one kept.
@@ -30,6 +30,8 @@ EmulatorConnection::EmulatorConnection(const QString &host, quint16 port)
                 if (m_replies < m_exchanges.size())
                     m_exchanges[m_replies].reply = reply;
                 ++m_replies;
+                if (m_replies >= m_exchanges.size())
+                    m_bytesDue = 0;
                 superviseReplies(m_supervising);
                 wake();
             });
@@ -74,14 +76,15 @@ bool EmulatorConnection::waitForReplies(QString *error)
 {
     if (m_dryRun)
         return true;
-    const bool answered
-        = waitUntil([this] { return !m_lostReason.isEmpty() || m_replies >= m_exchanges.size(); });
+    const int limitMs = replyLimitMs();
+    const bool answered = waitUntil(
+        [this] { return !m_lostReason.isEmpty() || m_replies >= m_exchanges.size(); }, limitMs);
     if (!m_lostReason.isEmpty()) {
         *error = m_lostReason;
         return false;
     }
     if (!answered) {
-        *error = tr("no reply from the emulator within %1 s").arg(timeoutMs / 1000);
+        *error = tr("no reply from the emulator within %1 s").arg(limitMs / 1000);
         return false;
     }
     for (const Exchange &exchange : std::as_const(m_exchanges)) {
@@ -94,12 +97,12 @@ bool EmulatorConnection::waitForReplies(QString *error)
     return true;
 }
 
-bool EmulatorConnection::waitUntil(const std::function<bool()> &done)
+bool EmulatorConnection::waitUntil(const std::function<bool()> &done, int limitMs)
 {
     if (done())
         return true;
     QEventLoop loop;
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
     m_wake = [&] {
         if (done())
             loop.quit();
@@ -113,9 +116,16 @@ void EmulatorConnection::superviseReplies(bool on)
 {
     m_supervising = on;
     if (on && m_replies < m_exchanges.size())
-        m_replyWatchdog.start();
+        m_replyWatchdog.start(replyLimitMs());
     else
         m_replyWatchdog.stop();
+}
+
+int EmulatorConnection::replyLimitMs() const
+{
+    // A millisecond for every 100 characters, at most ten minutes more.
+    constexpr qint64 longestExtraMs = 10 * 60 * 1000;
+    return timeoutMs + int(qMin(m_bytesDue / 100, longestExtraMs));
 }
 
 void EmulatorConnection::loseConnection(const QString &reason)

@@ -61,8 +61,11 @@ signals:
     void lost();
 
 private:
-    // Runs the event loop until done() holds or the time limit has passed.
-    bool waitUntil(const std::function<bool()> &done);
+    // Runs the event loop until done() holds or limitMs have passed.
+    bool waitUntil(const std::function<bool()> &done, int limitMs = timeoutMs);
+    // How long replies may take: a day-long track is megabytes that the
+    // emulator reads before it answers, so large calls get longer.
+    int replyLimitMs() const;
     void wake();
     void loseConnection(const QString &reason);
 
@@ -71,6 +74,7 @@ private:
     SensorsEmulationManager m_sensors;
     QList<Exchange> m_exchanges;
     qsizetype m_replies = 0;
+    qint64 m_bytesDue = 0; // of the calls sent since every call last had its reply
     bool m_open = false;
     bool m_connected = false;
     bool m_lost = false;
