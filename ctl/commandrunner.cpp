@@ -533,15 +533,18 @@ bool CommandRunner::cameraStream(const Command &command, QString *error)
         m_state.save(m_settings);
         m_settings.sync();
     }
-    if (command.seconds > 0) {
-        sleep(command.seconds * 1000);
-    } else {
-        QEventLoop loop;
-        runUntilStopped(loop);
-    }
+    QEventLoop loop;
+    streams.quitOnFailure(&loop);
+    if (command.seconds > 0)
+        QTimer::singleShot(int(command.seconds * 1000), &loop, &QEventLoop::quit);
+    runUntilStopped(loop);
     streams.stop();
     if (!m_inScript)
         m_state.streamProcess = 0;
+    if (!streams.failure().isEmpty()) {
+        *error = tr("the camera stream stopped: %1").arg(streams.failure());
+        return false;
+    }
     return true;
 }
 
