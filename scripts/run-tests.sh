@@ -14,7 +14,10 @@ if [ "${1:-}" = --sanitize ]; then
     # before writing it when compiled QML stores to a name
     # (AOTCompiledContext::storeNameSloppy); glibc hands such blocks out
     # zeroed, the sanitizer's default fill makes Qt dereference garbage.
-    export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:max_malloc_fill_size=0}
+    # fast_unwind_on_malloc=0: the system libraries are built without frame
+    # pointers; only the slow unwinder gives the whole stack that a
+    # suppression names.
+    export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:max_malloc_fill_size=0:fast_unwind_on_malloc=0}
     export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/scripts/sanitizer/lsan.supp:print_suppressions=0}
     export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 else
