@@ -64,9 +64,9 @@ void removeWatch(unsigned &id)
 // Runs on a streaming thread: whatever the decoder offers goes to the encoder
 // (through the preview's tee while there is one); a pad that cannot link
 // (audio, a second video) stays unlinked.
-void onDecoderPadAdded(GstElement *, GstPad *pad, gpointer encoder)
+void onDecoderPadAdded(GstElement *, GstPad *pad, gpointer converter)
 {
-    GstPad *sinkPad = PreviewBranch::encoderInput(GST_ELEMENT(encoder));
+    GstPad *sinkPad = gst_element_get_static_pad(GST_ELEMENT(converter), "sink");
     gst_pad_link(pad, sinkPad);
     gst_object_unref(sinkPad);
 }
@@ -324,24 +324,43 @@ void CameraEmulationManager::createVideoPipeline()
     m_videoPipeline = GST_ELEMENT(gst_object_ref_sink(gst_pipeline_new("video-stream-pipeline")));
     m_fileSource = gst_element_factory_make("filesrc", "filesrc");
     m_decoder = gst_element_factory_make("decodebin", "decodebin");
+    // 10-bit (VP9 profile 2) and 4:4:4 pictures decode to formats that the
+    // encoder and payloader cannot carry: every picture becomes 8-bit 4:2:0.
+    m_videoConverter = gst_element_factory_make("videoconvert", "videoconvertVS");
+    m_videoFormat = gst_element_factory_make("capsfilter", "capsfilterVS");
+    if (m_videoFormat) {
+        GstCaps *caps = gst_caps_from_string("video/x-raw,format=I420");
+        g_object_set(m_videoFormat, "caps", caps, nullptr);
+        gst_caps_unref(caps);
+    }
     m_videoEncoder = gst_element_factory_make("jpegenc", "jpegencVS");
     m_videoPayloader = gst_element_factory_make("rtpjpegpay", "m_rtpjpegpayVS");
     m_videoSink = gst_element_factory_make("udpsink", "udpsinkVS");
     configureEncoderAndSink(m_videoEncoder, m_videoSink);
-    for (GstElement *element :
-         {m_fileSource, m_decoder, m_videoEncoder, m_videoPayloader, m_videoSink})
+    const std::initializer_list<GstElement *> chain = {m_fileSource,
+                                                       m_decoder,
+                                                       m_videoConverter,
+                                                       m_videoFormat,
+                                                       m_videoEncoder,
+                                                       m_videoPayloader,
+                                                       m_videoSink};
+    for (GstElement *element : chain)
         addToBin(m_videoPipeline, element);
-    if (m_fileSource && m_decoder)
+    if (std::all_of(chain.begin(), chain.end(), [](GstElement *e) { return e; })) {
         gst_element_link(m_fileSource, m_decoder);
-    if (m_videoEncoder && m_videoPayloader && m_videoSink)
-        gst_element_link_many(m_videoEncoder, m_videoPayloader, m_videoSink, nullptr);
-    if (m_decoder && m_videoEncoder)
+        gst_element_link_many(m_videoConverter,
+                              m_videoFormat,
+                              m_videoEncoder,
+                              m_videoPayloader,
+                              m_videoSink,
+                              nullptr);
         g_signal_connect_data(m_decoder,
                               "pad-added",
                               G_CALLBACK(onDecoderPadAdded),
-                              m_videoEncoder,
+                              m_videoConverter,
                               nullptr,
                               GConnectFlags(0));
+    }
     if (m_videoSink) {
         GstPad *sinkPad = gst_element_get_static_pad(m_videoSink, "sink");
         gst_pad_add_probe(

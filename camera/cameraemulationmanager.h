@@ -119,6 +119,8 @@ private:
     GstElement *m_videoPipeline = nullptr;
     GstElement *m_fileSource = nullptr;
     GstElement *m_decoder = nullptr;
+    GstElement *m_videoConverter = nullptr;
+    GstElement *m_videoFormat = nullptr;
     GstElement *m_videoEncoder = nullptr;
     GstElement *m_videoPayloader = nullptr;
     GstElement *m_videoSink = nullptr;

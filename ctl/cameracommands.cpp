@@ -97,14 +97,16 @@ bool CameraCommands::stream(const Command &command, QString *error)
         state.streamProcessStart = processStartTime(state.streamProcess);
         m_session.saveState();
     }
-    bool connected = true;
-    if (command.seconds > 0) {
-        connected = m_session.sleep(command.seconds * 1000, error);
-    } else {
-        QEventLoop loop;
-        connected = m_session.runUntilStopped(loop, error);
-    }
+    QEventLoop loop;
+    streams.quitOnFailure(&loop);
+    if (command.seconds > 0)
+        QTimer::singleShot(int(command.seconds * 1000), &loop, &QEventLoop::quit);
+    const bool connected = m_session.runUntilStopped(loop, error);
     streams.stop();
+    if (!streams.failure().isEmpty()) {
+        *error = tr("the camera stream stopped: %1").arg(streams.failure());
+        return false;
+    }
     return connected;
 }
 

@@ -3,6 +3,7 @@
 #include "camera/cameraemulationmanager.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
 
@@ -23,6 +24,9 @@ CameraStreams::CameraStreams()
     : m_manager(std::make_unique<CameraEmulationManager>())
 {
     m_manager->populateCameras();
+    QObject::connect(m_manager.get(),
+                     &CameraEmulationManager::streamFailed,
+                     [this](const QString &message) { m_failure = message; });
 }
 
 CameraStreams::~CameraStreams() = default;
@@ -56,6 +60,7 @@ bool CameraStreams::startFile(const QString &path, QString *error)
         *error = tr("cannot read %1").arg(path);
         return false;
     }
+    m_failure.clear();
     bool playable = false;
     QString codec;
     const auto connection = QObject::connect(m_manager.get(),
@@ -82,6 +87,7 @@ bool CameraStreams::startCamera(const QString &name,
 {
     if (!select(name, resolution, framerate, error))
         return false;
+    m_failure.clear();
     m_manager->setCameraStreamSettings();
     m_manager->startCameraStream();
     m_file = false;
@@ -137,6 +143,14 @@ void CameraStreams::stop()
 bool CameraStreams::isRunning() const
 {
     return m_manager->streamRunning();
+}
+
+void CameraStreams::quitOnFailure(QEventLoop *loop)
+{
+    QObject::connect(m_manager.get(),
+                     &CameraEmulationManager::streamFailed,
+                     loop,
+                     &QEventLoop::quit);
 }
 
 } // namespace EmulationManagement::Internal

@@ -6,6 +6,7 @@
 #include <memory>
 
 class CameraEmulationManager;
+class QEventLoop;
 
 namespace EmulationManagement::Internal {
 
@@ -29,6 +30,10 @@ public:
                      QString *error);
     void stop();
     bool isRunning() const;
+    // Ends the loop when the stream fails while it plays; failure() says why
+    // until the next start.
+    void quitOnFailure(QEventLoop *loop);
+    QString failure() const { return m_failure; }
 
 private:
     bool select(const QString &name,
@@ -38,6 +43,7 @@ private:
 
     std::unique_ptr<CameraEmulationManager> m_manager;
     bool m_file = false;
+    QString m_failure;
 };
 
 } // namespace EmulationManagement::Internal

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     # build
     build-essential cmake ninja-build pkg-config git
+    # fuzz targets: clang with libFuzzer and its sanitizer runtimes
+    clang libclang-rt-14-dev
     # Qt 6
     qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
     qt6-websockets-dev qt6-sensors-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools

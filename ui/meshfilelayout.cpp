@@ -3,6 +3,9 @@
 #include <QList>
 #include <QtEndian>
 
+#include <algorithm>
+#include <vector>
+
 namespace EmulationManagement::Internal {
 
 namespace {
@@ -177,13 +180,15 @@ qint64 readIndices(QByteArrayView bytes, Reader &mesh, const MeshBlock &block, q
     return block.indexDataSize / size;
 }
 
-// Each subset draws elements that exist; then the subsets' names.
+// Each subset draws elements that exist, and one at least draws some; then
+// the subsets' names.
 bool readSubsets(Reader &mesh, quint32 count, quint16 version, qint64 elements)
 {
     const quint64 size = subsetSize + (version >= lightmapSizeVersion ? subsetLightmapSize : 0);
     if (count == 0 || !mesh.fits(quint64(count) * size))
         return false;
     QList<quint32> nameLengths;
+    bool drawsSomething = false;
     for (quint32 i = 0; i < count; ++i) {
         const quint32 elementCount = mesh.read<quint32>();
         const quint32 offset = mesh.read<quint32>();
@@ -192,16 +197,18 @@ bool readSubsets(Reader &mesh, quint32 count, quint16 version, qint64 elements)
         mesh.skip(size - subsetSize);
         if (quint64(offset) + elementCount > quint64(elements))
             return false;
+        drawsSomething = drawsSomething || elementCount > 0;
     }
     mesh.skipPadding();
     for (const quint32 length : std::as_const(nameLengths)) {
         mesh.skip(quint64(length) * sizeof(char16_t));
         mesh.skipPadding();
     }
-    return mesh.ok();
+    return drawsSomething && mesh.ok();
 }
 
-bool isWholeMesh(QByteArrayView bytes, quint64 offset, quint64 meshesEnd)
+// The end of the mesh at the offset when it is whole, else 0.
+quint64 wholeMeshEnd(QByteArrayView bytes, quint64 offset, quint64 meshesEnd)
 {
     Reader header(bytes, offset, meshesEnd);
     const quint32 id = header.read<quint32>();
@@ -210,21 +217,25 @@ bool isWholeMesh(QByteArrayView bytes, quint64 offset, quint64 meshesEnd)
     const quint32 size = header.read<quint32>();
     if (!header.ok() || id != meshId || version < oldestMeshVersion || version > newestMeshVersion
         || !header.fits(size))
-        return false;
+        return 0;
 
     Reader mesh(bytes, offset + meshHeaderSize, offset + meshHeaderSize + size);
     const MeshBlock block = readMeshBlock(mesh);
     if (!mesh.ok() || block.drawMode < 1 || block.drawMode > lastDrawMode || block.winding < 1
-        || block.winding > lastWinding || !readVertexEntries(mesh, block))
-        return false;
+        || block.winding > lastWinding || block.vertexEntryCount == 0
+        || !readVertexEntries(mesh, block))
+        return 0;
+    // A mesh without vertices draws nothing, which Qt Quick 3D does not say.
     const qint64 vertices = vertexCount(block);
-    if (vertices < 0)
-        return false;
+    if (vertices <= 0)
+        return 0;
     mesh.skip(block.vertexDataSize);
     mesh.skipPadding();
     const qint64 indices = mesh.ok() ? readIndices(bytes, mesh, block, vertices) : -1;
-    return indices >= 0
-           && readSubsets(mesh, block.subsetCount, version, block.indexDataSize ? indices : vertices);
+    const bool whole = indices >= 0
+                       && readSubsets(mesh, block.subsetCount, version,
+                                      block.indexDataSize ? indices : vertices);
+    return whole ? offset + meshHeaderSize + size : 0;
 }
 
 } // namespace
@@ -245,10 +256,21 @@ bool isWholeMeshFile(QByteArrayView bytes)
 
     const quint64 entriesStart = fileSize - footerSize - count * footerEntrySize;
     Reader entries(bytes, entriesStart, fileSize - footerSize);
-    for (quint32 i = 0; i < count; ++i) {
-        const quint64 offset = entries.read<quint64>();
+    std::vector<quint64> offsets(count);
+    for (quint64 &offset : offsets) {
+        offset = entries.read<quint64>();
         entries.skip(2 * sizeof(quint32)); // mesh id, padding
-        if (!isWholeMesh(bytes, offset, entriesStart))
+    }
+    // Each mesh is checked once however many entries name it, and meshes
+    // may not overlap, so the check reads every byte at most once.
+    std::sort(offsets.begin(), offsets.end());
+    offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
+    quint64 previousEnd = 0;
+    for (const quint64 offset : offsets) {
+        if (offset < previousEnd)
+            return false;
+        previousEnd = wholeMeshEnd(bytes, offset, entriesStart);
+        if (previousEnd == 0)
             return false;
     }
     return true;

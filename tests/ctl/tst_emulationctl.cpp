@@ -66,6 +66,7 @@ private slots:
     void scriptsReadAsAShellWould();
     void recordedCallsReplayByteForByte();
     void badScenarioSendsNothing();
+    void failingStreamEndsWithItsError();
 
 private:
     bool startEmulator(QProcess &emulator,
@@ -586,6 +587,28 @@ void EmulationCtlTest::badScenarioSendsNothing()
         QVERIFY2(load.exitCode == 0, qPrintable(load.error));
         QCOMPARE(newCalls().filter("loadTrack").size(), 1);
     }
+}
+
+// The file is gone when the stream starts over at its end.
+void EmulationCtlTest::failingStreamEndsWithItsError()
+{
+    const QString video = m_media.make("gone.webm", "vp8enc deadline=1 ! webmmux", 5);
+    QVERIFY(!video.isEmpty());
+    QProcess *stream = startCtl({"camera", "stream", "--file", video, "--seconds", "600"});
+    const QString stateFile = m_dir.filePath("config/QtProject/emulation-ctl.ini");
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const QSettings state(stateFile, QSettings::IniFormat);
+            return state.value("emulation-ctl/stream_process").toLongLong() == stream->processId();
+        },
+        timeoutMs));
+    QVERIFY(QFile::remove(video));
+    QVERIFY(
+        QTest::qWaitFor([stream] { return stream->state() == QProcess::NotRunning; }, timeoutMs));
+    QCOMPARE(stream->exitCode(), 1);
+    QVERIFY2(stream->readAllStandardError().startsWith(
+                 "emulation-ctl: the camera stream stopped: Resource not found."),
+             "the error is said");
 }
 
 QTEST_GUILESS_MAIN(EmulationCtlTest)

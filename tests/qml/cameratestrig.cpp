@@ -30,11 +30,6 @@ QString CameraTestRig::media(const QString &kind, const QString &fileName)
         return m_media.make(fileName, QStringLiteral("vp8enc deadline=1 ! webmmux"), 30);
     if (kind == QLatin1String("theora"))
         return m_media.make(fileName, QStringLiteral("theoraenc ! oggmux"), 10);
-    if (kind == QLatin1String("vp9-10bit"))
-        return m_media.make(fileName,
-                            QStringLiteral("vp9enc deadline=1 cpu-used=8 ! webmmux"),
-                            10,
-                            QStringLiteral("I420_10LE"));
     QFile text(m_media.path(fileName));
     if (kind != QLatin1String("text") || !text.open(QIODevice::WriteOnly))
         return {};

@@ -3,6 +3,7 @@
 #include "rtpjpegreceiver.h"
 #include "testmedia.h"
 
+#include <QFile>
 #include <QObject>
 #include <QUrl>
 
@@ -23,9 +24,11 @@ public:
     Q_INVOKABLE void plugCamera(int index, const QString &displayName);
     Q_INVOKABLE void unplugCameras();
 
-    // Paths of files made on first use: "vp8" (320x240, one second), "theora",
-    // "vp9-10bit" (fails while streaming) and "text" (not a video).
+    // Paths of files made on first use: "vp8" (320x240, one second), "theora"
+    // and "text" (not a video).
     Q_INVOKABLE QString media(const QString &kind, const QString &fileName);
+    // A stream of a removed file fails when it starts over at the file's end.
+    Q_INVOKABLE bool removeFile(const QString &path) { return QFile::remove(path); }
     Q_INVOKABLE QUrl fileUrl(const QString &path) const { return QUrl::fromLocalFile(path); }
 
     // Starts listening at the first call; counts frames of a size from the last reset.

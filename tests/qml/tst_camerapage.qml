@@ -70,14 +70,17 @@ ViewTestCase {
         return [
             { tag: "Theora", kind: "theora", file: "clip.ogv", text: "Camera emulation does not support Theora. Supported codecs: VP8 and VP9." },
             { tag: "not a video", kind: "text", file: "notes.webm", text: "Could not determine the video codec of the video file. Supported codecs: VP8 and VP9." },
-            { tag: "failing while streaming", kind: "vp9-10bit", file: "deep.webm", text: /^The camera stream stopped: / }
+            { tag: "failing while streaming", kind: "vp8", file: "removed.webm", remove: true, text: /^The camera stream stopped: / }
         ];
     }
     function test_rejectedFiles(data) {
         click("videoFileButton");
         chooseFile(cameraRig.media("vp8", "clip.webm"));
         verify(cameraEmulationManager.streamRunning);
-        chooseFile(cameraRig.media(data.kind, data.file));
+        const path = cameraRig.media(data.kind, data.file);
+        chooseFile(path);
+        if (data.remove)
+            verify(cameraRig.removeFile(path));
         const dialog = child("errorDialog");
         tryVerify(() => dialog.visible, patience, "the error dialog opens");
         verify(data.text instanceof RegExp ? data.text.test(dialog.text) : dialog.text === data.text, dialog.text);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -14,7 +15,7 @@ namespace {
 // How a test file is made from a shipped one. Patched: cut by `cut` bytes,
 // then the 32-bit word written at `at` (from the end when negative; `subset`
 // stands for the first subset's element count).
-enum class Variant { Shipped, Missing, Text, NotLocal, Patched };
+enum class Variant { Shipped, Missing, Text, NotLocal, Patched, Empty, NamedOften };
 const qint64 subset = 1 << 30;
 
 const char badMesh[] = "\"file:.*/mesh\" is not a readable mesh file";
@@ -53,6 +54,8 @@ const struct Row { const char *tag; Variant mesh, texture; qint64 cut, at; quint
     {"no mesh listed", Variant::Patched, Variant::Shipped, 0, -4, 0, badMesh},
     {"mesh list past the start", Variant::Patched, Variant::Shipped, 0, -4, 0x10000000, badMesh},
     {"mesh offset outside the file", Variant::Patched, Variant::Shipped, 0, -32, 0xfffffff0, badMesh},
+    {"mesh without vertices, attributes or elements", Variant::Empty, Variant::Shipped, 0, 0, 0, badMesh},
+    {"one mesh named by 50000 entries", Variant::NamedOften, Variant::Shipped, 0, 0, 0, nullptr},
     {"missing texture", Variant::Shipped, Variant::Missing, 0, 0, 0, badTexture},
     {"truncated texture", Variant::Shipped, Variant::Patched, 51, 0, 0, badTexture},
     {"both bad: the mesh is named", Variant::Missing, Variant::Missing, 0, 0, 0, badMesh},
@@ -75,6 +78,47 @@ QByteArray patched(QByteArray bytes, const Row &row)
     return bytes;
 }
 
+QByteArray words(std::initializer_list<quint32> values)
+{
+    QByteArray bytes(qsizetype(values.size()) * 4, 0);
+    char *at = bytes.data();
+    for (const quint32 value : values) {
+        qToLittleEndian(value, at);
+        at += 4;
+    }
+    return bytes;
+}
+
+// The footer naming the mesh at offset 0 `count` times.
+QByteArray footer(quint32 count, quint32 entriesOffset)
+{
+    QByteArray bytes;
+    for (quint32 i = 0; i < count; ++i)
+        bytes += words({0, 0, 1, 0});
+    return bytes + words({555777497U, 1, entriesOffset, count});
+}
+
+// A version 3 mesh with no attribute, no vertex, no index and one subset of
+// no element: block, padding, three empty blocks' padding, the subset, its
+// padding and its empty name's padding.
+QByteArray emptyMesh()
+{
+    const QByteArray mesh = words({0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 4, 1}) + QByteArray(12, 0)
+                            + QByteArray(40, 0) + QByteArray(8, 0);
+    return words({3365961549U, 3, 0}) + mesh;
+}
+
+QByteArray built(const QByteArray &shipped, Variant variant)
+{
+    if (variant == Variant::Empty) {
+        QByteArray bytes = emptyMesh();
+        qToLittleEndian(quint32(bytes.size() - 12), bytes.data() + 8);
+        return bytes + footer(1, quint32(bytes.size()));
+    }
+    const QByteArray mesh = shipped.chopped(32);
+    return mesh + footer(50000, quint32(mesh.size()));
+}
+
 QString makeFile(const QTemporaryDir &dir, const char *name, const char *shipped, Variant variant, const Row &row)
 {
     if (variant == Variant::NotLocal)
@@ -87,7 +131,8 @@ QString makeFile(const QTemporaryDir &dir, const char *name, const char *shipped
         const QByteArray bytes = source.readAll();
         file.write(variant == Variant::Text      ? QByteArray("o phone\nv 0 0 0\n")
                    : variant == Variant::Patched ? patched(bytes, row)
-                                                 : bytes);
+                   : variant == Variant::Shipped ? bytes
+                                                 : built(bytes, variant));
     }
     return QUrl::fromLocalFile(path).toString();
 }
@@ -108,8 +153,28 @@ private slots:
             if (row.warning)
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1String(row.warning)));
             QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-            QVERIFY2(SmartphoneModelFiles().check(mesh, texture) == !row.warning, row.tag);
+            QVERIFY2(SmartphoneModelFiles::check(mesh, texture) == !row.warning, row.tag);
         }
+    }
+
+    // The window's request: answered later, from another thread, with the
+    // newest request's files only.
+    void checkLaterAnswersTheNewestRequest()
+    {
+        QTemporaryDir dir;
+        const Row shipped = rows[0];
+        const QString mesh = makeFile(dir, "mesh", "/meshes/strova-phone-5.mesh", Variant::Shipped, shipped);
+        const QString texture = makeFile(dir, "texture", "/textures/default.png", Variant::Shipped, shipped);
+        const QString older = makeFile(dir, "older", "/textures/default.png", Variant::Shipped, shipped);
+        SmartphoneModelFiles files;
+        QSignalSpy checked(&files, &SmartphoneModelFiles::checked);
+        files.checkLater(mesh, older);
+        files.checkLater(mesh, texture);
+        QVERIFY(files.checking());
+        QVERIFY(checked.isEmpty());
+        QTRY_COMPARE(checked.size(), 1);
+        QCOMPARE(checked.first(), QVariantList({mesh, texture, true}));
+        QVERIFY(!files.checking());
     }
 };
 
