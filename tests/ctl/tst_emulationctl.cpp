@@ -56,6 +56,7 @@ private slots:
     void playbackStepsThroughTheTrack();
     void errorRepliesFail();
     void cameraStreamsUntilStopped();
+    void streamEndingKeepsLaterLoads();
     void refusedTrackIsNotLoaded();
     void dayLongTrackStaysOutOfLaterRuns();
     void lostConnectionEndsWaits_data();
@@ -587,6 +588,28 @@ void EmulationCtlTest::badScenarioSendsNothing()
         QVERIFY2(load.exitCode == 0, qPrintable(load.error));
         QCOMPARE(newCalls().filter("loadTrack").size(), 1);
     }
+}
+
+// A stream that ends by itself writes back nothing: a track another run
+// loaded meanwhile stays the loaded one.
+void EmulationCtlTest::streamEndingKeepsLaterLoads()
+{
+    const QString video = m_media.make("vp8.webm", "vp8enc deadline=1 ! webmmux", 30);
+    QVERIFY(!video.isEmpty());
+    QCOMPARE(ctl({"gps", "load", trackDir + "/track.nmea"}).exitCode, 0);
+    QProcess *stream = startCtl({"camera", "stream", "--file", video, "--seconds", "5"});
+    QSettings state(m_dir.filePath("config/QtProject/emulation-ctl.ini"), QSettings::IniFormat);
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            state.sync();
+            return state.value("emulation-ctl/stream_process").toLongLong() == stream->processId();
+        },
+        timeoutMs));
+    QCOMPARE(ctl({"gps", "load", trackDir + "/timed.gpx"}).exitCode, 0);
+    QVERIFY(
+        QTest::qWaitFor([stream] { return stream->state() == QProcess::NotRunning; }, timeoutMs));
+    QCOMPARE(stream->exitCode(), 0);
+    QVERIFY(gpsStatus().value("trackFile").toString().endsWith("/timed.gpx"));
 }
 
 // The file is gone when the stream starts over at its end.
