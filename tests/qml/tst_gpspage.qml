@@ -38,6 +38,8 @@ ViewTestCase {
         const loaded = texts.findIndex(text => text.startsWith("loadTrack "));
         verify(loaded >= 0 && loaded < texts.indexOf("goToPositionOnTrack int32:0"), texts.join("\n"));
         awaitReplies();
+        // The table counts its rows when it lays them out, on its next polish.
+        child("trackTable").forceLayout();
         verify(child("trackTable").rows > 0, "the track stays");
         wire.clearFrames();
     }
@@ -270,6 +272,7 @@ ViewTestCase {
         wire.clearFrames();
         loadFailing("timed.gpx");
         tryVerify(() => calls().some(text => text.startsWith("loadTrack ")), patience, "the next track is sent");
+        child("trackTable").forceLayout();
         compare([calls().filter(text => text.startsWith("loadTrack ")).length, child("trackTable").rows], [1, 2], "only the next track, not the cancelled one");
         // The picture may catch the load at its start or, when drawing lets
         // the read end first, after it.
@@ -288,6 +291,7 @@ ViewTestCase {
         tryVerify(() => calls().includes("loadTrack array:array:double:48.1173000,11.5166667,545.40,0"), patience, calls().join("\n"));
         const texts = calls();
         compare(texts.slice(texts.indexOf("stopTrack ")).slice(0, 3), ["stopTrack ", "loadTrack array:array:double:48.1173000,11.5166667,545.40,0", "goToPositionOnTrack int32:0"]);
+        child("trackTable").forceLayout();
         compare([child("trackTimer").running, child("stopButton").enabled, gpsEmulationManager.currentPositionIndex, child("trackTable").rows], [false, false, 0, 1]);
     }
 
