@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 
@@ -13,34 +12,19 @@ namespace EmulationManagement::Internal {
 class SmartphoneModelFiles : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool checking READ checking NOTIFY checkingChanged)
 
 public:
     explicit SmartphoneModelFiles(QObject *parent = nullptr);
 
-    // Checks the files on a worker thread, since a large mesh takes a while,
-    // and emits checked() here. A newer request replaces one still running.
-    Q_INVOKABLE void checkLater(const QString &meshUri, const QString &textureUri);
-    bool checking() const;
-
     // True when both file: URLs name usable files; otherwise logs one warning
     // naming the first unusable one and returns false.
-    static bool check(const QString &meshUri, const QString &textureUri);
+    Q_INVOKABLE bool check(const QString &meshUri, const QString &textureUri) const;
 
     // A Qt Quick 3D mesh file (balsam's output) that is whole, to its last
     // count and offset.
     static bool isMeshFile(const QString &path);
     // An image that Qt can decode.
     static bool isImageFile(const QString &path);
-
-signals:
-    void checked(const QString &meshUri, const QString &textureUri, bool usable);
-    void checkingChanged();
-
-private:
-    QFutureWatcher<bool> m_watcher;
-    QString m_meshUri;
-    QString m_textureUri;
 };
 
 } // namespace EmulationManagement::Internal

@@ -94,7 +94,6 @@ ViewTestCase {
             requireOpenGL();
             ignoreWarning(/"file:.*\/meshes\/absent\.mesh" is not a readable mesh file/);
             testEnvironment.selectDeviceModel("Phone Without Mesh");
-            tryVerify(() => !model.checkingFiles, patience, "the files are checked");
         }
         compare(silhouette().right, -1, "nothing is drawn");
         const calls = sent(() => {

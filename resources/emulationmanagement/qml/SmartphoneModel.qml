@@ -33,18 +33,15 @@ Item {
     property string meshSource: ""
     property string textureSource: ""
     readonly property bool showing: available && meshSource !== ""
-    // Whether the selected model's files are being vetted (off the window's
-    // thread); nothing is shown meanwhile.
-    readonly property bool checkingFiles: modelFiles.checking
 
     signal rotationDragged(real zDegrees, real xDegrees)
 
     function reloadFiles() {
         const mesh = smartphone3DModelConfig.smartphone3DModelMeshUri; // qmllint disable unqualified
         const texture = smartphone3DModelConfig.smartphone3DModelTextureUri;
-        meshSource = "";
-        textureSource = "";
-        modelFiles.checkLater(mesh, texture);
+        const usable = modelFiles.check(mesh, texture);
+        meshSource = usable ? mesh : "";
+        textureSource = usable ? texture : "";
     }
 
     Accessible.role: Accessible.Graphic
@@ -53,11 +50,6 @@ Item {
 
     SmartphoneModelFiles {
         id: modelFiles
-
-        onChecked: (mesh, texture, usable) => {
-            smartphoneModel.meshSource = usable ? mesh : "";
-            smartphoneModel.textureSource = usable ? texture : "";
-        }
     }
 
     Connections {
