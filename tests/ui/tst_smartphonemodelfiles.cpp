@@ -153,28 +153,8 @@ private slots:
             if (row.warning)
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1String(row.warning)));
             QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-            QVERIFY2(SmartphoneModelFiles::check(mesh, texture) == !row.warning, row.tag);
+            QVERIFY2(SmartphoneModelFiles().check(mesh, texture) == !row.warning, row.tag);
         }
-    }
-
-    // The window's request: answered later, from another thread, with the
-    // newest request's files only.
-    void checkLaterAnswersTheNewestRequest()
-    {
-        QTemporaryDir dir;
-        const Row shipped = rows[0];
-        const QString mesh = makeFile(dir, "mesh", "/meshes/strova-phone-5.mesh", Variant::Shipped, shipped);
-        const QString texture = makeFile(dir, "texture", "/textures/default.png", Variant::Shipped, shipped);
-        const QString older = makeFile(dir, "older", "/textures/default.png", Variant::Shipped, shipped);
-        SmartphoneModelFiles files;
-        QSignalSpy checked(&files, &SmartphoneModelFiles::checked);
-        files.checkLater(mesh, older);
-        files.checkLater(mesh, texture);
-        QVERIFY(files.checking());
-        QVERIFY(checked.isEmpty());
-        QTRY_COMPARE(checked.size(), 1);
-        QCOMPARE(checked.first(), QVariantList({mesh, texture, true}));
-        QVERIFY(!files.checking());
     }
 };
 
