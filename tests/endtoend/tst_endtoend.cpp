@@ -206,7 +206,8 @@ QQuickItem *EndToEndTest::namedItem(const QString &objectName) const
 void EndToEndTest::click(QQuickItem *item) const
 {
     QVERIFY(item);
-    QVERIFY(item->isEnabled());
+    // As a user does, wait for the button: the page may follow the emulator's reply a turn later.
+    QVERIFY(QTest::qWaitFor([item] { return item->isEnabled(); }, eventTimeoutMs));
     const QPointF centre(item->width() / 2, item->height() / 2);
     QTest::mouseClick(m_plugin->view(), Qt::LeftButton, {}, item->mapToScene(centre).toPoint());
 }
