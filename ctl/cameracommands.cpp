@@ -19,11 +19,6 @@ namespace EmulationManagement::Internal {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EmulationManagement::Internal::CameraCommands", text);
-}
-
 // When the process started, in clock ticks since boot; 0 when it does not run.
 qint64 processStartTime(qint64 pid)
 {

@@ -3,6 +3,8 @@
 #include "ctl/commandline.h"
 #include "ctl/ctlsession.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace EmulationManagement::Internal {
@@ -14,6 +16,8 @@ class CameraStreams;
 // ends it.
 class CameraCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(EmulationManagement::Internal::CameraCommands)
+
 public:
     explicit CameraCommands(CtlSession &session);
     ~CameraCommands();

@@ -13,11 +13,6 @@ namespace EmulationManagement::Internal {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EmulationManagement::Internal::CameraStreams", text);
-}
-
 } // namespace
 
 CameraStreams::CameraStreams()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QJsonObject>
 #include <QStringList>
 
@@ -14,6 +16,8 @@ namespace EmulationManagement::Internal {
 // sizes and rates, and one stream at a time, of a camera or of a video file.
 class CameraStreams
 {
+    Q_DECLARE_TR_FUNCTIONS(EmulationManagement::Internal::CameraStreams)
+
 public:
     CameraStreams();
     ~CameraStreams();

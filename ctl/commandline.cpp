@@ -13,10 +13,11 @@ namespace EmulationManagement::Internal {
 
 namespace {
 
-QString tr(const char *text)
+// Only the texts' translation context.
+class CommandLine
 {
-    return QCoreApplication::translate("EmulationManagement::Internal::CommandLine", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(EmulationManagement::Internal::CommandLine)
+};
 
 // A number within a range with at most the given decimals, or an error
 // naming what it is.
@@ -29,12 +30,12 @@ std::optional<double> number(const QString &text,
 {
     const std::optional<double> value = readDecimalNumber(text, decimals);
     if (!value) {
-        *error = decimals == 0 ? tr("%1: \"%2\" is not a whole number").arg(what, text)
-                               : tr("%1: \"%2\" is not a number with at most %3 decimals")
+        *error = decimals == 0 ? CommandLine::tr("%1: \"%2\" is not a whole number").arg(what, text)
+                               : CommandLine::tr("%1: \"%2\" is not a number with at most %3 decimals")
                                      .arg(what, text)
                                      .arg(decimals);
     } else if (*value < minimum || *value > maximum) {
-        *error = tr("%1: %2 is out of range (%3…%4)").arg(what, text).arg(minimum).arg(maximum);
+        *error = CommandLine::tr("%1: %2 is out of range (%3…%4)").arg(what, text).arg(minimum).arg(maximum);
         return std::nullopt;
     }
     return value;
@@ -46,7 +47,7 @@ bool takeOption(QStringList *words, const QString &name, QString *value, QString
 {
     for (qsizetype at = words->indexOf(name); at >= 0; at = words->indexOf(name, at)) {
         if (at + 1 >= words->size()) {
-            *error = tr("%1 needs a value").arg(name);
+            *error = CommandLine::tr("%1 needs a value").arg(name);
             return false;
         }
         *value = words->at(at + 1);
@@ -65,8 +66,8 @@ bool expectCount(const QStringList &words, qsizetype minimum, qsizetype maximum,
     if (words.size() >= minimum && words.size() <= maximum)
         return true;
     const QString unexpected = words.size() > maximum ? words.at(maximum) : QString();
-    *error = unexpected.isEmpty() ? tr("missing arguments; see --help")
-                                  : tr("unexpected argument \"%1\"; see --help").arg(unexpected);
+    *error = unexpected.isEmpty() ? CommandLine::tr("missing arguments; see --help")
+                                  : CommandLine::tr("unexpected argument \"%1\"; see --help").arg(unexpected);
     return false;
 }
 
@@ -81,7 +82,7 @@ std::optional<Command> parseSensor(const QStringList &words, Command command, QS
         const QStringList names = SensorReadings::switchableSensorNames();
         const qsizetype at = names.indexOf(words.at(2));
         if (at < 0) {
-            *error = tr("unknown sensor \"%1\"; sensors: %2").arg(words.at(2), names.join(", "));
+            *error = CommandLine::tr("unknown sensor \"%1\"; sensors: %2").arg(words.at(2), names.join(", "));
             return std::nullopt;
         }
         command.kind = verb == "enable" ? Command::SensorEnable : Command::SensorDisable;
@@ -98,7 +99,7 @@ std::optional<Command> parseSensor(const QStringList &words, Command command, QS
         return command;
     }
     if (error->isEmpty())
-        *error = tr("unknown sensor command \"%1\"; see \"emulation-ctl sensor --help\"").arg(verb);
+        *error = CommandLine::tr("unknown sensor command \"%1\"; see \"emulation-ctl sensor --help\"").arg(verb);
     return std::nullopt;
 }
 
@@ -107,7 +108,7 @@ std::optional<Command> parsePose(const QStringList &words, Command command, QStr
     if (words.value(1) == "preset") {
         if (!expectCount(words, 3, 3, error))
             return std::nullopt;
-        const auto preset = number(words.at(2), tr("preset"), 1, 6, 0, error);
+        const auto preset = number(words.at(2), CommandLine::tr("preset"), 1, 6, 0, error);
         if (!preset)
             return std::nullopt;
         command.kind = Command::PosePreset;
@@ -120,7 +121,7 @@ std::optional<Command> parsePose(const QStringList &words, Command command, QStr
     const FieldLimits &rotation = SensorReadings::fieldLimits("rotation");
     for (int i = 1; i <= 3; ++i) {
         const auto angle = number(words.at(i),
-                                  QStringLiteral("XYZ").mid(i - 1, 1) + tr("-Rot"),
+                                  QStringLiteral("XYZ").mid(i - 1, 1) + CommandLine::tr("-Rot"),
                                   rotation.minimum,
                                   rotation.maximum,
                                   rotation.decimals,
@@ -143,13 +144,13 @@ std::optional<Command> parseGpsPlay(QStringList words, Command command, QString 
     if (!expectCount(words, 2, 2, error))
         return std::nullopt;
     if (loop && noLoop) {
-        *error = tr("--loop and --no-loop exclude each other");
+        *error = CommandLine::tr("--loop and --no-loop exclude each other");
         return std::nullopt;
     }
     if (loop || noLoop)
         command.looped = loop;
     if (!speed.isEmpty()) {
-        const auto value = number(speed, tr("speed"), 1, 5, 0, error);
+        const auto value = number(speed, CommandLine::tr("speed"), 1, 5, 0, error);
         if (!value)
             return std::nullopt;
         command.speed = int(*value);
@@ -168,7 +169,7 @@ std::optional<Command> parseGps(const QStringList &words, Command command, QStri
         for (qsizetype i = 2; i < words.size(); ++i) {
             const FieldLimits &field = SensorReadings::fieldLimits(fields[i - 2]);
             const auto value = number(
-                words.at(i), tr(field.name), field.minimum, field.maximum, field.decimals, error);
+                words.at(i), CommandLine::tr(field.name), field.minimum, field.maximum, field.decimals, error);
             if (!value)
                 return std::nullopt;
             command.numbers << *value;
@@ -182,7 +183,7 @@ std::optional<Command> parseGps(const QStringList &words, Command command, QStri
             return std::nullopt;
         }
         if (!command.fingerprint.isEmpty() && !TrackFingerprint::fromText(command.fingerprint)) {
-            *error = tr("--fingerprint: \"%1\" is not a track fingerprint").arg(command.fingerprint);
+            *error = CommandLine::tr("--fingerprint: \"%1\" is not a track fingerprint").arg(command.fingerprint);
             return std::nullopt;
         }
         command.kind = Command::GpsLoad;
@@ -199,7 +200,7 @@ std::optional<Command> parseGps(const QStringList &words, Command command, QStri
     }
     if (verb == "goto" && expectCount(words, 3, 3, error)) {
         const auto index
-            = number(words.at(2), tr("index"), 0, std::numeric_limits<int>::max(), 0, error);
+            = number(words.at(2), CommandLine::tr("index"), 0, std::numeric_limits<int>::max(), 0, error);
         if (!index)
             return std::nullopt;
         command.kind = Command::GpsGoto;
@@ -207,7 +208,7 @@ std::optional<Command> parseGps(const QStringList &words, Command command, QStri
         return command;
     }
     if (error->isEmpty())
-        *error = tr("unknown gps command \"%1\"; see \"emulation-ctl gps --help\"").arg(verb);
+        *error = CommandLine::tr("unknown gps command \"%1\"; see \"emulation-ctl gps --help\"").arg(verb);
     return std::nullopt;
 }
 
@@ -222,25 +223,25 @@ std::optional<Command> parseCameraStream(QStringList words, Command command, QSt
         return std::nullopt;
     }
     if (camera.isEmpty() == file.isEmpty()) {
-        *error = tr("camera stream needs either --camera NAME or --file FILE");
+        *error = CommandLine::tr("camera stream needs either --camera NAME or --file FILE");
         return std::nullopt;
     }
     if (!file.isEmpty() && !(command.resolution.isEmpty() && command.framerate.isEmpty())) {
-        *error = tr("--resolution and --framerate go with --camera");
+        *error = CommandLine::tr("--resolution and --framerate go with --camera");
         return std::nullopt;
     }
     static const QRegularExpression size(QStringLiteral("^\\d+x\\d+$"));
     static const QRegularExpression rate(QStringLiteral("^\\d+/\\d+$"));
     if (!command.resolution.isEmpty() && !size.match(command.resolution).hasMatch()) {
-        *error = tr("--resolution takes WIDTHxHEIGHT, e.g. 640x480");
+        *error = CommandLine::tr("--resolution takes WIDTHxHEIGHT, e.g. 640x480");
         return std::nullopt;
     }
     if (!command.framerate.isEmpty() && !rate.match(command.framerate).hasMatch()) {
-        *error = tr("--framerate takes N/D, e.g. 30/1");
+        *error = CommandLine::tr("--framerate takes N/D, e.g. 30/1");
         return std::nullopt;
     }
     if (!seconds.isEmpty()) {
-        const auto value = number(seconds, tr("seconds"), 0.001, 86400, 3, error);
+        const auto value = number(seconds, CommandLine::tr("seconds"), 0.001, 86400, 3, error);
         if (!value)
             return std::nullopt;
         command.seconds = *value;
@@ -260,7 +261,7 @@ std::optional<Command> parseCamera(const QStringList &words, Command command, QS
         return command;
     }
     if (error->isEmpty())
-        *error = tr("unknown camera command \"%1\"; see \"emulation-ctl camera --help\"").arg(verb);
+        *error = CommandLine::tr("unknown camera command \"%1\"; see \"emulation-ctl camera --help\"").arg(verb);
     return std::nullopt;
 }
 
@@ -303,7 +304,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
     if (!host.isEmpty())
         parsed.options.host = host;
     if (!port.isEmpty()) {
-        const auto value = number(port, tr("port"), 1, 65535, 0, &parsed.error);
+        const auto value = number(port, CommandLine::tr("port"), 1, 65535, 0, &parsed.error);
         if (!value)
             return parsed;
         parsed.options.port = quint16(*value);
@@ -311,7 +312,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
     parsed.options.help = takeFlag(&words, "--help") | takeFlag(&words, "-h");
     parsed.words = words;
     if (words.isEmpty() && !parsed.options.help)
-        parsed.error = tr("no command given; see \"emulation-ctl --help\"");
+        parsed.error = CommandLine::tr("no command given; see \"emulation-ctl --help\"");
     return parsed;
 }
 
@@ -324,7 +325,7 @@ static std::optional<Command> parseScript(const QStringList &words, Command comm
     if (!takeOption(&rest, "--speed", &speed, error) || !expectCount(rest, 2, 2, error))
         return std::nullopt;
     if (!speed.isEmpty()) {
-        const auto value = number(speed, tr("--speed"), 0.001, 1000, 3, error);
+        const auto value = number(speed, CommandLine::tr("--speed"), 0.001, 1000, 3, error);
         if (!value)
             return std::nullopt;
         command.replaySpeed = *value;
@@ -360,7 +361,7 @@ std::optional<Command> parseCommand(const QStringList &words, QString *error)
         command.kind = Command::Sleep;
         command.name = words.at(1);
         if (command.kind == Command::Sleep) {
-            const auto ms = number(words.at(1), tr("sleep"), 0, 86400000, 0, error);
+            const auto ms = number(words.at(1), CommandLine::tr("sleep"), 0, 86400000, 0, error);
             if (!ms)
                 return std::nullopt;
             command.numbers = {*ms};
@@ -368,7 +369,7 @@ std::optional<Command> parseCommand(const QStringList &words, QString *error)
         return command;
     }
     if (error->isEmpty())
-        *error = tr("unknown command \"%1\"; see \"emulation-ctl --help\"").arg(group);
+        *error = CommandLine::tr("unknown command \"%1\"; see \"emulation-ctl --help\"").arg(group);
     return std::nullopt;
 }
 
@@ -410,7 +411,7 @@ std::optional<QStringList> scriptLineWords(const QString &line, QString *error)
         }
     }
     if (!quote.isNull()) {
-        *error = tr("unterminated %1 quote").arg(quote);
+        *error = CommandLine::tr("unterminated %1 quote").arg(quote);
         return std::nullopt;
     }
     if (inWord)
@@ -422,7 +423,7 @@ QString helpText(const QStringList &words)
 {
     const QString group = words.value(0);
     if (group == "sensor") {
-        return tr("emulation-ctl sensor list\n"
+        return CommandLine::tr("emulation-ctl sensor list\n"
                   "    The enabled state of every sensor (asked from the emulator) and the\n"
                   "    readings last set with emulation-ctl.\n"
                   "emulation-ctl sensor enable|disable NAME\n"
@@ -437,7 +438,7 @@ QString helpText(const QStringList &words)
             .arg(SensorReadings::switchableSensorNames().join(", "), sensorSettingDescriptions().join("\n    "));
     }
     if (group == "pose") {
-        return tr("emulation-ctl pose X Y Z\n"
+        return CommandLine::tr("emulation-ctl pose X Y Z\n"
                   "    Sends the accelerometer and magnetometer readings of the phone page for\n"
                   "    a phone at rest turned by X-Rot, Y-Rot and Z-Rot degrees (-180…180).\n"
                   "emulation-ctl pose preset 1…6\n"
@@ -447,7 +448,7 @@ QString helpText(const QStringList &words)
                   "    \"sensor set magneticField X Y Z\".\n");
     }
     if (group == "gps") {
-        return tr(
+        return CommandLine::tr(
             "emulation-ctl gps fix LATITUDE LONGITUDE [ALTITUDE]\n"
             "    Sets a fixed position (-90…90 and -180…180 degrees with up to 7 decimals,\n"
             "    -1000…10000 m with up to 2; the altitude last set when left out).\n"
@@ -463,7 +464,7 @@ QString helpText(const QStringList &words)
             "    point (0-based), or shows the position and the track settings.\n");
     }
     if (group == "camera") {
-        return tr(
+        return CommandLine::tr(
             "emulation-ctl camera list\n"
             "    The host cameras with their resolutions and frame rates.\n"
             "emulation-ctl camera stream --camera NAME [--resolution WxH] [--framerate N/D] "
@@ -475,7 +476,7 @@ QString helpText(const QStringList &words)
             "    Stops the stream that an earlier emulation-ctl started.\n");
     }
     if (group == "script" || group == "sleep" || group == "call") {
-        return tr("emulation-ctl script FILE [--speed F] [--dry-run] [--force]\n"
+        return CommandLine::tr("emulation-ctl script FILE [--speed F] [--dry-run] [--force]\n"
                   "    Runs the commands of FILE, one a line, over one connection; \"sleep MS\"\n"
                   "    waits between them, \"#\" starts a comment, words are quoted as in a\n"
                   "    shell. Every line, and every track file against its fingerprint, is\n"
@@ -486,7 +487,7 @@ QString helpText(const QStringList &words)
                   "    Sends one call with this argument text as it is, as the window's\n"
                   "    recordings write calls that no other command sends exactly.\n");
     }
-    return tr("Usage: emulation-ctl [--host HOST] [--port PORT] [--json] COMMAND…\n"
+    return CommandLine::tr("Usage: emulation-ctl [--host HOST] [--port PORT] [--json] COMMAND…\n"
               "Drives the emulator's sensors, GPS and camera as the Emulation Management\n"
               "window does, over the same WebSocket (default 127.0.0.1:5454).\n\n"
               "Commands (each has --help):\n"

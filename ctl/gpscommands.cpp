@@ -14,11 +14,6 @@ namespace EmulationManagement::Internal {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EmulationManagement::Internal::GpsCommands", text);
-}
-
 } // namespace
 
 GpsCommands::GpsCommands(CtlSession &session)

@@ -6,6 +6,8 @@
 #include "gps/trackmodel.h"
 #include "gps/trackreader.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 #include <optional>
 
@@ -17,6 +19,8 @@ class TrackPlayer;
 // GPS page does them, with the track the last run loaded.
 class GpsCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(EmulationManagement::Internal::GpsCommands)
+
 public:
     explicit GpsCommands(CtlSession &session);
     ~GpsCommands();

@@ -12,11 +12,6 @@ namespace EmulationManagement::Internal {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EmulationManagement::Internal::ScriptRunner", text);
-}
-
 // Longer lines are refused rather than held in memory.
 constexpr qsizetype maxLineBytes = 64 * 1024;
 

@@ -3,6 +3,8 @@
 #include "ctl/commandline.h"
 #include "ctl/ctlsession.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 namespace EmulationManagement::Internal {
@@ -11,6 +13,8 @@ namespace EmulationManagement::Internal {
 // command; every line is checked before the first one runs.
 class ScriptRunner
 {
+    Q_DECLARE_TR_FUNCTIONS(EmulationManagement::Internal::ScriptRunner)
+
 public:
     using Execute = std::function<bool(const Command &command, QString *error)>;
 

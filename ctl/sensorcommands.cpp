@@ -12,11 +12,6 @@ namespace EmulationManagement::Internal {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EmulationManagement::Internal::SensorCommands", text);
-}
-
 QJsonArray numbers(std::initializer_list<double> values)
 {
     QJsonArray array;
@@ -42,7 +37,7 @@ QList<std::tuple<QString, QString, QJsonValue>> readingTexts(const SensorsEmulat
         {"compass",
          QStringLiteral("%1°, calibration level %2").arg(azimuth).arg(m.calibrationLevel()),
          QJsonObject{{"azimuth", azimuth}, {"calibrationLevel", m.calibrationLevel()}}},
-        {"orientation", tr("follows the accelerometer"), QJsonValue()},
+        {"orientation", SensorCommands::tr("follows the accelerometer"), QJsonValue()},
         {"magnetometer",
          QStringLiteral("%1 %2 %3 μT, calibration level %4")
              .arg(fixedText(m.x() * 1e6, 3), fixedText(m.y() * 1e6, 3), fixedText(m.z() * 1e6, 3))
@@ -54,7 +49,7 @@ QList<std::tuple<QString, QString, QJsonValue>> readingTexts(const SensorsEmulat
          numbers({g.x(), g.y(), g.z()})},
         {"als", QStringLiteral("%1 lx").arg(sensors.als()->lux()), sensors.als()->lux()},
         {"proximity",
-         tr("reflectance %1").arg(sensors.proximity()->reflectance()),
+         SensorCommands::tr("reflectance %1").arg(sensors.proximity()->reflectance()),
          sensors.proximity()->reflectance()},
         {"tap",
          QString::fromLatin1(QMetaEnum::fromType<TapModel::TapDirection>().valueToKey(

@@ -3,12 +3,16 @@
 #include "ctl/commandline.h"
 #include "ctl/ctlsession.h"
 
+#include <QCoreApplication>
+
 namespace EmulationManagement::Internal {
 
 // "sensor list", "sensor enable|disable" and "sensor set" with the window's
 // sensors manager, which starts from the readings the last run stored.
 class SensorCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(EmulationManagement::Internal::SensorCommands)
+
 public:
     explicit SensorCommands(CtlSession &session);
 

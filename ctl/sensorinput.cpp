@@ -13,10 +13,11 @@ namespace EmulationManagement::Internal {
 
 namespace {
 
-QString tr(const char *text)
+// Only the texts' translation context.
+class SensorInput
 {
-    return QCoreApplication::translate("EmulationManagement::Internal::SensorInput", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(EmulationManagement::Internal::SensorInput)
+};
 
 // The reading a name stands for, with the axis of "name.x" in axis.
 const SensorReading *findReading(const QString &name, QString *axis)
@@ -68,14 +69,14 @@ std::optional<SensorSetting> namedSetting(const QString &name, const QString &va
         const auto orientation = enumeratorValue(orientations, value);
         if (orientation && *orientation != QOrientationReading::Undefined)
             return SensorSetting{"orientation", {double(*orientation)}};
-        *error = tr("orientation must be one of %1").arg(orientationNames().join(", "));
+        *error = SensorInput::tr("orientation must be one of %1").arg(orientationNames().join(", "));
         return std::nullopt;
     }
     if (sensor == "tap") {
         const QMetaEnum directions = QMetaEnum::fromType<TapModel::TapDirection>();
         if (const auto direction = enumeratorValue(directions, value))
             return SensorSetting{"tap", {double(*direction)}};
-        *error = tr("tap must be one of %1").arg(enumeratorNames(directions).join(", "));
+        *error = SensorInput::tr("tap must be one of %1").arg(enumeratorNames(directions).join(", "));
         return std::nullopt;
     }
     if (sensor == "als") {
@@ -118,14 +119,14 @@ std::optional<SensorSetting> parseSensorSetting(const QString &name,
     QString axis;
     const SensorReading *reading = findReading(name, &axis);
     if (!reading) {
-        *error = tr("unknown sensor reading \"%1\"; see \"emulation-ctl sensor set --help\"")
+        *error = SensorInput::tr("unknown sensor reading \"%1\"; see \"emulation-ctl sensor set --help\"")
                      .arg(name);
         return std::nullopt;
     }
     const int count = axis.isEmpty() ? reading->axes : 1;
     if (values.size() != count) {
-        *error = count == 1 ? tr("%1 takes one value").arg(name)
-                            : tr("%1 takes three values, X Y Z").arg(name);
+        *error = count == 1 ? SensorInput::tr("%1 takes one value").arg(name)
+                            : SensorInput::tr("%1 takes three values, X Y Z").arg(name);
         return std::nullopt;
     }
     SensorSetting setting{
@@ -134,14 +135,14 @@ std::optional<SensorSetting> parseSensorSetting(const QString &name,
         const std::optional<double> value = readDecimalNumber(text, reading->decimals);
         if (!value) {
             *error = reading->decimals == 0
-                         ? tr("%1: \"%2\" is not a whole number").arg(name, text)
-                         : tr("%1: \"%2\" is not a number with at most %3 decimals")
+                         ? SensorInput::tr("%1: \"%2\" is not a whole number").arg(name, text)
+                         : SensorInput::tr("%1: \"%2\" is not a number with at most %3 decimals")
                                .arg(name, text)
                                .arg(reading->decimals);
             return std::nullopt;
         }
         if (*value < reading->minimum || *value > reading->maximum) {
-            *error = tr("%1: %2 is out of range (%3)").arg(name, text, rangeText(*reading));
+            *error = SensorInput::tr("%1: %2 is out of range (%3)").arg(name, text, rangeText(*reading));
             return std::nullopt;
         }
         setting.values << *value * reading->multiplier;
