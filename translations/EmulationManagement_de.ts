@@ -299,7 +299,7 @@
         <translation>Port</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>no command given; see &quot;emulation-ctl --help&quot;</source>
         <translation>kein Befehl angegeben; siehe &quot;emulation-ctl --help&quot;</translation>
     </message>
@@ -674,9 +674,22 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
     </message>
 </context>
 <context>
+    <name>EmulationManagement::Internal::ScriptReader</name>
+    <message>
+        <location filename="../ctl/scriptreader.cpp" line="+17"/>
+        <source>the line is longer than %1 bytes</source>
+        <translation>die Zeile ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>a script cannot run another script</source>
+        <translation>ein Skript kann kein anderes Skript ausführen</translation>
+    </message>
+</context>
+<context>
     <name>EmulationManagement::Internal::ScriptRunner</name>
     <message>
-        <location filename="../ctl/scriptrunner.cpp" line="+120"/>
+        <location filename="../ctl/scriptrunner.cpp" line="+71"/>
         <source>%1 is not the track file that was recorded (%2 now, %3 then); --force replays it anyway</source>
         <translation>%1 ist nicht die aufgezeichnete Trackdatei (jetzt %2, damals %3); --force spielt sie trotzdem ab</translation>
     </message>
@@ -686,17 +699,7 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>the line is longer than %1 bytes</source>
-        <translation>die Zeile ist länger als %1 Bytes</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>a script cannot run another script</source>
-        <translation>ein Skript kann kein anderes Skript ausführen</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>interrupted</source>
         <translation>unterbrochen</translation>
     </message>

@@ -299,7 +299,7 @@
         <translation>порт</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>no command given; see &quot;emulation-ctl --help&quot;</source>
         <translation>команда не указана; см. «emulation-ctl --help»</translation>
     </message>
@@ -671,9 +671,22 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
     </message>
 </context>
 <context>
+    <name>EmulationManagement::Internal::ScriptReader</name>
+    <message>
+        <location filename="../ctl/scriptreader.cpp" line="+17"/>
+        <source>the line is longer than %1 bytes</source>
+        <translation>строка длиннее %1 байт</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>a script cannot run another script</source>
+        <translation>сценарий не может запускать другой сценарий</translation>
+    </message>
+</context>
+<context>
     <name>EmulationManagement::Internal::ScriptRunner</name>
     <message>
-        <location filename="../ctl/scriptrunner.cpp" line="+120"/>
+        <location filename="../ctl/scriptrunner.cpp" line="+71"/>
         <source>%1 is not the track file that was recorded (%2 now, %3 then); --force replays it anyway</source>
         <translation>%1 — не тот файл трека, что был при записи (сейчас %2, тогда %3); с --force он всё равно будет воспроизведён</translation>
     </message>
@@ -683,17 +696,7 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
         <translation>не удаётся прочитать %1: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>the line is longer than %1 bytes</source>
-        <translation>строка длиннее %1 байт</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>a script cannot run another script</source>
-        <translation>сценарий не может запускать другой сценарий</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>interrupted</source>
         <translation>прервано</translation>
     </message>
