@@ -83,12 +83,13 @@ void checkScript(QByteArrayView bytes)
 // bytes) or a script.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    EmulationManagement::Fuzz::Run run(data, size, cap, budget);
-    if (size == 0 || run.skipped())
-        return -1;
-    if (data[0] % 2 == 0)
-        checkArguments(run.bytes().sliced(1));
-    else
-        checkScript(run.bytes().sliced(1));
-    return 0;
+    return EmulationManagement::Fuzz::checkInput(data, size, cap, budget, [](QByteArrayView bytes) {
+        if (bytes.isEmpty())
+            return -1;
+        if (bytes.front() % 2 == 0)
+            checkArguments(bytes.sliced(1));
+        else
+            checkScript(bytes.sliced(1));
+        return 0;
+    });
 }
