@@ -1,6 +1,7 @@
 #include "cameracapabilities.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QVariantMap>
 
 #include <algorithm>
@@ -102,30 +103,6 @@ void sortFramerates(QStringList &framerates)
     });
 }
 
-void addResolution(QVariantList &resolutions,
-                   const std::optional<QString> &widthText,
-                   const std::optional<QString> &heightText,
-                   const QStringList &framerates)
-{
-    if (!widthText || !heightText)
-        return;
-    const int width = widthText->toInt(nullptr, 10);
-    const int height = heightText->toInt(nullptr, 10);
-    if (width < 1 || height < 1)
-        return;
-    const QString string = QStringLiteral("%1x%2").arg(width).arg(height);
-    const bool known
-        = std::any_of(resolutions.cbegin(), resolutions.cend(), [&string](const QVariant &entry) {
-              return entry.toMap().value(QStringLiteral("string")) == string;
-          });
-    if (known)
-        return;
-    resolutions.append(QVariantMap{{QStringLiteral("width"), width},
-                                   {QStringLiteral("height"), height},
-                                   {QStringLiteral("string"), string},
-                                   {QStringLiteral("framerates"), framerates}});
-}
-
 void sortResolutions(QVariantList &resolutions)
 {
     const auto widthOf = [](const QVariant &entry) {
@@ -137,14 +114,44 @@ void sortResolutions(QVariantList &resolutions)
         });
 }
 
+namespace {
+
+// Appends a resolution entry unless a size is missing or below 1 or the same
+// "WxH" is already listed (the first caps structure of a size decides).
+// listed holds the sizes already in resolutions: a device with thousands of
+// structures is read in linear time.
+void addResolution(QVariantList &resolutions,
+                   QSet<QString> &listed,
+                   const StructureFields &fields,
+                   const QStringList &framerates)
+{
+    if (!fields.width || !fields.height)
+        return;
+    const int width = fields.width->toInt(nullptr, 10);
+    const int height = fields.height->toInt(nullptr, 10);
+    if (width < 1 || height < 1)
+        return;
+    const QString string = QStringLiteral("%1x%2").arg(width).arg(height);
+    if (listed.contains(string))
+        return;
+    listed.insert(string);
+    resolutions.append(QVariantMap{{QStringLiteral("width"), width},
+                                   {QStringLiteral("height"), height},
+                                   {QStringLiteral("string"), string},
+                                   {QStringLiteral("framerates"), framerates}});
+}
+
+} // namespace
+
 QVariantList resolutionsFromStructures(const QList<StructureFields> &structures)
 {
     QVariantList resolutions;
+    QSet<QString> listed;
     for (const StructureFields &fields : structures) {
         const QString framerateText = fields.framerate.value_or(QString());
         if (isFramerateRangeList(framerateText))
             continue;
-        addResolution(resolutions, fields.width, fields.height, parseFramerates(framerateText));
+        addResolution(resolutions, listed, fields, parseFramerates(framerateText));
     }
     sortResolutions(resolutions);
     return resolutions;

@@ -48,13 +48,6 @@ QList<int> expandRange(std::optional<int> lower, std::optional<int> upper);
 // Largest numerator first; the denominator is not compared, ties keep their order.
 void sortFramerates(QStringList &framerates);
 
-// Appends a resolution entry unless a size is missing or below 1 or the same
-// "WxH" is already listed (the first caps structure of a size decides).
-void addResolution(QVariantList &resolutions,
-                   const std::optional<QString> &widthText,
-                   const std::optional<QString> &heightText,
-                   const QStringList &framerates);
-
 // Widest first; the height is not compared, ties keep their order.
 void sortResolutions(QVariantList &resolutions);
 

@@ -12,9 +12,10 @@ namespace Caps = EmulationManagement::Internal::CameraCapabilities;
 
 namespace {
 
-// A camera's caps serialise to a few kilobytes.
+// A camera's caps serialise to a few kilobytes. A range of rates in a few
+// bytes expands to up to 26 rates, hence the time allowed per byte.
 const size_t cap = 64 << 10;
-const EmulationManagement::Fuzz::TimeBudget budget{50, 5000};
+const EmulationManagement::Fuzz::TimeBudget budget{100, 40000};
 
 std::optional<QString> field(const QStringList &fields, int i)
 {
