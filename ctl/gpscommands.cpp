@@ -135,6 +135,10 @@ bool GpsCommands::trackCommand(const Command &command, QString *error)
             loop.quit();
         });
         trackPlayer.play();
+        // Without --wait the emulator plays on by itself: this run steps no
+        // further, however long its replies take to arrive.
+        if (!command.wait)
+            trackPlayer.handOver();
         bool connected = true;
         if (command.wait && !finished) {
             connected = m_session.runUntilStopped(loop, error);

@@ -60,4 +60,9 @@ void TrackPlayer::stop()
     m_playback.stopTrack();
 }
 
+void TrackPlayer::handOver()
+{
+    m_playback.stop();
+}
+
 } // namespace EmulationManagement::Internal

@@ -28,6 +28,8 @@ public:
     void play();
     void pause();
     void stop();
+    // Stops stepping through the track here, sending nothing.
+    void handOver();
     bool isPlaying() const { return m_playback.isRunning(); }
 
 signals:

@@ -2,6 +2,7 @@
 #include "ctl/commandline.h"
 #include "recordingserver.h"
 #include "testmedia.h"
+#include "testtimeouts.h"
 
 #include "gps/trackfingerprint.h"
 #include "scenario/scenarioformat.h"
@@ -24,7 +25,7 @@ using namespace EmulationManagement::Internal;
 
 namespace {
 
-constexpr int timeoutMs = 30000;
+constexpr int timeoutMs = eventTimeoutMs;
 constexpr quint16 emulatorPort = 15470;
 constexpr quint16 spareEmulatorPort = 15473;
 const QString trackDir = QStringLiteral(TRACK_DIR);
