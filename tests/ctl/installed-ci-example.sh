@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix (the plug-in and its catalogues
-# where the IDE looks) and runs the CI example with
-# the installed emulation-ctl (the simulated emulator from the build).
+# Installs the build into a temporary prefix (the plug-in, and its catalogues
+# where the IDE looks) and runs the CI example with the installed
+# emulation-ctl (the simulated emulator from the build).
 #   installed-ci-example.sh BUILD_DIR WEBSOCKET_PORT CAMERA_PORT
 set -euo pipefail
 build=$1
