@@ -309,7 +309,10 @@ ParsedArguments parseArguments(const QStringList &arguments)
             return parsed;
         parsed.options.port = quint16(*value);
     }
-    parsed.options.help = takeFlag(&words, "--help") | takeFlag(&words, "-h");
+    // Both flags are taken out of the words, whichever is given.
+    const bool longHelp = takeFlag(&words, "--help");
+    const bool shortHelp = takeFlag(&words, "-h");
+    parsed.options.help = longHelp || shortHelp;
     parsed.words = words;
     if (words.isEmpty() && !parsed.options.help)
         parsed.error = CommandLine::tr("no command given; see \"emulation-ctl --help\"");

@@ -1,5 +1,6 @@
 #include "scriptrunner.h"
 
+#include "ctl/scriptreader.h"
 #include "gps/trackfingerprint.h"
 
 #include <QCoreApplication>
@@ -9,56 +10,6 @@
 #include <utility>
 
 namespace EmulationManagement::Internal {
-
-namespace {
-
-// Longer lines are refused rather than held in memory.
-constexpr qsizetype maxLineBytes = 64 * 1024;
-
-// Reads a script line by line as bytes: CR, LF and CRLF each end a line.
-class LineReader
-{
-public:
-    explicit LineReader(QFile &file)
-        : m_file(file)
-    {}
-
-    // The next line without its end; false at the end of the file.
-    bool next(QByteArray *line)
-    {
-        line->clear();
-        m_tooLong = false;
-        ++m_number;
-        char c = 0;
-        bool any = false;
-        while (m_file.getChar(&c)) {
-            any = true;
-            if (c == '\n')
-                return true;
-            if (c == '\r') {
-                char following = 0;
-                if (m_file.peek(&following, 1) == 1 && following == '\n')
-                    m_file.getChar(&following);
-                return true;
-            }
-            if (line->size() < maxLineBytes)
-                line->append(c);
-            else
-                m_tooLong = true;
-        }
-        return any;
-    }
-
-    int number() const { return m_number; }
-    bool tooLong() const { return m_tooLong; }
-
-private:
-    QFile &m_file;
-    int m_number = 0;
-    bool m_tooLong = false;
-};
-
-} // namespace
 
 ScriptRunner::ScriptRunner(CtlSession &session, Execute execute)
     : m_session(session)
@@ -130,41 +81,27 @@ bool ScriptRunner::forEachLine(const QString &path, const Execute &execute, QStr
         *error = tr("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
-    LineReader lines(file);
-    QByteArray line;
-    const auto fail = [&](const QString &reason) {
-        *error = QStringLiteral("%1:%2: %3").arg(path).arg(lines.number()).arg(reason);
-        return false;
-    };
-    while (lines.next(&line)) {
-        if (lines.tooLong())
-            return fail(tr("the line is longer than %1 bytes").arg(maxLineBytes));
-        QString lineError;
-        const std::optional<QStringList> words
-            = scriptLineWords(QString::fromUtf8(line), &lineError);
-        if (!words)
-            return fail(lineError);
-        if (words->isEmpty())
-            continue;
-        const std::optional<Command> command = parseCommand(*words, &lineError);
-        if (command && command->kind == Command::Script)
-            lineError = tr("a script cannot run another script");
-        if (!command || !lineError.isEmpty())
-            return fail(lineError);
-        if (!execute) {
-            m_needsEmulator = m_needsEmulator || command->needsEmulator();
-            if (!m_force && !checkTrackFile(*command, &lineError))
-                return fail(lineError);
-            continue;
-        }
-        if (m_session.stopSignals().received())
-            return fail(tr("interrupted"));
-        if (!execute(*command, &lineError))
-            return fail(lineError);
-    }
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    return true;
+    ScriptReader reader(file);
+    QString lineError;
+    const bool read = reader.forEachCommand(
+        [&](const Command &command, QString *commandError) {
+            if (!execute) {
+                m_needsEmulator = m_needsEmulator || command.needsEmulator();
+                return m_force || checkTrackFile(command, commandError);
+            }
+            if (m_session.stopSignals().received()) {
+                *commandError = tr("interrupted");
+                return false;
+            }
+            return execute(command, commandError);
+        },
+        &lineError);
+    if (read && file.error() != QFileDevice::NoError)
+        lineError = file.errorString();
+    else if (read)
+        return true;
+    *error = QStringLiteral("%1:%2: %3").arg(path).arg(reader.lineNumber()).arg(lineError);
+    return false;
 }
 
 } // namespace EmulationManagement::Internal

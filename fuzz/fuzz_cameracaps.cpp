@@ -47,17 +47,12 @@ void checkFramerates(const QString &text, const QStringList &rates)
     }
 }
 
-} // namespace
-
 // Lines are caps structures; tab-separated framerate, width and height
 // fields, "-" or a missing field standing for one the structure lacks.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+int checkCaps(QByteArrayView bytes)
 {
-    EmulationManagement::Fuzz::Run run(data, size, cap, budget);
-    if (run.skipped())
-        return -1;
     QList<Caps::StructureFields> structures;
-    for (const QString &line : QString::fromUtf8(run.bytes()).split(QLatin1Char('\n'))) {
+    for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
         const QStringList fields = line.split(QLatin1Char('\t'));
         structures.append({field(fields, 0), field(fields, 1), field(fields, 2)});
         if (structures.last().framerate) {
@@ -82,4 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         previousWidth = width;
     }
     return 0;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return EmulationManagement::Fuzz::checkInput(data, size, cap, budget, checkCaps);
 }

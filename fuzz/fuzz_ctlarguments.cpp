@@ -1,6 +1,9 @@
 #include "fuzzcheck.h"
 
 #include "ctl/commandline.h"
+#include "ctl/scriptreader.h"
+
+#include <QBuffer>
 
 #include <cmath>
 
@@ -12,9 +15,19 @@ namespace {
 const size_t cap = 64 << 10;
 const EmulationManagement::Fuzz::TimeBudget budget{50, 5000};
 
+// A command read whole: finite numbers, durations and speeds that are not
+// negative.
+void checkWhole(const Command &command)
+{
+    for (const double number : command.numbers)
+        FUZZ_CHECK(std::isfinite(number));
+    FUZZ_CHECK(std::isfinite(command.seconds) && command.seconds >= 0);
+    FUZZ_CHECK(command.speed >= 0);
+    FUZZ_CHECK(!command.text.isEmpty());
+}
+
 // A command is either refused with one line saying why (which may quote a
-// word holding a line break), or read whole: finite numbers, durations and
-// speeds that are not negative.
+// word holding a line break), or read whole.
 void checkCommand(const QStringList &words)
 {
     QString error;
@@ -24,11 +37,7 @@ void checkCommand(const QStringList &words)
         FUZZ_CHECK(!error.contains(QLatin1Char('\n')) || words.join(QString()).contains(QLatin1Char('\n')));
         return;
     }
-    for (const double number : command->numbers)
-        FUZZ_CHECK(std::isfinite(number));
-    FUZZ_CHECK(std::isfinite(command->seconds) && command->seconds >= 0);
-    FUZZ_CHECK(command->speed >= 0);
-    FUZZ_CHECK(!command->text.isEmpty());
+    checkWhole(*command);
     FUZZ_CHECK(!helpText(words).isEmpty());
 }
 
@@ -46,17 +55,26 @@ void checkArguments(QByteArrayView bytes)
         checkCommand(parsed.words);
 }
 
-// Each line as a script's reader takes it. A reworked reader of whole
-// scripts is checked by calling it here instead.
+// A script as the command line reads it: every command it hands on is
+// whole, and a refused script names a line that exists with a one-line
+// reason.
 void checkScript(QByteArrayView bytes)
 {
-    for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
-        const QStringList words = scriptLineWords(line);
-        for (const QString &word : words)
-            FUZZ_CHECK(!word.isEmpty() && !word.contains(QLatin1Char('#')));
-        if (!words.isEmpty())
-            checkCommand(words);
-    }
+    QBuffer buffer;
+    buffer.setData(bytes.toByteArray());
+    buffer.open(QIODevice::ReadOnly);
+    ScriptReader reader(buffer);
+    QString error;
+    const bool read = reader.forEachCommand(
+        [](const Command &command, QString *) {
+            checkWhole(command);
+            return true;
+        },
+        &error);
+    const qsizetype lineEnds = bytes.count('\n') + bytes.count('\r');
+    FUZZ_CHECK(reader.lineNumber() >= 1 && reader.lineNumber() <= lineEnds + 2);
+    FUZZ_CHECK(read == error.isEmpty());
+    FUZZ_CHECK(!error.contains(QLatin1Char('\n')) && !error.contains(QLatin1Char('\r')));
 }
 
 } // namespace
@@ -65,12 +83,13 @@ void checkScript(QByteArrayView bytes)
 // bytes) or a script.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    EmulationManagement::Fuzz::Run run(data, size, cap, budget);
-    if (size == 0 || run.skipped())
-        return -1;
-    if (data[0] % 2 == 0)
-        checkArguments(run.bytes().sliced(1));
-    else
-        checkScript(run.bytes().sliced(1));
-    return 0;
+    return EmulationManagement::Fuzz::checkInput(data, size, cap, budget, [](QByteArrayView bytes) {
+        if (bytes.isEmpty())
+            return -1;
+        if (bytes.front() % 2 == 0)
+            checkArguments(bytes.sliced(1));
+        else
+            checkScript(bytes.sliced(1));
+        return 0;
+    });
 }

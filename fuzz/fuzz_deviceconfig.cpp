@@ -86,12 +86,13 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 // The first byte picks the kind of file; the rest is its text.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    EmulationManagement::Fuzz::Run run(data, size, cap, budget);
-    if (size == 0 || run.skipped())
-        return -1;
-    if (data[0] % 2 == 0)
-        checkSensorTables(run.bytes().sliced(1));
-    else
-        checkModelConfig(run.bytes().sliced(1));
-    return 0;
+    return EmulationManagement::Fuzz::checkInput(data, size, cap, budget, [](QByteArrayView bytes) {
+        if (bytes.isEmpty())
+            return -1;
+        if (bytes.front() % 2 == 0)
+            checkSensorTables(bytes.sliced(1));
+        else
+            checkModelConfig(bytes.sliced(1));
+        return 0;
+    });
 }

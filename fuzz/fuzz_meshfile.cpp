@@ -24,14 +24,13 @@ const EmulationManagement::Fuzz::TimeBudget budget{50, 50};
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     bool accepted = false;
-    {
-        EmulationManagement::Fuzz::Run run(data, size, cap, budget);
-        if (run.skipped())
-            return -1;
-        accepted = isWholeMeshFile(run.bytes());
-    }
-    if (!accepted)
-        return 0;
+    const int checked = EmulationManagement::Fuzz::checkInput(data, size, cap, budget,
+                                                              [&accepted](QByteArrayView bytes) {
+                                                                  accepted = isWholeMeshFile(bytes);
+                                                                  return 0;
+                                                              });
+    if (checked != 0 || !accepted)
+        return checked;
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);

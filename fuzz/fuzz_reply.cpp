@@ -24,8 +24,6 @@ SensorsEmulationManager &manager()
     return *instance;
 }
 
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     static QCoreApplication application(*argc, *argv);
@@ -35,11 +33,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 // Every reply is answered once, with "OK" exactly when it is a success of
 // five fields; anything else leaves the sensors' states as they were, and a
 // success touches only the switchable sensors' entries.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+int checkReply(QByteArrayView bytes)
 {
-    EmulationManagement::Fuzz::Run run(data, size, cap, budget);
-    if (run.skipped())
-        return -1;
     SensorsEmulationManager &sensors = manager();
     const QVariantMap statesBefore = sensors.sensorsEnabledStates();
     const QVariantMap availability = sensors.sensorsAvailability();
@@ -49,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                              [&answers](const QString &answer) {
                                                  answers << answer;
                                              });
-    const QString reply = QString::fromUtf8(run.bytes());
+    const QString reply = QString::fromUtf8(bytes);
     sensors.handleReply(reply);
     QObject::disconnect(connection);
     const QStringList fields = reply.split(QLatin1Char(':'));
@@ -64,4 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (auto entry = states.cbegin(); entry != states.cend(); ++entry)
         FUZZ_CHECK(availability.value(entry.key()).toBool() || !entry.value().toBool());
     return 0;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return EmulationManagement::Fuzz::checkInput(data, size, cap, budget, checkReply);
 }
