@@ -1,10 +1,13 @@
 #include "ctl/commandline.h"
 #include "ctl/commandrunner.h"
 
+#include "ui/translationcatalogue.h"
+
 #include <coreplugin/icore.h>
 #include <utils/qtcsettings.h>
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -24,6 +27,12 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("emulation-ctl"));
+    // The window's catalogue, as the IDE installation beside it holds it, in
+    // the language of the system.
+    TranslationCatalogue::install(QLocale(),
+                                  QCoreApplication::applicationDirPath()
+                                      + "/../share/qtcreator/translations",
+                                  &application);
 
     const ParsedArguments arguments = parseArguments(QCoreApplication::arguments().mid(1));
     if (!arguments.error.isEmpty())

@@ -403,7 +403,7 @@ TrackReadResult readNmeaText(QByteArrayView text, const TrackReader::Control &co
                 ++result.linesCutOff;
                 continue;
             }
-            return failure(QStringLiteral("Incorrect NMEA file"), lineNumber);
+            return failure(TrackReader::tr("Incorrect NMEA file"), lineNumber);
         }
         std::optional<ImpossiblePosition> impossible;
         switch (track.add(*sentence, fields, &impossible)) {

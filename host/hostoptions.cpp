@@ -29,6 +29,12 @@ HostOptions HostOptions::parse(const QStringList &arguments, QString *error)
         QCoreApplication::translate("Host", "Use the \"light\" or \"dark\" theme."),
         QStringLiteral("name"),
         QStringLiteral("light"));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QCoreApplication::translate("Host",
+                                    "Run in the language <locale>, e.g. de or ru, as the IDE's "
+                                    "language setting does."),
+        QStringLiteral("locale"));
     const QCommandLineOption trigger(
         QStringLiteral("trigger"),
         QCoreApplication::translate("Host",
@@ -54,6 +60,7 @@ HostOptions HostOptions::parse(const QStringList &arguments, QString *error)
                        pluginPath,
                        resourcePath,
                        theme,
+                       language,
                        trigger,
                        profile,
                        exitAfter,
@@ -73,6 +80,7 @@ HostOptions HostOptions::parse(const QStringList &arguments, QString *error)
     options.pluginPaths = parser.values(pluginPath);
     options.resourcePath = parser.value(resourcePath);
     options.theme = parser.value(theme);
+    options.language = parser.value(language);
     options.triggers = parser.values(trigger);
     options.profile = parser.isSet(profile);
     options.withEmulator = !parser.isSet(noEmulator);

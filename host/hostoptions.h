@@ -12,6 +12,7 @@ struct HostOptions
     QStringList pluginPaths;
     QString resourcePath; // the IDE's share/qtcreator
     QString theme = QStringLiteral("light");
+    QString language;     // the IDE's language setting for this run; empty: as set
     QStringList triggers; // command ids to trigger once the plug-ins are up
     bool profile = false;
     bool withEmulator = true;

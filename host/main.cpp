@@ -120,6 +120,36 @@ static void addVirtualCameraToPluginPath()
     qputenv("GST_PLUGIN_PATH", path);
 }
 
+// The IDE's language setting as -language gives it, for this run only: the
+// setting as it was comes back when the host quits.
+class LanguageOverride
+{
+public:
+    LanguageOverride(Utils::QtcSettings &settings, const QString &language)
+        : m_settings(settings)
+        , m_previous(settings.value(key))
+        , m_overrides(!language.isEmpty())
+    {
+        if (m_overrides)
+            settings.setValue(key, language);
+    }
+    ~LanguageOverride()
+    {
+        if (!m_overrides)
+            return;
+        if (m_previous.isValid())
+            m_settings.setValue(key, m_previous);
+        else
+            m_settings.remove(key);
+    }
+
+private:
+    static inline const Utils::Key key{"General/OverrideLanguage"};
+    Utils::QtcSettings &m_settings;
+    const QVariant m_previous;
+    const bool m_overrides;
+};
+
 static void printProfile(const std::vector<std::unique_ptr<PluginLoader>> &loaders)
 {
     for (const auto &loader : loaders) {
@@ -152,6 +182,7 @@ int main(int argc, char *argv[])
                                 QStringLiteral("QtProject"),
                                 QStringLiteral("QtCreator"));
     ExtensionSystem::PluginManager::setSettings(&settings);
+    const LanguageOverride language(settings, options.language);
     Utils::Theme theme(options.theme);
     Utils::setCreatorTheme(&theme);
 

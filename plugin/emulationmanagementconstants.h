@@ -13,10 +13,6 @@ const char showViewActionId[] = "EmulationManagement.ShowEmulationManagementView
 const char sdkToolsMenuId[] = "Qel.Tools.Menu";
 const char toolsMenuId[] = "QtCreator.Menu.Tools";
 
-// Translation catalogues "EmulationManagement_<locale>.qm" in the IDE's resources.
-const char translationCatalogue[] = "EmulationManagement";
-const char translationPrefix[] = "_";
-
 // The window's documents, compiled into the plug-in under this resource prefix.
 const char resourcePrefix[] = "/emulationmanagement";
 const char viewDocument[] = "qml/EmulationManagementView.qml";

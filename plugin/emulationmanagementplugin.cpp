@@ -5,6 +5,8 @@
 #include "execasynchronous.h"
 #include "qmlregistration.h"
 
+#include "ui/translationcatalogue.h"
+
 #include <coreplugin/actionmanager/actioncontainer.h>
 #include <coreplugin/actionmanager/actionmanager.h>
 #include <coreplugin/actionmanager/command.h>
@@ -25,7 +27,6 @@
 #include <QMainWindow>
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QTranslator>
 
 #include <algorithm>
 #include <iterator>
@@ -80,15 +81,8 @@ void EmulationManagementPlugin::installTranslator()
     const QLocale locale = language.isValid() ? QLocale(language.toString()) : QLocale();
     const QString directory
         = Core::ICore::resourcePath(QStringLiteral("translations")).toFSPathString();
-
-    auto translator = new QTranslator(this);
-    if (translator->load(locale,
-                         QLatin1String(translationCatalogue),
-                         QLatin1String(translationPrefix),
-                         directory))
-        QCoreApplication::installTranslator(translator);
-    else
-        qDebug() << "Failed to load translator:" << directory << translationCatalogue;
+    if (!TranslationCatalogue::install(locale, directory, this))
+        qDebug() << "Failed to load translator:" << directory << "EmulationManagement";
 }
 
 void EmulationManagementPlugin::bindManagers()

@@ -11,24 +11,26 @@ namespace EmulationManagement::Internal {
 
 namespace {
 
-// Readings with three axes take "name.x" for one axis as well.
+// Readings with three axes take "name.x" for one axis as well. The units are
+// translated where the window reads them (SensorReadingTable), the field
+// names where emulation-ctl's messages give them (CommandLine).
 // clang-format off
 const QList<SensorReading> readings = {
-    {"accelerometer", 3, "g", -3, 3, 3, 0.001, 1000, true},
-    {"magnetometer", 3, "\u03bcT", -65, 65, 3, 0.001, 0.000001, false},
+    {"accelerometer", 3, QT_TRANSLATE_NOOP("EmulationManagement::Internal::SensorReadingTable", "g"), -3, 3, 3, 0.001, 1000, true},
+    {"magnetometer", 3, QT_TRANSLATE_NOOP("EmulationManagement::Internal::SensorReadingTable", "\u03bcT"), -65, 65, 3, 0.001, 0.000001, false},
     {"magnetometer.calibration", 1, "", 0, 3, 0, 1, 1, true},
     {"compass", 1, "", 0, 359, 0, 1, 1, true},
     {"compass.calibration", 1, "", 0, 3, 0, 1, 1, true},
-    {"magneticField", 3, "\u03bcT", -100, 100, 3, 0.001, 1, false},
-    {"gyroscope", 3, "deg/s", -25, 25, 3, 0.001, 1, false},
-    {"als", 1, "lx", -1, 3000, 0, 1, 1, true},
+    {"magneticField", 3, QT_TRANSLATE_NOOP("EmulationManagement::Internal::SensorReadingTable", "\u03bcT"), -100, 100, 3, 0.001, 1, false},
+    {"gyroscope", 3, QT_TRANSLATE_NOOP("EmulationManagement::Internal::SensorReadingTable", "deg/s"), -25, 25, 3, 0.001, 1, false},
+    {"als", 1, QT_TRANSLATE_NOOP("EmulationManagement::Internal::SensorReadingTable", "lx"), -1, 3000, 0, 1, 1, true},
     {"proximity", 1, "", 0, 10, 0, 1, 1, true},
 };
 
 const FieldLimits fields[] = {
-    {"latitude", -90, 90, 7},
-    {"longitude", -180, 180, 7},
-    {"altitude", -1000, 10000, 2},
+    {QT_TRANSLATE_NOOP("EmulationManagement::Internal::CommandLine", "latitude"), -90, 90, 7},
+    {QT_TRANSLATE_NOOP("EmulationManagement::Internal::CommandLine", "longitude"), -180, 180, 7},
+    {QT_TRANSLATE_NOOP("EmulationManagement::Internal::CommandLine", "altitude"), -1000, 10000, 2},
     {"rotation", -180, 180, 3},
 };
 

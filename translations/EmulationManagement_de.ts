@@ -22,7 +22,12 @@
         <translation>Videodatei öffnen</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+1"/>
+        <source>Video files (*.webm *.mkv)</source>
+        <translation>Videodateien (*.webm *.mkv)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Source</source>
         <translation>Quelle</translation>
     </message>
@@ -498,6 +503,21 @@ der Emulator einen Aufruf ablehnt, nicht erreichbar ist oder eine Datei
 nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
 </translation>
     </message>
+    <message>
+        <location filename="../sensors/sensorreadings.cpp" line="+31"/>
+        <source>latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>altitude</source>
+        <translation>Höhe</translation>
+    </message>
 </context>
 <context>
     <name>EmulationManagement::Internal::CommandRunner</name>
@@ -518,7 +538,7 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
 <context>
     <name>EmulationManagement::Internal::EmulationManagementPlugin</name>
     <message>
-        <location filename="../plugin/emulationmanagementplugin.cpp" line="+117"/>
+        <location filename="../plugin/emulationmanagementplugin.cpp" line="+111"/>
         <source>Emulation Management</source>
         <translation>Emulationsverwaltung</translation>
     </message>
@@ -773,6 +793,30 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <location line="+6"/>
         <source>%1: %2 is out of range (%3)</source>
         <translation>%1: %2 liegt außerhalb des Bereichs (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>EmulationManagement::Internal::SensorReadingTable</name>
+    <message>
+        <location filename="../sensors/sensorreadings.cpp" line="-14"/>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>μT</source>
+        <translation>μT</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>deg/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>lx</source>
+        <translation>lx</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1518,12 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Längengrad über 180 Grad</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+211"/>
+        <source>Incorrect NMEA file</source>
+        <translation>Ungültige NMEA-Datei</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>NMEA file has a number out of range</source>
         <translation>NMEA-Datei enthält eine Zahl außerhalb des gültigen Bereichs</translation>
     </message>

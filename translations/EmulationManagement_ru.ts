@@ -22,7 +22,12 @@
         <translation>Открыть видеофайл</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+1"/>
+        <source>Video files (*.webm *.mkv)</source>
+        <translation>Видеофайлы (*.webm *.mkv)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Source</source>
         <translation>Источник</translation>
     </message>
@@ -495,6 +500,21 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
 2 — ошибка в командной строке.
 </translation>
     </message>
+    <message>
+        <location filename="../sensors/sensorreadings.cpp" line="+31"/>
+        <source>latitude</source>
+        <translation>широта</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>longitude</source>
+        <translation>долгота</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>altitude</source>
+        <translation>высота</translation>
+    </message>
 </context>
 <context>
     <name>EmulationManagement::Internal::CommandRunner</name>
@@ -515,7 +535,7 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
 <context>
     <name>EmulationManagement::Internal::EmulationManagementPlugin</name>
     <message>
-        <location filename="../plugin/emulationmanagementplugin.cpp" line="+117"/>
+        <location filename="../plugin/emulationmanagementplugin.cpp" line="+111"/>
         <source>Emulation Management</source>
         <translation>Управление эмуляцией</translation>
     </message>
@@ -770,6 +790,30 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
         <location line="+6"/>
         <source>%1: %2 is out of range (%3)</source>
         <translation>%1: %2 вне допустимого диапазона (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>EmulationManagement::Internal::SensorReadingTable</name>
+    <message>
+        <location filename="../sensors/sensorreadings.cpp" line="-14"/>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>μT</source>
+        <translation>мкТл</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>deg/s</source>
+        <translation>°/с</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>lx</source>
+        <translation>лк</translation>
     </message>
 </context>
 <context>
@@ -1471,7 +1515,12 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
         <translation>долгота больше 180°</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+211"/>
+        <source>Incorrect NMEA file</source>
+        <translation>Некорректный файл NMEA</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>NMEA file has a number out of range</source>
         <translation>В файле NMEA есть число вне допустимого диапазона</translation>
     </message>

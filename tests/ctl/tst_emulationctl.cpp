@@ -130,9 +130,11 @@ void EmulationCtlTest::cleanupTestCase()
 QProcessEnvironment EmulationCtlTest::ctlEnvironment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // The command's own settings in the test's folder; German numbers must not leak into calls.
+    // The command's own settings in the test's folder; German numbers must not
+    // leak into calls. Its messages, which the test reads, in English.
     environment.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
     environment.insert("LC_ALL", "de_DE.UTF-8");
+    environment.insert("LANGUAGE", "en");
     environment.insert("GST_PLUGIN_PATH", VIRTUAL_CAMERA_DIR);
     return environment;
 }

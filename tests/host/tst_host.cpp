@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +63,8 @@ private slots:
     void sharedSubMenuCreatedByAnotherPlugin();
     void shutdownClosesTheWindow();
     void overrideLanguageLoadsThatCatalogue();
+    void languageOptionHoldsForOneRun_data();
+    void languageOptionHoldsForOneRun();
     void hostRefusesAPluginForAnotherCore();
 };
 
@@ -133,6 +136,42 @@ void HostTest::overrideLanguageLoadsThatCatalogue()
     QCOMPARE(emulationManagementView()->title(), QStringLiteral("Emulationsverwaltung"));
     QMenu *sdkMenu = Core::ActionManager::actionContainer(sdkMenuId)->menu();
     QCOMPARE(sdkMenu->actions().first()->text(), QStringLiteral("Emulationsverwaltung\u2026"));
+}
+
+void HostTest::languageOptionHoldsForOneRun_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("-language de") << "de" << "" << true;
+    QTest::newRow("-language fr: no catalogue") << "fr" << "" << false;
+    QTest::newRow("-language fr over the setting de_DE") << "fr" << "de_DE" << false;
+    QTest::newRow("no option: the setting de_DE") << "" << "de_DE" << true;
+}
+
+// The option sets the IDE's language setting for that run, and the setting
+// as it was comes back afterwards.
+void HostTest::languageOptionHoldsForOneRun()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, setting);
+    QFETCH(bool, loads);
+    QTemporaryDir settings;
+    const QString file = settings.filePath("QtProject/QtCreator.ini");
+    if (!setting.isEmpty())
+        QSettings(file, QSettings::IniFormat).setValue("General/OverrideLanguage", setting);
+    QStringList arguments{"-no-emulator", "-exit-after", "0", "-settingspath", settings.path()};
+    arguments << "-resourcepath" << TEST_RESOURCE_DIR;
+    if (!option.isEmpty())
+        arguments << "-language" << option;
+    QProcess host;
+    host.start(QStringLiteral(HOST_EXECUTABLE), arguments);
+    QVERIFY(host.waitForFinished(30000));
+    QCOMPARE(host.exitCode(), 0);
+    const QString err = QString::fromLocal8Bit(host.readAllStandardError());
+    QCOMPARE(!err.contains("Failed to load translator"), loads);
+    const QVariant stored = QSettings(file, QSettings::IniFormat).value("General/OverrideLanguage");
+    QCOMPARE(stored.toString(), setting);
 }
 
 void HostTest::hostRefusesAPluginForAnotherCore()

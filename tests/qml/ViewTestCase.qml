@@ -15,8 +15,10 @@ TestCase {
         verify(item, name);
         return item;
     }
+    // The page whose button reads text, in the window's language.
     function showPage(text) {
-        mouseClick(Array.from(child("pageButtons").children).find(button => button.text === text));
+        const caption = qsTranslate("EmulationManagementView", text);
+        mouseClick(Array.from(child("pageButtons").children).find(button => button.text === caption));
     }
     function typeInto(name, keys) {
         const field = child(name);

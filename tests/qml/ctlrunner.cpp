@@ -16,8 +16,9 @@ QVariantMap CtlRunner::run(const QStringList &arguments)
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
-    // The user's numbers must not leak into the calls.
+    // The user's numbers and language must not leak into the calls.
     environment.insert("LC_ALL", "de_DE.UTF-8");
+    environment.insert("LANGUAGE", "de");
     process.setProcessEnvironment(environment);
     // The server answers in this thread's event loop meanwhile.
     QEventLoop loop;

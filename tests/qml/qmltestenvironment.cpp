@@ -3,6 +3,7 @@
 #include "plugin/qmlregistration.h"
 
 #include "transport/remotedbusinvokerservice.h"
+#include "ui/translationcatalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +16,14 @@ using namespace EmulationManagement::Internal;
 
 QmlTestEnvironment::QmlTestEnvironment()
     : m_theme(qEnvironmentVariable("EM_THEME", QStringLiteral("light")))
+    , m_language(qEnvironmentVariable("EM_LANGUAGE"))
 {
     Utils::setCreatorTheme(&m_theme);
+    if (!m_language.isEmpty()) {
+        QLocale::setDefault(QLocale(m_language));
+        if (!TranslationCatalogue::install(QLocale(m_language), TRANSLATIONS_DIR, this))
+            qFatal("No catalogue for \"%s\" in %s", qPrintable(m_language), TRANSLATIONS_DIR);
+    }
     connect(&m_answerer, &Host::ModalAnswerer::answered, this, &QmlTestEnvironment::dialogAnswered);
     m_gpsManager.setRdbusinvoker(m_fixture.invoker());
     m_sensorsManager.setRdbusinvoker(m_fixture.invoker());
@@ -51,7 +58,8 @@ bool QmlTestEnvironment::saveScreenshot(const QString &name) const
     auto window = qobject_cast<QQuickWindow *>(QGuiApplication::focusWindow());
     if (directory.isEmpty() || !window)
         return false;
-    const QString file = QStringLiteral("%1/%2-%3.png").arg(directory, name, m_theme.name());
+    const QString language = m_language.isEmpty() ? QString() : "-" + m_language;
+    const QString file = QStringLiteral("%1-%2%3.png").arg(name, m_theme.name(), language);
     return window->grabWindow().save(QDir(directory).filePath(file));
 }
 

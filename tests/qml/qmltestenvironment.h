@@ -21,8 +21,9 @@
 
 // What the plug-in gives its window, for Qt Quick Tests: the real managers
 // bound to the manager fixture's invoker and recording server, the theme
-// named by EM_THEME ("light" by default), an answerer for the native message
-// boxes and the camera page's test rig. QML reaches it as "testEnvironment",
+// named by EM_THEME ("light" by default), the language named by EM_LANGUAGE
+// (its catalogue, and its number format as the default locale), an answerer
+// for the native message boxes and the camera page's test rig. QML reaches it as "testEnvironment",
 // the server as "wire", the rig as "cameraRig", emulation-ctl as "emulationCtl"
 // and the managers by their names.
 class QmlTestEnvironment : public QObject
@@ -39,8 +40,8 @@ public:
     // The next message boxes are answered with this button (a
     // QMessageBox::StandardButton value) and this check box state.
     Q_INVOKABLE void answerDialogsWith(int button, bool checkBoxChecked = false);
-    // Saves the window as EM_SCREENSHOT_DIR/<name>-<theme>.png when that
-    // variable is set; a test run without it saves nothing.
+    // Saves the window as EM_SCREENSHOT_DIR/<name>-<theme>[-<language>].png
+    // when that variable is set; a test run without it saves nothing.
     Q_INVOKABLE bool saveScreenshot(const QString &name) const;
     // A track file as a user keeps it: while screenshots are taken, a copy in
     // ~/tracks of a home folder of the run's own, so that the file field
@@ -64,6 +65,7 @@ private:
     QTemporaryDir m_home;
     ManagerFixture m_fixture;
     Utils::Theme m_theme;
+    const QString m_language;
     Host::ModalAnswerer m_answerer;
     EmulationManagement::Internal::GPSEmulationManager m_gpsManager;
     EmulationManagement::Internal::SensorsEmulationManager m_sensorsManager;

@@ -60,7 +60,7 @@ Item {
         // See the track file dialog: the window comes after the page.
         parentWindow: page.Window.window
         title: qsTr("Open Video File")
-        nameFilters: ["Video files (*.webm *.mkv)"]
+        nameFilters: [qsTr("Video files (*.webm *.mkv)")]
         fileMode: FileDialog.OpenFile
         onAccepted: Logic.videoFileAccepted()
     }

@@ -1,0 +1,20 @@
+#include "translationcatalogue.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace EmulationManagement::Internal::TranslationCatalogue {
+
+bool install(const QLocale &locale, const QString &directory, QObject *owner)
+{
+    auto translator = new QTranslator(owner);
+    if (!translator->load(
+            locale, QStringLiteral("EmulationManagement"), QStringLiteral("_"), directory)) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
+} // namespace EmulationManagement::Internal::TranslationCatalogue
