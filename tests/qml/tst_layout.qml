@@ -5,11 +5,37 @@ import "text-fit.js" as TextFit
 // Every page's texts shown whole at the window's initial size in each
 // language the build has, the pseudo-language's longer texts included.
 ViewTestCase {
-    name: "Layout"
+    // "" for the texts as written; the tests build "pseudo", and the
+    // shipped catalogues are read where the build puts them.
+    readonly property var languages: ["", "pseudo", "de", "ru"]
 
     // The page buttons in the order of their pages.
     function pageButtons() {
         return Array.from(child("pageButtons").children).filter(item => item.truncated !== undefined);
+    }
+
+    // The page buttons come anew in the new language and are laid out on
+    // the next frame.
+    function translateInto(language) {
+        const translated = testEnvironment.translateInto(language);
+        tryVerify(() => !isPolishScheduled(child("pageButtons")), patience);
+        return translated;
+    }
+
+    function useLanguage(language) {
+        if (translateInto(language))
+            return;
+        verify(language !== "pseudo", "the tests build the pseudo-language");
+        skip("this build has no catalogue for \"" + language + "\"");
+    }
+
+    function showPage(index, choice) {
+        mouseClick(pageButtons()[index]);
+        const page = view.pagesIds[index];
+        tryVerify(() => page.visible, patience, page.objectName);
+        if (choice)
+            mouseClick(child(choice, page));
+        return page;
     }
 
     function verifyTextsFit(root, where) {
@@ -30,14 +56,6 @@ ViewTestCase {
         tryVerify(() => !toolTip.visible, patience);
     }
 
-    // The page buttons come anew in the new language and are laid out on
-    // the next frame.
-    function translateInto(language) {
-        const translated = testEnvironment.translateInto(language);
-        tryVerify(() => !isPolishScheduled(child("pageButtons")), patience);
-        return translated;
-    }
-
     function init() {
         showPage(0);
     }
@@ -46,47 +64,40 @@ ViewTestCase {
         translateInto("");
     }
 
-    function showPage(index, choice) {
-        mouseClick(pageButtons()[index]);
-        const page = view.pagesIds[index];
-        tryVerify(() => page.visible, patience, page.objectName);
-        if (choice)
-            mouseClick(child(choice, page));
-        return page;
-    }
-
-    // Each language, "" for the texts as written; a page with a view that
-    // a choice brings up is seen once more with the choice made.
+    // Each language and each page; some once more with what a click (an
+    // object name) or a track (a file) brings up.
     function test_texts_data() {
-        const languages = ["", "pseudo", "de", "ru"];
-        const views = [[0], [1], [2], [2, "moveRadioButton"], [3], [4], [4, "videoFileButton"]];
+        const views = [[0], [1], [2], [2, "moveRadioButton"], [3], [3, "", "imperfect.nmea"], [4],
+                       [4, "videoFileButton"]];
         const rows = [];
         for (const language of languages) {
-            for (const [index, choice] of views)
-                rows.push({ tag: (language || "en") + " " + index + " " + (choice || ""), language, index, choice });
+            for (const [index, choice, track] of views)
+                rows.push({ tag: [language || "en", "page " + index, choice, track].filter(Boolean).join(" "),
+                            language, index, choice, track });
         }
         return rows;
     }
 
     function test_texts(data) {
-        if (!translateInto(data.language)) {
-            verify(data.language !== "pseudo", "the tests build the pseudo-language");
-            skip("this build has no catalogue for \"" + data.language + "\"");
-        }
+        useLanguage(data.language);
         const page = showPage(data.index, data.choice);
+        if (data.track) {
+            page.loadTrackFile(Qt.resolvedUrl("gps/" + data.track));
+            tryVerify(() => !page.loading && child("trackTable").rows > 0, patience, "the track is read");
+        }
         waitForRendering(view);
         verifyTextsFit(page, page.objectName);
         verifyTextsFit(child("recordButton"), "record button");
     }
 
     function test_pageButtons_data() {
-        return [{ tag: "en", language: "" }, { tag: "pseudo", language: "pseudo" },
-                { tag: "de", language: "de" }, { tag: "ru", language: "ru" }];
+        return languages.map(language => ({ tag: language || "en", language }));
     }
 
     function test_pageButtons(data) {
-        if (!translateInto(data.language))
-            skip("this build has no catalogue for \"" + data.language + "\"");
+        useLanguage(data.language);
         pageButtons().forEach(verifyPageButton);
     }
+
+    name: "Layout"
 }
