@@ -14,11 +14,15 @@ ViewTestCase {
         return Array.from(child("pageButtons").children).filter(item => item.truncated !== undefined);
     }
 
+    function laidOut(item) {
+        return !isPolishScheduled(item) && Array.from(item.children).every(laidOut);
+    }
+
     // The page buttons come anew in the new language and are laid out on
     // the next frame.
     function translateInto(language) {
         const translated = testEnvironment.translateInto(language);
-        tryVerify(() => !isPolishScheduled(child("pageButtons")), patience);
+        tryVerify(() => laidOut(view), patience, "laid out");
         return translated;
     }
 
@@ -39,6 +43,7 @@ ViewTestCase {
     }
 
     function verifyTextsFit(root, where) {
+        tryVerify(() => laidOut(view), patience, "laid out");
         const faults = TextFit.faults(root, view);
         verify(faults.length === 0, where + ":\n" + faults.join("\n"));
     }
@@ -61,6 +66,10 @@ ViewTestCase {
     }
 
     function cleanup() {
+        if (scenarioRecorder.recording) {
+            scenarioRecorder.stop();
+            scenarioRecorder.discard();
+        }
         translateInto("");
     }
 
@@ -85,7 +94,6 @@ ViewTestCase {
             page.loadTrackFile(Qt.resolvedUrl("gps/" + data.track));
             tryVerify(() => !page.loading && child("trackTable").rows > 0, patience, "the track is read");
         }
-        waitForRendering(view);
         verifyTextsFit(page, page.objectName);
         verifyTextsFit(child("recordButton"), "record button");
     }
@@ -97,6 +105,18 @@ ViewTestCase {
     function test_pageButtons(data) {
         useLanguage(data.language);
         pageButtons().forEach(verifyPageButton);
+    }
+
+    // The record button's longer text while it records, beside the time.
+    function test_recording_data() {
+        return test_pageButtons_data();
+    }
+
+    function test_recording(data) {
+        useLanguage(data.language);
+        scenarioRecorder.start();
+        verify(child("recordingTime").visible);
+        verifyTextsFit(child("recordButton"), "record button");
     }
 
     name: "Layout"
