@@ -88,7 +88,7 @@ bool QmlTestEnvironment::translateInto(const QString &language)
 {
     QCoreApplication::removeTranslator(&m_translator);
     const QString directory = QLatin1String(language == u"pseudo" ? PSEUDO_CATALOGUE_DIR
-                                                                   : SHIPPED_CATALOGUE_DIR);
+                                                                   : TRANSLATIONS_DIR);
     const QString catalogue = QLatin1String(EmulationManagement::Constants::translationCatalogue)
                               + QLatin1String(EmulationManagement::Constants::translationPrefix)
                               + language;
