@@ -17,7 +17,7 @@ Button {
     Label {
         id: defaultLabel
 
-        visible: button.hovered && button.truncated
+        visible: false
     }
 
     ToolTip {
