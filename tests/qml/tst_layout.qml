@@ -33,7 +33,8 @@ ViewTestCase {
         skip("this build has no catalogue for \"" + language + "\"");
     }
 
-    function showPage(index, choice) {
+    // The page of that button, and what a click on the named item brings up.
+    function openPage(index, choice) {
         mouseClick(pageButtons()[index]);
         const page = view.pagesIds[index];
         tryVerify(() => page.visible, patience, page.objectName);
@@ -62,7 +63,7 @@ ViewTestCase {
     }
 
     function init() {
-        showPage(0);
+        openPage(0);
     }
 
     function cleanup() {
@@ -89,7 +90,7 @@ ViewTestCase {
 
     function test_texts(data) {
         useLanguage(data.language);
-        const page = showPage(data.index, data.choice);
+        const page = openPage(data.index, data.choice);
         if (data.track) {
             page.loadTrackFile(Qt.resolvedUrl("gps/" + data.track));
             tryVerify(() => !page.loading && child("trackTable").rows > 0, patience, "the track is read");
