@@ -1,10 +1,12 @@
 #include "qmltestenvironment.h"
 
+#include "plugin/emulationmanagementconstants.h"
 #include "plugin/qmlregistration.h"
 
 #include "transport/remotedbusinvokerservice.h"
 #include "ui/translationcatalogue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -90,8 +92,24 @@ QStringList QmlTestEnvironment::framesAfter(QJSValue step)
     return m_fixture.framesAfter([&step] { step.call(); });
 }
 
+bool QmlTestEnvironment::translateInto(const QString &language)
+{
+    QCoreApplication::removeTranslator(&m_translator);
+    const QString directory = QLatin1String(language == u"pseudo" ? PSEUDO_CATALOGUE_DIR
+                                                                   : TRANSLATIONS_DIR);
+    const QString catalogue = QLatin1String(EmulationManagement::Constants::translationCatalogue)
+                              + QLatin1String(EmulationManagement::Constants::translationPrefix)
+                              + language;
+    const bool translated = language.isEmpty()
+                            || (m_translator.load(catalogue, directory)
+                                && QCoreApplication::installTranslator(&m_translator));
+    m_engine->retranslate();
+    return translated;
+}
+
 void QmlTestEnvironment::qmlEngineAvailable(QQmlEngine *engine)
 {
+    m_engine = engine;
     registerQmlTypes();
     QQmlContext *context = engine->rootContext();
     setThemeContextProperties(context);

@@ -17,6 +17,7 @@
 #include <QObject>
 #include <QQmlEngine>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QUrl>
 
 // What the plug-in gives its window, for Qt Quick Tests: the real managers
@@ -54,6 +55,10 @@ public:
     Q_INVOKABLE void selectDeviceModel(const QString &deviceModel);
     // The frames that a step (a function) sent, whole, in order.
     Q_INVOKABLE QStringList framesAfter(QJSValue step);
+    // Shows the window in a language: "pseudo", one whose catalogue the
+    // build put in the IDE's translations folder, or the texts as written
+    // for an empty language. False when there is no such catalogue.
+    Q_INVOKABLE bool translateInto(const QString &language);
 
 public slots:
     void qmlEngineAvailable(QQmlEngine *engine);
@@ -63,6 +68,8 @@ signals:
 
 private:
     QTemporaryDir m_home;
+    QQmlEngine *m_engine = nullptr;
+    QTranslator m_translator;
     ManagerFixture m_fixture;
     Utils::Theme m_theme;
     const QString m_language;

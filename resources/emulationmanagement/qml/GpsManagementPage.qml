@@ -188,50 +188,65 @@ Item {
                         text: qsTr("Coordinate")
                         font.bold: true
                     }
-                    RowLayout {
+                    // Each field beside its label; what does not fit the
+                    // column's width goes on the next line.
+                    Flow {
+                        Layout.fillWidth: true
                         spacing: 15
 
-                        Label {
-                            text: qsTr("Latitude")
-                        }
-                        CoordinateField {
-                            id: latitudeField
+                        RowLayout {
+                            spacing: 15
 
-                            objectName: "latitudeField"
-                            minValue: page.latitudeMinValue
-                            maxValue: page.latitudeMaxValue
-                            decimals: page.latLongRoundingSize
-                            locale: page.locale
-                            Accessible.name: qsTr("Latitude")
-                            onSubmitted: value => gpsEmulationManager.setLatitude(value) // qmllint disable unqualified
-                        }
-                        Label {
-                            text: qsTr("Longitude")
-                        }
-                        CoordinateField {
-                            id: longitudeField
+                            Label {
+                                text: qsTr("Latitude")
+                            }
+                            CoordinateField {
+                                id: latitudeField
 
-                            objectName: "longitudeField"
-                            minValue: page.longitudeMinValue
-                            maxValue: page.longitudeMaxValue
-                            decimals: page.latLongRoundingSize
-                            locale: page.locale
-                            Accessible.name: qsTr("Longitude")
-                            onSubmitted: value => gpsEmulationManager.setLongitude(value) // qmllint disable unqualified
+                                objectName: "latitudeField"
+                                minValue: page.latitudeMinValue
+                                maxValue: page.latitudeMaxValue
+                                decimals: page.latLongRoundingSize
+                                locale: page.locale
+                                Accessible.name: qsTr("Latitude")
+                                onSubmitted: value => gpsEmulationManager.setLatitude(value) // qmllint disable unqualified
+                            }
                         }
-                        Label {
-                            text: qsTr("Altitude")
-                        }
-                        CoordinateField {
-                            id: altitudeField
+                        RowLayout {
+                            spacing: 15
 
-                            objectName: "altitudeField"
-                            minValue: page.altitudeMinValue
-                            maxValue: page.altitudeMaxValue
-                            decimals: page.altRoundingSize
-                            locale: page.locale
-                            Accessible.name: qsTr("Altitude")
-                            onSubmitted: value => gpsEmulationManager.setAltitude(value) // qmllint disable unqualified
+                            Label {
+                                text: qsTr("Longitude")
+                            }
+                            CoordinateField {
+                                id: longitudeField
+
+                                objectName: "longitudeField"
+                                minValue: page.longitudeMinValue
+                                maxValue: page.longitudeMaxValue
+                                decimals: page.latLongRoundingSize
+                                locale: page.locale
+                                Accessible.name: qsTr("Longitude")
+                                onSubmitted: value => gpsEmulationManager.setLongitude(value) // qmllint disable unqualified
+                            }
+                        }
+                        RowLayout {
+                            spacing: 15
+
+                            Label {
+                                text: qsTr("Altitude")
+                            }
+                            CoordinateField {
+                                id: altitudeField
+
+                                objectName: "altitudeField"
+                                minValue: page.altitudeMinValue
+                                maxValue: page.altitudeMaxValue
+                                decimals: page.altRoundingSize
+                                locale: page.locale
+                                Accessible.name: qsTr("Altitude")
+                                onSubmitted: value => gpsEmulationManager.setAltitude(value) // qmllint disable unqualified
+                            }
                         }
                         Button {
                             objectName: "setButton"
@@ -251,6 +266,8 @@ Item {
                         spacing: 15
 
                         RowLayout {
+                            Layout.fillWidth: true
+
                             Label {
                                 text: qsTr("Track file")
                             }
@@ -269,6 +286,7 @@ Item {
                             }
                         }
                         RowLayout {
+                            Layout.fillWidth: true
                             visible: page.loading
 
                             Label {
@@ -294,6 +312,7 @@ Item {
                             }
                         }
                         RowLayout {
+                            Layout.fillWidth: true
                             visible: page.skippedLinesNote !== ""
 
                             Label {
@@ -311,6 +330,7 @@ Item {
                             }
                         }
                         RowLayout {
+                            Layout.fillWidth: true
                             enabled: trackTable.rows > 0
 
                             Label {
@@ -388,6 +408,12 @@ Item {
                                 Accessible.name: qsTr("Speed")
                                 onActivated: gpsEmulationManager.setTrackSpeed(currentValue) // qmllint disable unqualified
                             }
+                        }
+                        // The check boxes on a line of their own, which their
+                        // texts in any language can fill.
+                        RowLayout {
+                            enabled: trackTable.rows > 0
+
                             CheckBox {
                                 objectName: "ownSpeedCheckBox"
                                 text: qsTr("Use own track speed")

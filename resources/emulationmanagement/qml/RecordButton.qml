@@ -36,12 +36,13 @@ Button {
             color: button.recording ? "white" : themeHighlightColor // qmllint disable unqualified
         }
 
+        // Two lines rather than a cut where a language's text is long.
         Text {
             Layout.fillWidth: true
             text: button.text
             font: button.font
             verticalAlignment: Text.AlignVCenter
-            elide: Text.ElideRight
+            wrapMode: Text.Wrap
             color: button.recording ? "white" : defaultLabel.color
         }
 
