@@ -635,7 +635,7 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Index %1 liegt hinter dem letzten Punkt des Tracks (%2)</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+61"/>
         <source>position: %1 %2 %3 m</source>
         <translation>Position: %1 %2 %3 m</translation>
     </message>
@@ -947,29 +947,29 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
     <message>
         <location line="+0"/>
         <location line="+130"/>
-        <location line="+30"/>
+        <location line="+36"/>
         <location line="+10"/>
         <source>Latitude</source>
         <translation>Breitengrad</translation>
     </message>
     <message>
-        <location line="-169"/>
+        <location line="-175"/>
         <location line="+136"/>
-        <location line="+37"/>
+        <location line="+47"/>
         <location line="+10"/>
         <source>Longitude</source>
         <translation>Längengrad</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-193"/>
         <location line="+143"/>
-        <location line="+44"/>
+        <location line="+58"/>
         <location line="+10"/>
         <source>Altitude</source>
         <translation>Höhe</translation>
     </message>
     <message>
-        <location line="-151"/>
+        <location line="-165"/>
         <source>The loaded NMEA file has no temporal information. Thus you cannot play it at its own speed.</source>
         <translation>Die geladene NMEA-Datei enthält keine Zeitangaben. Sie kann daher nicht in ihrem eigenen Tempo abgespielt werden.</translation>
     </message>
@@ -1004,7 +1004,7 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Koordinaten</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+65"/>
         <source>Set</source>
         <translation>Setzen</translation>
     </message>
@@ -1014,7 +1014,7 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Track</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <location line="+7"/>
         <source>Track file</source>
         <translation>Trackdatei</translation>
@@ -1025,7 +1025,7 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Trackdatei öffnen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Loading</source>
         <translation>Wird geladen</translation>
     </message>
@@ -1045,12 +1045,12 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Dismiss note</source>
         <translation>Hinweis schließen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <location line="+15"/>
         <source>Track progress</source>
         <translation>Track-Fortschritt</translation>
@@ -1076,7 +1076,7 @@ nicht verwendet werden kann, 2 bei einer fehlerhaften Befehlszeile.
         <translation>Geschwindigkeit</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>Use own track speed</source>
         <translation>Zeiten des Tracks verwenden</translation>
     </message>

@@ -632,7 +632,7 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
         <translation>индекс %1 больше индекса последней точки трека (%2)</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+61"/>
         <source>position: %1 %2 %3 m</source>
         <translation>положение: %1 %2 %3 м</translation>
     </message>
@@ -944,29 +944,29 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
     <message>
         <location line="+0"/>
         <location line="+130"/>
-        <location line="+30"/>
+        <location line="+36"/>
         <location line="+10"/>
         <source>Latitude</source>
         <translation>Широта</translation>
     </message>
     <message>
-        <location line="-169"/>
+        <location line="-175"/>
         <location line="+136"/>
-        <location line="+37"/>
+        <location line="+47"/>
         <location line="+10"/>
         <source>Longitude</source>
         <translation>Долгота</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-193"/>
         <location line="+143"/>
-        <location line="+44"/>
+        <location line="+58"/>
         <location line="+10"/>
         <source>Altitude</source>
         <translation>Высота</translation>
     </message>
     <message>
-        <location line="-151"/>
+        <location line="-165"/>
         <source>The loaded NMEA file has no temporal information. Thus you cannot play it at its own speed.</source>
         <translation>В загруженном файле NMEA нет сведений о времени, поэтому воспроизвести его с собственной скоростью нельзя.</translation>
     </message>
@@ -1001,7 +1001,7 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
         <translation>Координаты</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+65"/>
         <source>Set</source>
         <translation>Задать</translation>
     </message>
@@ -1011,7 +1011,7 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
         <translation>Трек</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <location line="+7"/>
         <source>Track file</source>
         <translation>Файл трека</translation>
@@ -1022,7 +1022,7 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
         <translation>Открыть файл трека</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Loading</source>
         <translation>Загрузка</translation>
     </message>
@@ -1042,12 +1042,12 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
         <translation>Отмена</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Dismiss note</source>
         <translation>Скрыть примечание</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <location line="+15"/>
         <source>Track progress</source>
         <translation>Положение в треке</translation>
@@ -1073,7 +1073,7 @@ the emulator refuses a call, cannot be reached or a file cannot be used,
         <translation>Скорость</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>Use own track speed</source>
         <translation>Собственная скорость трека</translation>
     </message>

@@ -9,7 +9,7 @@ bool install(const QLocale &locale, const QString &directory, QObject *owner)
 {
     auto translator = new QTranslator(owner);
     if (!translator->load(
-            locale, QStringLiteral("EmulationManagement"), QStringLiteral("_"), directory)) {
+            locale, QLatin1String(name), QLatin1String(prefix), directory)) {
         delete translator;
         return false;
     }

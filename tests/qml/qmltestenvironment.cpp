@@ -97,8 +97,8 @@ bool QmlTestEnvironment::translateInto(const QString &language)
     QCoreApplication::removeTranslator(&m_translator);
     const QString directory = QLatin1String(language == u"pseudo" ? PSEUDO_CATALOGUE_DIR
                                                                    : TRANSLATIONS_DIR);
-    const QString catalogue = QLatin1String(EmulationManagement::Constants::translationCatalogue)
-                              + QLatin1String(EmulationManagement::Constants::translationPrefix)
+    namespace Catalogue = EmulationManagement::Internal::TranslationCatalogue;
+    const QString catalogue = QLatin1String(Catalogue::name) + QLatin1String(Catalogue::prefix)
                               + language;
     const bool translated = language.isEmpty()
                             || (m_translator.load(catalogue, directory)
