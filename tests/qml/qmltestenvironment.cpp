@@ -57,7 +57,13 @@ void QmlTestEnvironment::answerDialogsWith(int button, bool checkBoxChecked)
 bool QmlTestEnvironment::saveScreenshot(const QString &name) const
 {
     const QString directory = qEnvironmentVariable("EM_SCREENSHOT_DIR");
-    auto window = qobject_cast<QQuickWindow *>(QGuiApplication::focusWindow());
+    // The test's window, focused or not: a new window under Xvfb may have
+    // no focus yet.
+    QQuickWindow *window = nullptr;
+    for (QWindow *candidate : QGuiApplication::topLevelWindows()) {
+        if (auto quickWindow = qobject_cast<QQuickWindow *>(candidate); quickWindow && quickWindow->isVisible())
+            window = quickWindow;
+    }
     if (directory.isEmpty() || !window)
         return false;
     const QString language = m_language.isEmpty() ? QString() : "-" + m_language;

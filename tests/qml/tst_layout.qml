@@ -92,11 +92,13 @@ ViewTestCase {
         useLanguage(data.language);
         const page = openPage(data.index, data.choice);
         if (data.track) {
-            page.loadTrackFile(Qt.resolvedUrl("gps/" + data.track));
+            page.loadTrackFile(testEnvironment.userTrack(Qt.resolvedUrl("gps/" + data.track)));
             tryVerify(() => !page.loading && child("trackTable").rows > 0, patience, "the track is read");
         }
         verifyTextsFit(page, page.objectName);
         verifyTextsFit(child("recordButton"), "record button");
+        testEnvironment.saveScreenshot(["page", String(data.index), data.choice, data.track, data.language || "en"]
+                                       .filter(Boolean).join("-").replace(".", "-"));
     }
 
     function test_pageButtons_data() {
