@@ -115,6 +115,10 @@ int main(int argc, char *argv[])
     waitForFrame(view, [root, page] {
         QMetaObject::invokeMethod(root, "switchVisiblePage", Q_ARG(QVariant, *page));
     });
+    // The model's files are checked off the window's thread; it shows
+    // nothing until they are.
+    while (model->property("checkingFiles").toBool())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (!model->property("showing").toBool()) {
         std::printf("the 3D model is not drawn here (no OpenGL, or no model files)\n");
         return 1;

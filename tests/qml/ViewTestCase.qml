@@ -28,6 +28,13 @@ TestCase {
             keyClick(key);
         return field;
     }
+    // Waits until the phone model's files are checked and, when they are
+    // shown, its mesh is loaded: what the window then draws stays.
+    function awaitPhoneModel() {
+        const model = child("smartphoneModel");
+        const scene = child("smartphoneModelSceneLoader", model);
+        tryVerify(() => !model.checkingFiles && (!model.showing || scene.item?.phoneRadius > 0), patience, "the phone model settles");
+    }
     function waitForInvoker() {
         tryVerify(() => wire.frames.length > 0, patience, "the invoker connects");
     }

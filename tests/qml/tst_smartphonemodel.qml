@@ -30,7 +30,11 @@ ViewTestCase {
     function requireOpenGL() {
         if (!model.available)
             skip("No OpenGL context could be made on this platform: the 3D model is not drawn");
-        tryVerify(() => scene() !== null && scene().phoneRadius > 0, patience, "the mesh is loaded");
+        verify(model.showing, "the model is shown");
+    }
+    function selectDeviceModel(name) {
+        testEnvironment.selectDeviceModel(name);
+        awaitPhoneModel();
     }
 
     name: "SmartphoneModel"
@@ -45,7 +49,7 @@ ViewTestCase {
         child("pageTimer").interval = 3600000;
     }
     function init() {
-        testEnvironment.selectDeviceModel("Strova Phone 5");
+        selectDeviceModel("Strova Phone 5");
         mouseClick(child("preset1"));
     }
 
@@ -93,7 +97,7 @@ ViewTestCase {
         if (model.available) {
             requireOpenGL();
             ignoreWarning(/"file:.*\/meshes\/absent\.mesh" is not a readable mesh file/);
-            testEnvironment.selectDeviceModel("Phone Without Mesh");
+            selectDeviceModel("Phone Without Mesh");
         }
         compare(silhouette().right, -1, "nothing is drawn");
         const calls = sent(() => {
@@ -101,7 +105,7 @@ ViewTestCase {
             mouseClick(child("preset4"));
         });
         compare([calls[0], calls.length, child("errorDialog").visible], ["setAccelerometerValues int32:1000 int32:0 int32:0", 2, false]);
-        testEnvironment.selectDeviceModel("default");
+        selectDeviceModel("default");
         if (model.available) {
             requireOpenGL();
             verify(silhouette().right >= 0, "the next model is shown");

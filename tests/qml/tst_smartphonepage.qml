@@ -51,6 +51,7 @@ ViewTestCase {
         showPage("Orientation Management");
         page = child("smartphoneModelPage");
         tryVerify(() => page.visible, patience);
+        awaitPhoneModel();
         // Ticks come from the test alone, but test_timerTicks.
         tickInterval = child("pageTimer").interval;
         child("pageTimer").interval = 3600000;

@@ -1,5 +1,7 @@
 #include "ui/smartphonemodelfiles.h"
 
+#include "testtimeouts.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -8,14 +10,17 @@
 #include <QUrl>
 #include <QtEndian>
 
+#include <memory>
+
 using namespace EmulationManagement::Internal;
 
 namespace {
 
 // How a test file is made from a shipped one. Patched: cut by `cut` bytes,
 // then the 32-bit word written at `at` (from the end when negative; `subset`
-// stands for the first subset's element count).
-enum class Variant { Shipped, Missing, Text, NotLocal, Patched, Empty, NamedOften };
+// stands for the first subset's element count). Sized: the shipped mesh at
+// the end of a file of `at` bytes.
+enum class Variant { Shipped, Missing, Text, NotLocal, Patched, Empty, NamedOften, Sized };
 const qint64 subset = 1 << 30;
 
 const char badMesh[] = "\"file:.*/mesh\" is not a readable mesh file";
@@ -56,6 +61,8 @@ const struct Row { const char *tag; Variant mesh, texture; qint64 cut, at; quint
     {"mesh offset outside the file", Variant::Patched, Variant::Shipped, 0, -32, 0xfffffff0, badMesh},
     {"mesh without vertices, attributes or elements", Variant::Empty, Variant::Shipped, 0, 0, 0, badMesh},
     {"one mesh named by 50000 entries", Variant::NamedOften, Variant::Shipped, 0, 0, 0, nullptr},
+    {"mesh of 256 MB", Variant::Sized, Variant::Shipped, 0, 256 << 20, 0, nullptr},
+    {"mesh over 256 MB", Variant::Sized, Variant::Shipped, 0, (256 << 20) + 1, 0, badMesh},
     {"missing texture", Variant::Shipped, Variant::Missing, 0, 0, 0, badTexture},
     {"truncated texture", Variant::Shipped, Variant::Patched, 51, 0, 0, badTexture},
     {"both bad: the mesh is named", Variant::Missing, Variant::Missing, 0, 0, 0, badMesh},
@@ -89,12 +96,12 @@ QByteArray words(std::initializer_list<quint32> values)
     return bytes;
 }
 
-// The footer naming the mesh at offset 0 `count` times.
-QByteArray footer(quint32 count, quint32 entriesOffset)
+// The footer naming the mesh at `meshOffset` `count` times.
+QByteArray footer(quint32 count, quint32 entriesOffset, quint32 meshOffset = 0)
 {
     QByteArray bytes;
     for (quint32 i = 0; i < count; ++i)
-        bytes += words({0, 0, 1, 0});
+        bytes += words({meshOffset, 0, 1, 0});
     return bytes + words({555777497U, 1, entriesOffset, count});
 }
 
@@ -119,6 +126,15 @@ QByteArray built(const QByteArray &shipped, Variant variant)
     return mesh + footer(50000, quint32(mesh.size()));
 }
 
+// The mesh after a gap that the file system stores as a hole.
+void writeSized(QFile &file, const QByteArray &shipped, qint64 size)
+{
+    const QByteArray mesh = shipped.chopped(32);
+    const qint64 offset = size - mesh.size() - 32;
+    if (file.seek(offset))
+        file.write(mesh + footer(1, quint32(offset + mesh.size()), quint32(offset)));
+}
+
 QString makeFile(const QTemporaryDir &dir, const char *name, const char *shipped, Variant variant, const Row &row)
 {
     if (variant == Variant::NotLocal)
@@ -129,12 +145,35 @@ QString makeFile(const QTemporaryDir &dir, const char *name, const char *shipped
     if (variant != Variant::Missing && source.open(QIODevice::ReadOnly)
         && file.open(QIODevice::WriteOnly)) {
         const QByteArray bytes = source.readAll();
-        file.write(variant == Variant::Text      ? QByteArray("o phone\nv 0 0 0\n")
-                   : variant == Variant::Patched ? patched(bytes, row)
-                   : variant == Variant::Shipped ? bytes
-                                                 : built(bytes, variant));
+        if (variant == Variant::Sized)
+            writeSized(file, bytes, row.at);
+        else
+            file.write(variant == Variant::Text      ? QByteArray("o phone\nv 0 0 0\n")
+                       : variant == Variant::Patched ? patched(bytes, row)
+                       : variant == Variant::Shipped ? bytes
+                                                     : built(bytes, variant));
     }
     return QUrl::fromLocalFile(path).toString();
+}
+
+// The answers to requests of mesh and texture files, once the last request
+// is answered; the object is destroyed first when `destroyed`. Answers come
+// in the order of their requests, so none may follow the last one's.
+QList<QVariantList> answers(const QList<QStringList> &requests, bool destroyed = false)
+{
+    auto files = std::make_unique<SmartphoneModelFiles>();
+    QSignalSpy checked(files.get(), &SmartphoneModelFiles::checked);
+    for (const QStringList &request : requests)
+        files->checkLater(request[0], request[1]);
+    if (!files->checking())
+        return {};
+    if (destroyed) {
+        files.reset();
+        QCoreApplication::processEvents();
+    } else if (!checked.wait(eventTimeoutMs) || files->checking()) {
+        return {};
+    }
+    return checked;
 }
 
 } // namespace
@@ -153,8 +192,42 @@ private slots:
             if (row.warning)
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1String(row.warning)));
             QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-            QVERIFY2(SmartphoneModelFiles().check(mesh, texture) == !row.warning, row.tag);
+            const QList<QVariantList> expected{{mesh, texture, !row.warning}};
+            QVERIFY2(answers({{mesh, texture}}) == expected, row.tag);
         }
+    }
+
+    // Requests of the good files (g), a missing mesh (m) or texture (t): only
+    // the last is answered, and warned about, unless the object is gone.
+    void onlyTheNewestRequestIsAnswered_data()
+    {
+        QTest::addColumn<QString>("requests");
+        QTest::addColumn<bool>("destroyed");
+        QTest::newRow("bad mesh, then good files") << "mg" << false;
+        QTest::newRow("good files, then a bad texture") << "gt" << false;
+        QTest::newRow("two bad, then good files") << "mtg" << false;
+        QTest::newRow("destroyed before the answer") << "m" << true;
+        QTest::newRow("destroyed after a replaced request") << "tm" << true;
+    }
+    void onlyTheNewestRequestIsAnswered()
+    {
+        QFETCH(QString, requests);
+        QFETCH(bool, destroyed);
+        QTemporaryDir dir;
+        const Row row = rows[0];
+        const QString mesh = makeFile(dir, "mesh", "/meshes/strova-phone-5.mesh", Variant::Shipped, row);
+        const QString texture = makeFile(dir, "texture", "/textures/default.png", Variant::Shipped, row);
+        const QString missing = QUrl::fromLocalFile(dir.filePath("missing")).toString();
+        QList<QStringList> sent;
+        for (const QChar kind : std::as_const(requests))
+            sent.append({kind == u'm' ? missing : mesh, kind == u't' ? missing : texture});
+        QList<QVariantList> expected{{sent.last()[0], sent.last()[1], requests.endsWith(u'g')}};
+        if (destroyed)
+            expected.clear();
+        else if (!requests.endsWith(u'g'))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("missing\" is not a readable"));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        QCOMPARE(answers(sent, destroyed), expected);
     }
 };
 

@@ -29,19 +29,23 @@ Item {
                                       || GraphicsInfo.api === GraphicsInfo.Vulkan
                                       || GraphicsInfo.api === GraphicsInfo.Direct3D11
                                       || GraphicsInfo.api === GraphicsInfo.Metal
-    // The selected model's files once vetted; empty when unusable.
+    // The selected model's files once checked; empty until then and when
+    // unusable.
     property string meshSource: ""
     property string textureSource: ""
     readonly property bool showing: available && meshSource !== ""
+    // Whether the selected model's files are being checked (off the window's
+    // thread); nothing is shown meanwhile.
+    readonly property bool checkingFiles: modelFiles.checking
 
     signal rotationDragged(real zDegrees, real xDegrees)
 
     function reloadFiles() {
         const mesh = smartphone3DModelConfig.smartphone3DModelMeshUri; // qmllint disable unqualified
         const texture = smartphone3DModelConfig.smartphone3DModelTextureUri;
-        const usable = modelFiles.check(mesh, texture);
-        meshSource = usable ? mesh : "";
-        textureSource = usable ? texture : "";
+        meshSource = "";
+        textureSource = "";
+        modelFiles.checkLater(mesh, texture);
     }
 
     Accessible.role: Accessible.Graphic
@@ -50,6 +54,11 @@ Item {
 
     SmartphoneModelFiles {
         id: modelFiles
+
+        onChecked: (mesh, texture, usable) => {
+            smartphoneModel.meshSource = usable ? mesh : "";
+            smartphoneModel.textureSource = usable ? texture : "";
+        }
     }
 
     Connections {
