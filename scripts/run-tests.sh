@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 options=()
 if [ "${1:-}" = --sanitize ]; then
     build=${BUILD_DIR:-$root/build-sanitize}
-    # Unoptimised: the quickest to compile, and every line where it is written.
+    # Debug: assertions on; the sanitizer options add -O1.
     options=(-DEM_SANITIZE=address,undefined -DCMAKE_BUILD_TYPE=Debug)
     # max_malloc_fill_size=0: Qt 6.4's QML engine reads a fresh heap block
     # before writing it when compiled QML stores to a name
@@ -16,7 +16,7 @@ if [ "${1:-}" = --sanitize ]; then
     # zeroed, the sanitizer's default fill makes Qt dereference garbage.
     # fast_unwind_on_malloc=0: the system libraries are built without frame
     # pointers; only the slow unwinder gives the whole stack that a
-    # suppression names.
+    # suppression names (tests/CMakeLists.txt: em_unwind_fast).
     export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:max_malloc_fill_size=0:fast_unwind_on_malloc=0}
     export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/scripts/sanitizer/lsan.supp:print_suppressions=0}
     export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}

@@ -409,7 +409,9 @@ void EmulationCtlTest::dayLongTrackStaysOutOfLaterRuns()
     QCOMPARE(run.exitCode(), 0);
     const QString figures = QString::fromUtf8(run.readAllStandardError());
     const qint64 peakKiB = figures.section("peak-memory: ", 1).section(' ', 0, 0).toLongLong();
-    QVERIFY2(peakKiB > 0 && peakKiB < 50 * 1024, qPrintable(figures));
+    // A third of what reading the whole log took (300 MB), with room for the
+    // sanitizers' own bookkeeping; bench_ctl prints the plain figure.
+    QVERIFY2(peakKiB > 0 && peakKiB < 100 * 1024, qPrintable(figures));
 }
 
 void EmulationCtlTest::lostConnectionEndsWaits_data()
