@@ -52,7 +52,7 @@ if [ "$1" = --ci ]; then
             cat "$build/$target.log"
             exit 1
         fi
-        grep -E '^(INFO: seed corpus|#[0-9]+ +(INITED|DONE)|stat::number_of_executed_units|stat::average_exec_per_sec)' \
+        grep -E '^(INFO: seed corpus|#[0-9]+[[:space:]]+(INITED|DONE)|stat::number_of_executed_units|stat::average_exec_per_sec)' \
             "$build/$target.log" || true
     done
     exit 0
