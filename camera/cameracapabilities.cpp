@@ -8,9 +8,11 @@
 
 namespace EmulationManagement::Internal::CameraCapabilities {
 
+// Read in place: sorting a list compares each rate many times.
 static int numeratorOf(const QString &framerate)
 {
-    return framerate.section(QLatin1Char('/'), 0, 0).toInt(nullptr, 10);
+    const qsizetype slash = framerate.indexOf(QLatin1Char('/'));
+    return QStringView(framerate).left(slash < 0 ? framerate.size() : slash).toInt(nullptr, 10);
 }
 
 // "(fraction)30000/1001" inside a list becomes the whole rate "29/1".
