@@ -1,5 +1,6 @@
 #include "qmltestenvironment.h"
 #include "recordingserver.h"
+#include "threadholdmonitor.h"
 #include "tracktexts.h"
 
 #include "transport/remotedbusinvokerservice.h"
@@ -22,7 +23,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 
 using EmulationManagement::Internal::GPSEmulationManager;
 using EmulationManagement::Internal::RemoteDBusInvokerService;
@@ -73,14 +73,6 @@ QObject *child(QQuickItem *page, const char *name)
     return page->findChild<QObject *>(QLatin1String(name));
 }
 
-// CPU time of this thread, which other work on the machine hardly changes.
-double threadMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
 struct Load
 {
     double seconds = 0;
@@ -90,33 +82,23 @@ struct Load
 };
 
 // From the chosen file to the table filled and "loadTrack" sent, as the
-// page does it; meanwhile a 10 ms timer shows how long the window's thread
-// is held at most: the CPU it spends between two ticks (what the page makes
-// it do), and the wall-clock gap (which a busy machine lengthens).
+// page does it, with how long the window's thread was held meanwhile.
 Load loadFile(QQuickItem *page, const QString &path)
 {
-    QElapsedTimer clock;
-    QElapsedTimer sinceTick;
-    double cpuAtTick = threadMilliseconds();
     Load load;
-    QTimer ticker;
-    ticker.setInterval(10);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        load.longestStall = std::max(load.longestStall, sinceTick.nsecsElapsed() / 1e6 - 10);
-        load.longestHold = std::max(load.longestHold, threadMilliseconds() - cpuAtTick);
-        sinceTick.start();
-        cpuAtTick = threadMilliseconds();
-    });
+    ThreadHoldMonitor monitor;
+    QElapsedTimer clock;
     QEventLoop loop;
     QQmlProperty loading(page, QStringLiteral("loading"));
     loading.connectNotifySignal(&loop, SLOT(quit()));
     clock.start();
-    sinceTick.start();
-    ticker.start();
+    monitor.start();
     QMetaObject::invokeMethod(page, "loadTrackFile", Q_ARG(QVariant, QUrl::fromLocalFile(path)));
     while (page->property("loading").toBool())
         loop.exec();
     load.seconds = clock.nsecsElapsed() / 1e9;
+    load.longestHold = monitor.longestHold();
+    load.longestStall = monitor.longestStall();
     load.rows = child(page, "trackTable")->property("rows").toInt();
     return load;
 }

@@ -1,4 +1,5 @@
 #include "qmltestenvironment.h"
+#include "threadholdmonitor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,20 +13,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
 const char largeModel[] = "Large Mesh Bench";
 const int entriesPerMesh = 4;
-
-// CPU time of this thread, which other work on the machine hardly changes.
-double threadMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
 
 QByteArray words(std::initializer_list<quint32> values)
 {
@@ -103,35 +95,23 @@ struct Check
 };
 
 // From a selection of the device model until its files are checked, as the
-// window does it; meanwhile a 10 ms timer shows how long the window's thread
-// is held at most: the CPU it spends between two ticks, and the wall-clock
-// gap (which a busy machine lengthens). A tick after the end counts a check
-// that held the thread to its end.
+// window does it, with how long the window's thread was held meanwhile. A
+// tick after the end counts a check that held the thread to its end.
 Check selectModel(QmlTestEnvironment &environment, QQuickItem *model, const char *name)
 {
     Check check;
-    int ticks = 0;
+    ThreadHoldMonitor monitor;
     QElapsedTimer clock;
-    QElapsedTimer sinceTick;
-    double cpuAtTick = threadMilliseconds();
-    QTimer ticker;
-    ticker.setInterval(10);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        check.longestStall = std::max(check.longestStall, sinceTick.nsecsElapsed() / 1e6 - 10);
-        check.longestHold = std::max(check.longestHold, threadMilliseconds() - cpuAtTick);
-        sinceTick.start();
-        cpuAtTick = threadMilliseconds();
-        ++ticks;
-    });
     clock.start();
-    sinceTick.start();
-    ticker.start();
+    monitor.start();
     environment.selectDeviceModel(QLatin1String(name));
     while (model->property("checkingFiles").toBool())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     check.milliseconds = clock.nsecsElapsed() / 1e6;
-    for (const int end = ticks; ticks == end;)
+    for (const int end = monitor.ticks(); monitor.ticks() == end;)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    check.longestHold = monitor.longestHold();
+    check.longestStall = monitor.longestStall();
     return check;
 }
 
