@@ -1,6 +1,5 @@
 #include "qmltestenvironment.h"
 
-#include "plugin/emulationmanagementconstants.h"
 #include "plugin/qmlregistration.h"
 
 #include "transport/remotedbusinvokerservice.h"
